@@ -1,0 +1,12 @@
+# Settings every target of ours shares: language level, warnings, sanitizers.
+add_library(nimbrel_settings INTERFACE)
+target_compile_features(nimbrel_settings INTERFACE cxx_std_20)
+target_compile_options(nimbrel_settings INTERFACE -Wall -Wextra -Wpedantic)
+if(NIMBREL_WARNINGS_AS_ERRORS)
+  target_compile_options(nimbrel_settings INTERFACE -Werror)
+endif()
+if(NIMBREL_SANITIZE)
+  target_compile_options(nimbrel_settings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(nimbrel_settings INTERFACE -fsanitize=address,undefined)
+endif()
+set(CMAKE_CXX_EXTENSIONS OFF)

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "app/interface_outlets.h"
+#include "app/message.h"
+#include "platform/platform_services.h"
+#include "platform/user_notification_center.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nimbrel {
+
+class PasteboardItem;
+class StatusItem;
+class Timer;
+
+// The program's one controller: it owns the run-time state, answers the notification centre,
+// receives every action of the interface and drives the clipboard poll. Everything runs on the
+// main thread, one call at a time.
+class AppDelegate final : public UserNotificationCenterDelegate {
+public:
+    explicit AppDelegate(PlatformServices services);
+    ~AppDelegate() override;
+
+    // Connected by the interface description before applicationDidFinishLaunching.
+    void setOutlets(InterfaceOutlets outlets) { m_outlets = std::move(outlets); }
+    const InterfaceOutlets &outlets() const { return m_outlets; }
+
+    // Launch.
+    void applicationDidFinishLaunching();
+
+    // Clipboard monitoring.
+    void setTextActionsMenuItemEnabledState();
+    void pollPasteboardForChanges();
+    void setCurrentTextItemViewValue(const std::string &value);
+    bool userNotificationCenterShouldPresentNotification(UserNotificationCenter &center,
+                                                         const UserNotification &notification) override;
+    void userNotificationCenterDidActivateNotification(UserNotificationCenter &center,
+                                                       const UserNotification &notification) override;
+    // The notification's "Clear formatting" button removes the formatting of the first clipboard item.
+    void userNotificationCenterDidPressOtherButton(UserNotificationCenter &center,
+                                                   const UserNotification &notification) override;
+
+    // Windows and preferences.
+    void showSettings();
+    void textActionsMenuItem(const std::shared_ptr<MenuItem> &sender);
+    void showPasteItemOptions();
+    void closePasteItemOptions();
+    void textNotificationButton(const std::shared_ptr<Button> &sender);
+    void filesAndDirectoriesNotificationButton(const std::shared_ptr<Button> &sender);
+    void clearClipboardMenuItem(const std::shared_ptr<MenuItem> &sender);
+    void openSettings(const std::shared_ptr<MenuItem> &sender);
+
+    // Text actions: the Run button, the pop-up list's choice.
+    void run(const std::shared_ptr<Button> &sender);
+    void activePopupRunItem(const std::shared_ptr<MenuItem> &sender);
+    void setActivePopupRunMenuItem(std::shared_ptr<MenuItem> item);
+    // Runs the text action with exactly this title on the first clipboard item, leaving the
+    // pop-up's choice alone; false when no title matches or the clipboard holds no item.
+    bool runTextAction(std::string_view title);
+
+    // Clipboard item inspection; only the first item is ever inspected.
+    std::shared_ptr<const PasteboardItem> getFirstItem() const;
+    bool isTextItem(const PasteboardItem &item) const;
+    bool isHTMLItem(const PasteboardItem &item) const;
+    bool isRTFItem(const PasteboardItem &item) const;
+    std::string getItemType(const PasteboardItem &item) const;
+    bool hasItems() const;
+    bool firstItemIsSomeKindOfString(const PasteboardItem &item) const;
+
+    // The seven text actions; each rewrites the clipboard from the item given.
+    void capitalize(const PasteboardItem &item);
+    void lowercase(const PasteboardItem &item);
+    void uppercase(const PasteboardItem &item);
+    void snakecase(const PasteboardItem &item);
+    void removeFormatting(const PasteboardItem &item);
+    void removeMultipleWhitespace(const PasteboardItem &item);
+    void removeAllWhitespace(const PasteboardItem &item);
+
+    // Any operation above by its selector name ("isTextItem:", "run:", "pollPasteboardForChanges").
+    // nullopt when no operation has that name or the argument is not of the kind it takes.
+    std::optional<MessageResult> perform(std::string_view selector, const MessageArgument &argument = {});
+    // Every selector that perform knows, in declaration order.
+    static std::vector<std::string_view> selectors();
+
+    // Fields that tests and the interface may read.
+    std::int64_t changeCount() const { return m_changeCount; }
+    const std::shared_ptr<MenuItem> &activePopupRunMenuItem() const { return m_activePopupRunItem; }
+    const std::shared_ptr<const UserNotification> &notification() const { return m_notification; }
+    bool hasPasteboardPollTimer() const { return m_pasteboardPollTimer != nullptr; }
+    StatusItem &statusItem() { return *m_statusItem; }
+
+private:
+    void rewriteItem(const PasteboardItem &item, const std::function<std::string(std::string_view)> &transformation);
+    void writeItem(std::shared_ptr<const StringPasteboardItem> item);
+    void postNotification(const std::string &itemText);
+    void reconcilePreference(std::string_view key, const std::weak_ptr<Button> &checkBox);
+    void storeCheckBoxState(std::string_view key, const Button &checkBox);
+    bool preferenceIsOn(std::string_view key) const;
+    void presentWindow(Window &window);
+
+    InterfaceOutlets m_outlets;
+    UserNotificationCenter &m_center;
+    std::shared_ptr<const UserNotification> m_notification;
+    Pasteboard &m_pasteboard;
+    std::int64_t m_changeCount = 0;
+    std::unique_ptr<Timer> m_pasteboardPollTimer;
+    std::shared_ptr<MenuItem> m_activePopupRunItem;
+    std::unique_ptr<StatusItem> m_statusItem;
+    UserDefaults &m_userDefaults;
+    TimerScheduler &m_timers;
+    ImageLibrary &m_images;
+    Application &m_application;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/pasteboard_item.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nimbrel {
+
+// The system clipboard as the program sees it. Every query answers at once from what the
+// platform already holds; none of them waits for another application.
+class Pasteboard {
+public:
+    Pasteboard() = default;
+    virtual ~Pasteboard() = default;
+    Pasteboard(const Pasteboard &) = delete;
+    Pasteboard &operator=(const Pasteboard &) = delete;
+
+    // Raised on every change of the contents, the program's own writes and clears included.
+    virtual std::int64_t changeCount() const = 0;
+    // The items in order, the first being the one that counts; empty for an empty clipboard.
+    virtual std::vector<std::shared_ptr<const PasteboardItem>> pasteboardItems() const = 0;
+    // The list of file paths for FilenamesPboardType; nullopt when the clipboard holds none.
+    virtual std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const = 0;
+    // Empties the clipboard and raises the change count.
+    virtual void clearContents() = 0;
+    // Puts the items on the clipboard in the order given and raises the change count.
+    virtual void writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) = 0;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace nimbrel {
+
+// One item on the clipboard: an ordered list of types, with text for some of them.
+class PasteboardItem {
+public:
+    PasteboardItem() = default;
+    virtual ~PasteboardItem() = default;
+    PasteboardItem(const PasteboardItem &) = delete;
+    PasteboardItem &operator=(const PasteboardItem &) = delete;
+
+    // The item's type identifiers, most preferred first; empty when it has none.
+    virtual std::vector<std::string> types() const = 0;
+    // The item's text for that type (UTF-8); nullopt when it holds no text for it.
+    virtual std::optional<std::string> stringForType(std::string_view type) const = 0;
+};
+
+// An item built from strings, the form in which the program writes the clipboard.
+class StringPasteboardItem final : public PasteboardItem {
+public:
+    StringPasteboardItem() = default;
+
+    // Adds the string under the type, or replaces the string of a type already set.
+    void setStringForType(std::string text, std::string_view type);
+
+    std::vector<std::string> types() const override;
+    std::optional<std::string> stringForType(std::string_view type) const override;
+
+    // The (type, text) pairs in the order they were first set.
+    const std::vector<std::pair<std::string, std::string>> &entries() const { return m_entries; }
+
+private:
+    std::vector<std::pair<std::string, std::string>> m_entries;
+};
+
+} // namespace nimbrel

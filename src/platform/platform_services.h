@@ -1,0 +1,25 @@
+#pragma once
+
+namespace nimbrel {
+
+class Application;
+class ImageLibrary;
+class Pasteboard;
+class StatusBar;
+class TimerScheduler;
+class UserDefaults;
+class UserNotificationCenter;
+
+// The platform objects the controller uses, built once by whoever starts the program.
+// None is owned here; each must outlive the controller.
+struct PlatformServices {
+    UserNotificationCenter &center;
+    Pasteboard &pasteboard;
+    StatusBar &statusBar;
+    UserDefaults &userDefaults;
+    TimerScheduler &timers;
+    ImageLibrary &images;
+    Application &application;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text operations the program relies on from the platform. Texts are UTF-8; every operation
+// works on code points and is independent of the user's locale. Invalid UTF-8 in the input
+// comes out as U+FFFD, so every result is valid UTF-8.
+namespace nimbrel {
+
+// Full Unicode upper-case mapping ("ß" becomes "SS").
+std::string uppercaseString(std::string_view text);
+// Full Unicode lower-case mapping, Greek final sigma included.
+std::string lowercaseString(std::string_view text);
+// Each word's first character in its title-case form and the rest in lower case; words are
+// runs of characters outside the whitespace set, which stays as it is.
+std::string capitalizedString(std::string_view text);
+
+// Membership in the whitespace-and-newline set: Unicode Zs, Zl and Zp, U+0009 to U+000D and U+0085.
+bool isWhitespaceAndNewline(char32_t codePoint);
+
+// Every occurrence of target replaced, scanning left to right; an empty target changes nothing.
+std::string replacingOccurrences(std::string_view text, std::string_view target, std::string_view replacement);
+
+// The last component of a file path: "/home/a/notes.txt" gives "notes.txt", "/home/a/" gives "a",
+// "/" gives "/", and the empty path gives the empty text.
+std::string lastPathComponent(std::string_view path);
+
+// The text with every invalid UTF-8 sequence replaced by U+FFFD; valid text comes back unchanged.
+std::string validUtf8(std::string_view text);
+
+} // namespace nimbrel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace nimbrel {
+
+// The text view that shows the clipboard text.
+class TextView {
+public:
+    TextView() = default;
+    virtual ~TextView() = default;
+    TextView(const TextView &) = delete;
+    TextView &operator=(const TextView &) = delete;
+
+    // The text shown; empty when the view is empty.
+    virtual std::string string() const = 0;
+    // Shows exactly this text.
+    virtual void setString(const std::string &text) = 0;
+};
+
+} // namespace nimbrel

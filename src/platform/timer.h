@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace nimbrel {
+
+// A repeating timer; it stops when destroyed.
+class Timer {
+public:
+    Timer() = default;
+    virtual ~Timer() = default;
+    Timer(const Timer &) = delete;
+    Timer &operator=(const Timer &) = delete;
+};
+
+// Schedules timers on the main thread's event loop.
+class TimerScheduler {
+public:
+    TimerScheduler() = default;
+    virtual ~TimerScheduler() = default;
+    TimerScheduler(const TimerScheduler &) = delete;
+    TimerScheduler &operator=(const TimerScheduler &) = delete;
+
+    // Calls tick every interval, on the main thread, until the returned timer is destroyed.
+    virtual std::unique_ptr<Timer> scheduledRepeatingTimer(std::chrono::milliseconds interval,
+                                                           std::function<void()> tick) = 0;
+};
+
+} // namespace nimbrel
