@@ -6,7 +6,6 @@
 #include "platform/user_notification_center.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 namespace nimbrel {
 
 class PasteboardItem;
+class StringPasteboardItem;
 class StatusItem;
 class Timer;
 
@@ -72,6 +72,8 @@ public:
     std::string getItemType(const PasteboardItem &item) const;
     bool hasItems() const;
     bool firstItemIsSomeKindOfString(const PasteboardItem &item) const;
+    // Whether a password manager marked the item as a secret.
+    bool itemIsConcealed(const PasteboardItem &item) const;
 
     // The seven text actions; each rewrites the clipboard from the item given.
     void capitalize(const PasteboardItem &item);
@@ -94,15 +96,17 @@ public:
     const std::shared_ptr<const UserNotification> &notification() const { return m_notification; }
     bool hasPasteboardPollTimer() const { return m_pasteboardPollTimer != nullptr; }
     StatusItem &statusItem() { return *m_statusItem; }
+    UserNotificationCenter &center() { return m_center; }
 
 private:
-    void rewriteItem(const PasteboardItem &item, const std::function<std::string(std::string_view)> &transformation);
+    using TextTransformation = std::string (*)(std::string_view);
+    void rewriteItem(const PasteboardItem &item, TextTransformation transformation);
     void writeItem(std::shared_ptr<const StringPasteboardItem> item);
     void postNotification(const std::string &itemText);
     void reconcilePreference(std::string_view key, const std::weak_ptr<Button> &checkBox);
     void storeCheckBoxState(std::string_view key, const Button &checkBox);
     bool preferenceIsOn(std::string_view key) const;
-    void presentWindow(Window &window);
+    void presentWindow(const std::weak_ptr<Window> &window);
 
     InterfaceOutlets m_outlets;
     UserNotificationCenter &m_center;

@@ -1,0 +1,25 @@
+#include "app/app_delegate.h"
+
+#include "platform/status_item.h"
+#include "platform/timer.h"
+
+namespace nimbrel {
+
+AppDelegate::AppDelegate(PlatformServices services)
+    : m_center(services.center)
+    , m_pasteboard(services.pasteboard)
+    , m_statusItem(services.statusBar.statusItemWithVariableLength())
+    , m_userDefaults(services.userDefaults)
+    , m_timers(services.timers)
+    , m_images(services.images)
+    , m_application(services.application)
+{
+}
+
+AppDelegate::~AppDelegate()
+{
+    // The centre may outlive the controller; it must not call back into a destroyed one.
+    m_center.setDelegate(nullptr);
+}
+
+} // namespace nimbrel

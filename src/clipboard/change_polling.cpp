@@ -1,0 +1,65 @@
+// The poll tick. It runs 50 times a second, so a tick that finds the change count unchanged
+// reads that count once and touches nothing else. A changed count is handled in one pass:
+// refresh the text-actions entry, classify the first item as text or files, show its text,
+// announce it if the preferences say so, and enable the clear entry.
+#include "app/app_delegate.h"
+
+#include "platform/menu_item.h"
+#include "platform/pasteboard.h"
+#include "platform/pasteboard_types.h"
+#include "platform/string_operations.h"
+#include "ui/preferences.h"
+
+namespace nimbrel {
+namespace {
+
+std::string fileNamesSummary(const std::vector<std::string> &fileNames)
+{
+    if (fileNames.size() >= 2)
+        return std::to_string(fileNames.size()) + " files";
+    if (fileNames.empty())
+        return {};
+    return lastPathComponent(fileNames.front());
+}
+
+} // namespace
+
+void AppDelegate::pollPasteboardForChanges()
+{
+    if (m_pasteboard.changeCount() == m_changeCount)
+        return;
+    m_changeCount = m_pasteboard.changeCount();
+
+    setTextActionsMenuItemEnabledState();
+
+    if (!hasItems())
+        return;
+
+    if (const auto item = getFirstItem()) {
+        std::string itemText;
+        bool notify = true;
+        if (itemIsConcealed(*item)) {
+            notify = false;
+        } else if (firstItemIsSomeKindOfString(*item)) {
+            if (auto text = item->stringForType(PasteboardTypeString)) {
+                itemText = std::move(*text);
+                notify = preferenceIsOn(notifyTextKey);
+            }
+        } else if (const auto fileNames = m_pasteboard.propertyListForType(FilenamesPboardType)) {
+            closePasteItemOptions();
+            if (preferenceIsOn(notifyFilesAndDirectoriesKey))
+                itemText = fileNamesSummary(*fileNames);
+            else
+                notify = false;
+        }
+
+        setCurrentTextItemViewValue(itemText);
+        if (notify)
+            postNotification(itemText);
+    }
+
+    if (const auto clearItem = m_outlets.clearClipboardMenuItem.lock())
+        clearItem->setEnabled(true);
+}
+
+} // namespace nimbrel

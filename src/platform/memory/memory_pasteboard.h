@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/pasteboard.h"
+
+#include <map>
+
+namespace nimbrel {
+
+// A clipboard held in memory. Tests put content on it as another application would, and can
+// count how often the program asks for it.
+class MemoryPasteboard final : public Pasteboard {
+public:
+    std::int64_t changeCount() const override;
+    std::vector<std::shared_ptr<const PasteboardItem>> pasteboardItems() const override;
+    std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const override;
+    void clearContents() override;
+    void writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
+
+    // Replaces the content as another application would: items and, optionally, file names.
+    void copy(std::vector<std::shared_ptr<const PasteboardItem>> items,
+              std::optional<std::vector<std::string>> fileNames = std::nullopt);
+    // The items as last written, for checking what the program put on the clipboard.
+    const std::vector<std::shared_ptr<const PasteboardItem>> &items() const { return m_items; }
+
+    // How often each query was made; the change count reads included.
+    int changeCountReads() const { return m_changeCountReads; }
+    int otherReads() const { return m_otherReads; }
+    int writes() const { return m_writes; }
+
+private:
+    std::vector<std::shared_ptr<const PasteboardItem>> m_items;
+    std::optional<std::vector<std::string>> m_fileNames;
+    std::int64_t m_changeCount = 0;
+    mutable int m_changeCountReads = 0;
+    mutable int m_otherReads = 0;
+    int m_writes = 0;
+};
+
+// An item built from (type, text) pairs; a type given without text is listed but yields none.
+std::shared_ptr<const PasteboardItem> makeItem(std::vector<std::pair<std::string, std::optional<std::string>>> entries);
+
+} // namespace nimbrel

@@ -1,0 +1,35 @@
+#include "app/app_delegate.h"
+
+#include "platform/text_view.h"
+#include "platform/window.h"
+
+namespace nimbrel {
+
+void AppDelegate::textActionsMenuItem(const std::shared_ptr<MenuItem> &)
+{
+    showPasteItemOptions();
+}
+
+void AppDelegate::showPasteItemOptions()
+{
+    if (!hasItems())
+        return;
+    const auto item = getFirstItem();
+    if (!item || !firstItemIsSomeKindOfString(*item))
+        return;
+    presentWindow(m_outlets.pasteItemOptionsWindow);
+}
+
+void AppDelegate::closePasteItemOptions()
+{
+    if (const auto window = m_outlets.pasteItemOptionsWindow.lock())
+        window->orderOut();
+}
+
+void AppDelegate::setCurrentTextItemViewValue(const std::string &value)
+{
+    if (m_outlets.currentItemTextView)
+        m_outlets.currentItemTextView->setString(value);
+}
+
+} // namespace nimbrel

@@ -1,0 +1,162 @@
+#include "support/controller_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+class LaunchTest : public ControllerFixture {
+};
+
+TEST_F(LaunchTest, CreationPreparesTheStatusItemAndNothingElse)
+{
+    createController();
+    EXPECT_EQ(statusBar.itemsCreated(), 1);
+    EXPECT_EQ(delegate->changeCount(), 0);
+    EXPECT_FALSE(delegate->hasPasteboardPollTimer());
+    EXPECT_EQ(delegate->activePopupRunMenuItem(), nullptr);
+    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
+    EXPECT_EQ(item.memoryButton().image(), nullptr);
+    EXPECT_EQ(item.menu(), nullptr);
+}
+
+TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
+{
+    launch();
+    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
+    const auto image = std::dynamic_pointer_cast<MemoryImage>(item.memoryButton().image());
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(image->isTemplate());
+    EXPECT_EQ(item.menu(), menu.get());
+    EXPECT_EQ(center.delegate(), delegate.get());
+    EXPECT_TRUE(settingsWindow->isMovableByBackground());
+    EXPECT_TRUE(delegate->hasPasteboardPollTimer());
+    EXPECT_EQ(timers.liveTimers(), 1u);
+    EXPECT_EQ(timers.lastInterval(), std::chrono::milliseconds(20));
+    EXPECT_EQ(delegate->activePopupRunMenuItem(), capitalizeEntry);
+}
+
+TEST_F(LaunchTest, TextAlreadyOnTheClipboardIsShownButNotAnnounced)
+{
+    copyText("from before");
+    launch();
+    EXPECT_EQ(textView->string(), "from before");
+    EXPECT_TRUE(textActionsItem->isEnabled());
+    tick();
+    EXPECT_TRUE(center.delivered().empty());
+    EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
+}
+
+TEST_F(LaunchTest, EmptyClipboardStillEnablesClearAndLeavesTheView)
+{
+    clearItem->setEnabled(false);
+    textView->setString("from the interface");
+    launch();
+    EXPECT_TRUE(clearItem->isEnabled());
+    EXPECT_FALSE(textActionsItem->isEnabled());
+    EXPECT_EQ(textView->string(), "from the interface");
+}
+
+TEST_F(LaunchTest, FileListOrConcealedTextIsNotShown)
+{
+    textView->setString("unchanged");
+    copy({{std::string(PasteboardTypeString), "password"}, {std::string(PasteboardTypeConcealed), std::nullopt}});
+    launch();
+    EXPECT_EQ(textView->string(), "unchanged");
+}
+
+struct StoredPreference {
+    const char *name;
+    std::optional<DefaultsValue> stored;
+    int checkBoxBefore;
+    int checkBoxAfter;
+    std::optional<DefaultsValue> storedAfter;
+};
+
+class PreferenceReconciliationTest : public ControllerFixture,
+                                     public ::testing::WithParamInterface<StoredPreference> {
+};
+
+TEST_P(PreferenceReconciliationTest, CheckBoxShowsTheStoredPreference)
+{
+    const auto &row = GetParam();
+    for (const auto key : {"notifyText", "notifyFilesAndDirectories"}) {
+        if (row.stored)
+            defaults.setValueForKey(*row.stored, key);
+    }
+    textCheckBox->setState(row.checkBoxBefore);
+    filesCheckBox->setState(row.checkBoxBefore);
+
+    launch();
+
+    EXPECT_EQ(textCheckBox->state(), row.checkBoxAfter);
+    EXPECT_EQ(filesCheckBox->state(), row.checkBoxAfter);
+    EXPECT_EQ(defaults.objectForKey("notifyText"), row.storedAfter);
+    EXPECT_EQ(defaults.objectForKey("notifyFilesAndDirectories"), row.storedAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preferences, PreferenceReconciliationTest,
+    ::testing::Values(StoredPreference{"FirstRunStoresCheckBoxOn", std::nullopt, 1, 1, DefaultsValue{1.0}},
+                      StoredPreference{"FirstRunStoresCheckBoxOff", std::nullopt, 0, 0, DefaultsValue{0.0}},
+                      StoredPreference{"StoredFalseTurnsCheckBoxOff", DefaultsValue{0.0}, 1, 0, DefaultsValue{0.0}},
+                      StoredPreference{"StoredTrueTurnsCheckBoxOn", DefaultsValue{1.0}, 0, 1, DefaultsValue{1.0}},
+                      StoredPreference{"OtherNumberIsTrueAndKept", DefaultsValue{7.0}, 0, 1, DefaultsValue{7.0}},
+                      StoredPreference{"StringIsReplaced", DefaultsValue{std::string("1")}, 0, 0,
+                                       DefaultsValue{0.0}},
+                      StoredPreference{"OtherValueIsReplaced", DefaultsValue{OtherDefaultsValue{}}, 1, 1,
+                                       DefaultsValue{1.0}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(LaunchTest, PreferencesSurviveARestart)
+{
+    launch();
+    textCheckBox->setState(0);
+    delegate->perform("textNotificationButton:", std::shared_ptr<Button>(textCheckBox));
+    delegate.reset();
+
+    textCheckBox->setState(1);
+    launch();
+    EXPECT_EQ(textCheckBox->state(), 0);
+    copyText("not announced");
+    tick();
+    EXPECT_TRUE(center.delivered().empty());
+}
+
+TEST_F(LaunchTest, MissingOutletsAndImagesAreSkippedQuietly)
+{
+    MemoryImageLibrary noImages(std::set<std::string, std::less<>>{});
+    imagesInUse = &noImages;
+    createController();
+    delegate->setOutlets({});
+    copyText("text");
+    delegate->applicationDidFinishLaunching();
+
+    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
+    EXPECT_EQ(item.memoryButton().image(), nullptr);
+    EXPECT_EQ(item.menu(), nullptr);
+    EXPECT_EQ(delegate->activePopupRunMenuItem(), nullptr);
+    EXPECT_TRUE(delegate->hasPasteboardPollTimer());
+    EXPECT_FALSE(defaults.objectForKey("notifyText"));
+}
+
+TEST_F(LaunchTest, StatusItemWithoutButtonStillGetsItsMenu)
+{
+    MemoryStatusBar barWithoutButtons(false);
+    statusBarInUse = &barWithoutButtons;
+    launch();
+    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
+    EXPECT_EQ(item.menu(), menu.get());
+}
+
+TEST_F(LaunchTest, OutletDestroyedAfterConnectingReadsAsAbsent)
+{
+    createController();
+    settingsWindow.reset();
+    clearItem.reset();
+    delegate->applicationDidFinishLaunching();
+    EXPECT_TRUE(delegate->outlets().window.expired());
+    delegate->showSettings();
+    EXPECT_EQ(application.activations(), 0);
+}
+
+} // namespace
+} // namespace nimbrel::test

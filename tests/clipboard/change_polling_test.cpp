@@ -1,0 +1,200 @@
+#include "support/controller_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+class ChangePollingTest : public ControllerFixture {
+};
+
+TEST_F(ChangePollingTest, UnchangedTickReadsTheChangeCountOnceAndNothingElse)
+{
+    copyText("already there");
+    launch();
+    const auto countReads = pasteboard.changeCountReads();
+    const auto otherReads = pasteboard.otherReads();
+    const auto viewSets = textView->setCount();
+    const auto enabledChanges = clearItem->enabledChanges() + textActionsItem->enabledChanges();
+
+    for (int i = 0; i < 5; ++i)
+        tick();
+
+    EXPECT_EQ(pasteboard.changeCountReads(), countReads + 5);
+    EXPECT_EQ(pasteboard.otherReads(), otherReads);
+    EXPECT_EQ(textView->setCount(), viewSets);
+    EXPECT_EQ(clearItem->enabledChanges() + textActionsItem->enabledChanges(), enabledChanges);
+    EXPECT_TRUE(center.delivered().empty());
+}
+
+struct Outcome {
+    const char *name;
+    Entries entries;
+    std::optional<std::vector<std::string>> fileNames;
+    double notifyText;
+    double notifyFiles;
+    std::string expectedText;
+    bool expectNotification;
+    bool expectWindowClosed;
+};
+
+class PollOutcomeTest : public ControllerFixture, public ::testing::WithParamInterface<Outcome> {
+};
+
+TEST_P(PollOutcomeTest, ShowsAndAnnouncesAsTheContentAndPreferencesSay)
+{
+    const auto &row = GetParam();
+    defaults.setValueForKey(row.notifyText, "notifyText");
+    defaults.setValueForKey(row.notifyFiles, "notifyFilesAndDirectories");
+    launch();
+    textView->setString("stale");
+    clearItem->setEnabled(false);
+
+    pasteboard.copy({makeItem(row.entries)}, row.fileNames);
+    tick();
+
+    EXPECT_EQ(textView->string(), row.expectedText);
+    ASSERT_EQ(center.delivered().size(), row.expectNotification ? 1u : 0u);
+    if (row.expectNotification) {
+        EXPECT_EQ(center.delivered().front()->title, "Nimbrel!");
+        EXPECT_EQ(center.delivered().front()->informativeText, row.expectedText);
+    }
+    EXPECT_EQ(pasteItemOptionsWindow->orderOutCount(), row.expectWindowClosed ? 1 : 0);
+    EXPECT_TRUE(clearItem->isEnabled());
+    EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
+}
+
+const std::string plain(PasteboardTypeString);
+const std::string rtf(PasteboardTypeRTF);
+const std::string html(PasteboardTypeHTML);
+const std::string files(FilenamesPboardType);
+const std::string png = "image/png";
+
+INSTANTIATE_TEST_SUITE_P(
+    OutcomeTable, PollOutcomeTest,
+    ::testing::Values(
+        Outcome{"PlainTextAnnounced", {{plain, "a sentence"}}, std::nullopt, 1, 1, "a sentence", true, false},
+        Outcome{"PlainTextWithTextOff", {{plain, "quiet"}}, std::nullopt, 0, 1, "quiet", false, false},
+        Outcome{"HtmlFirstReadsPlain", {{html, "<b>x</b>"}, {plain, "x"}}, std::nullopt, 1, 1, "x", true, false},
+        Outcome{"RtfFirstWithoutPlainAlwaysAnnounced", {{rtf, "{\\rtf1 x}"}}, std::nullopt, 0, 0, "", true, false},
+        Outcome{"OneFileGivesItsName", {{files, std::nullopt}}, std::vector<std::string>{"/home/u/notes.txt"}, 1, 1,
+                "notes.txt", true, true},
+        Outcome{"OneFolderGivesItsName", {{files, std::nullopt}}, std::vector<std::string>{"/home/u/Photos/"}, 1, 1,
+                "Photos", true, true},
+        Outcome{"FiveFilesGiveACount", {{files, std::nullopt}},
+                std::vector<std::string>{"/a", "/b", "/c", "/d", "/e"}, 1, 1, "5 files", true, true},
+        Outcome{"FilesWithPreferenceOff", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 0, "",
+                false, true},
+        Outcome{"EmptyFileListGivesEmptyText", {{files, std::nullopt}}, std::vector<std::string>{}, 1, 1, "", true,
+                true},
+        Outcome{"ImageAnnouncedEmptyWhateverThePreferences", {{png, std::nullopt}}, std::nullopt, 0, 0, "", true,
+                false},
+        Outcome{"ImageBeforeTextGoesToTheFileBranch", {{png, std::nullopt}, {plain, "hidden"}}, std::nullopt, 1, 1,
+                "", true, false},
+        Outcome{"EmptyTypeList", {}, std::nullopt, 1, 1, "", true, false},
+        Outcome{"ConcealedTextNeverShown", {{plain, "hunter2"}, {"x-nimbrel/concealed", std::nullopt}},
+                std::nullopt, 1, 1, "", false, false},
+        Outcome{"ConcealedFilesNeverShown", {{files, std::nullopt}, {"x-nimbrel/concealed", std::nullopt}},
+                std::vector<std::string>{"/secret/key"}, 1, 1, "", false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ChangePollingTest, EmptiedClipboardOnlyDisablesTheTextActions)
+{
+    copyText("something");
+    launch();
+    textView->setString("kept");
+    clearItem->setEnabled(false);
+    ASSERT_TRUE(textActionsItem->isEnabled());
+
+    pasteboard.clearContents();
+    tick();
+
+    EXPECT_FALSE(textActionsItem->isEnabled());
+    EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
+    EXPECT_EQ(textView->string(), "kept");
+    EXPECT_FALSE(clearItem->isEnabled());
+    EXPECT_TRUE(center.delivered().empty());
+}
+
+TEST_F(ChangePollingTest, PreferenceThatIsNotANumberCountsAsOff)
+{
+    launch();
+    defaults.setValueForKey(std::string("yes"), "notifyText");
+    copyText("text");
+    tick();
+    EXPECT_TRUE(center.delivered().empty());
+
+    defaults.setValueForKey(OtherDefaultsValue{}, "notifyText");
+    copyText("more text");
+    tick();
+    EXPECT_TRUE(center.delivered().empty());
+
+    defaults.setValueForKey(0.5, "notifyText");
+    copyText("any non-zero number is on");
+    tick();
+    EXPECT_EQ(center.delivered().size(), 1u);
+}
+
+TEST_F(ChangePollingTest, TextActionsEntryFollowsTheFirstType)
+{
+    launch();
+    const struct {
+        const char *name;
+        Entries entries;
+        bool enabled;
+    } rows[] = {
+        {"plain", {{plain, "x"}}, true},
+        {"rtf", {{rtf, "x"}}, true},
+        {"html", {{html, "x"}}, true},
+        {"image then text", {{png, std::nullopt}, {plain, "x"}}, false},
+        {"no types", {}, false},
+        {"case differs", {{"TEXT/PLAIN", "x"}}, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        copy(row.entries);
+        tick();
+        EXPECT_EQ(textActionsItem->isEnabled(), row.enabled);
+    }
+}
+
+TEST_F(ChangePollingTest, OwnRewriteIsHandledOnTheNextTickLikeAnyChange)
+{
+    launch();
+    copyText("hello world");
+    tick();
+    ASSERT_TRUE(delegate->runTextAction("Uppercase"));
+    EXPECT_EQ(textView->string(), "hello world");
+
+    tick();
+    EXPECT_EQ(textView->string(), "HELLO WORLD");
+    ASSERT_EQ(center.delivered().size(), 2u);
+    EXPECT_EQ(center.delivered().back()->informativeText, "HELLO WORLD");
+}
+
+TEST_F(ChangePollingTest, OnlyTheFirstItemCounts)
+{
+    launch();
+    pasteboard.copy({makeItem({{png, std::nullopt}}), textItem("second item")});
+    tick();
+    EXPECT_EQ(textView->string(), "");
+    EXPECT_FALSE(textActionsItem->isEnabled());
+}
+
+TEST_F(ChangePollingTest, MissingOutletsAreSkipped)
+{
+    createController();
+    delegate->setOutlets({});
+    delegate->applicationDidFinishLaunching();
+    copyFiles({"/a"});
+    tick();
+    copyText("text");
+    tick();
+    // Without check boxes nothing defined the preferences, so neither is on.
+    EXPECT_TRUE(center.delivered().empty());
+    copy({{"image/png", std::nullopt}});
+    tick();
+    EXPECT_EQ(center.delivered().size(), 1u);
+    EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
+}
+
+} // namespace
+} // namespace nimbrel::test

@@ -1,0 +1,111 @@
+#include "support/controller_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+class CopyNotificationsTest : public ControllerFixture {
+};
+
+TEST_F(CopyNotificationsTest, EachPostReplacesTheEarlierOne)
+{
+    launch();
+    copyText("first");
+    tick();
+    copyText("second");
+    tick();
+
+    ASSERT_EQ(center.listed().size(), 1u);
+    EXPECT_EQ(center.listed().front()->informativeText, "second");
+    EXPECT_EQ(center.removals(), 1);
+    const auto &posted = *center.listed().front();
+    EXPECT_EQ(posted.title, "Nimbrel!");
+    EXPECT_FALSE(posted.hasActionButton);
+    EXPECT_EQ(posted.otherButtonTitle, "Clear formatting");
+    EXPECT_EQ(delegate->notification(), center.listed().front());
+}
+
+TEST_F(CopyNotificationsTest, LongTextIsHandedOverWhole)
+{
+    launch();
+    const std::string longText(200000, 'x');
+    copyText(longText);
+    tick();
+    ASSERT_EQ(center.delivered().size(), 1u);
+    EXPECT_EQ(center.delivered().front()->informativeText, longText);
+}
+
+TEST_F(CopyNotificationsTest, ClickOpensThePasteItemOptionsForTheCurrentContent)
+{
+    launch();
+    copyText("old");
+    tick();
+    const auto notification = center.delivered().back();
+    copy({{std::string(PasteboardTypeHTML), "<i>new</i>"}, {std::string(PasteboardTypeString), "new"}});
+
+    center.click(*notification);
+
+    EXPECT_TRUE(pasteItemOptionsWindow->isVisible());
+    EXPECT_EQ(pasteItemOptionsWindow->centerCount(), 1);
+    EXPECT_EQ(application.activations(), 1);
+}
+
+TEST_F(CopyNotificationsTest, ClickDoesNothingWhenTheClipboardHoldsNoTextItem)
+{
+    launch();
+    copyText("text");
+    tick();
+    const auto notification = center.delivered().back();
+
+    pasteboard.clearContents();
+    center.click(*notification);
+    copyFiles({"/a", "/b"});
+    center.click(*notification);
+
+    EXPECT_FALSE(pasteItemOptionsWindow->isVisible());
+    EXPECT_EQ(application.activations(), 0);
+}
+
+TEST_F(CopyNotificationsTest, OtherButtonRemovesTheFormattingOfTheFirstItem)
+{
+    launch();
+    copy({{std::string(PasteboardTypeHTML), "<b>bold</b>"}, {std::string(PasteboardTypeString), "bold"}});
+    tick();
+
+    center.pressOtherButton(*center.delivered().back());
+
+    ASSERT_EQ(pasteboard.items().size(), 1u);
+    EXPECT_EQ(pasteboard.items().front()->types(), std::vector<std::string>{std::string(PasteboardTypeString)});
+    EXPECT_EQ(clipboardText(), "bold");
+}
+
+TEST_F(CopyNotificationsTest, OtherButtonOnPlainTextOrEmptyClipboardChangesNothing)
+{
+    launch();
+    copyText("plain");
+    tick();
+    const auto notification = center.delivered().back();
+    const auto count = pasteboard.changeCount();
+    center.pressOtherButton(*notification);
+    EXPECT_EQ(pasteboard.changeCount(), count);
+
+    pasteboard.clearContents();
+    center.pressOtherButton(*notification);
+    EXPECT_TRUE(pasteboard.items().empty());
+}
+
+TEST_F(CopyNotificationsTest, EveryNotificationIsPresented)
+{
+    launch();
+    EXPECT_EQ(center.delegate(), delegate.get());
+    EXPECT_TRUE(delegate->userNotificationCenterShouldPresentNotification(center, UserNotification{}));
+}
+
+TEST_F(CopyNotificationsTest, DestroyedControllerDetachesFromTheCentre)
+{
+    launch();
+    delegate.reset();
+    EXPECT_EQ(center.delegate(), nullptr);
+}
+
+} // namespace
+} // namespace nimbrel::test

@@ -1,0 +1,83 @@
+#include "support/controller_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+const std::string plain(PasteboardTypeString);
+const std::string rtf(PasteboardTypeRTF);
+const std::string html(PasteboardTypeHTML);
+
+struct TypeRule {
+    const char *name;
+    std::vector<std::string> types;
+    bool text;
+    bool html;
+    bool rtf;
+    std::string_view itemType;
+    bool someKindOfString;
+};
+
+class ItemInspectionTest : public ControllerFixture, public ::testing::WithParamInterface<TypeRule> {
+};
+
+TEST_P(ItemInspectionTest, QueriesFollowTheTypeRules)
+{
+    const auto &row = GetParam();
+    Entries entries;
+    for (const auto &type : row.types)
+        entries.emplace_back(type, "data");
+    copy(entries);
+    createController();
+
+    const auto item = delegate->getFirstItem();
+    ASSERT_TRUE(item);
+    EXPECT_EQ(delegate->isTextItem(*item), row.text);
+    EXPECT_EQ(delegate->isHTMLItem(*item), row.html);
+    EXPECT_EQ(delegate->isRTFItem(*item), row.rtf);
+    EXPECT_EQ(delegate->getItemType(*item), row.itemType);
+    EXPECT_EQ(delegate->firstItemIsSomeKindOfString(*item), row.someKindOfString);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, ItemInspectionTest,
+    ::testing::Values(TypeRule{"PlainOnly", {plain}, true, false, false, PasteboardTypeString, true},
+                      TypeRule{"HtmlThenPlain", {html, plain}, true, true, false, PasteboardTypeHTML, true},
+                      TypeRule{"PlainThenRtf", {plain, rtf}, true, false, true, PasteboardTypeRTF, true},
+                      TypeRule{"RtfThenHtml", {rtf, html}, false, true, true, PasteboardTypeRTF, true},
+                      TypeRule{"HtmlThenRtf", {html, rtf}, false, true, true, PasteboardTypeRTF, true},
+                      TypeRule{"ImageThenPlain", {"image/png", plain}, true, false, false, PasteboardTypeString, false},
+                      TypeRule{"NoTypes", {}, false, false, false, PasteboardTypeString, false},
+                      TypeRule{"CaseDiffers", {"Text/Plain", "TEXT/HTML", "text/RTF"}, false, false, false,
+                               PasteboardTypeString, false},
+                      TypeRule{"PrefixIsNoMatch", {"text/plain;charset=utf-8", "text/html2"}, false, false, false,
+                               PasteboardTypeString, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ItemInspectionTest, EmptyClipboardHasNoFirstItem)
+{
+    createController();
+    EXPECT_FALSE(delegate->hasItems());
+    EXPECT_EQ(delegate->getFirstItem(), nullptr);
+}
+
+TEST_F(ItemInspectionTest, OnlyTheFirstOfSeveralItemsIsInspected)
+{
+    pasteboard.copy({makeItem({{"image/png", std::nullopt}}), makeItem({{rtf, "x"}, {html, "y"}})});
+    createController();
+    const auto item = delegate->getFirstItem();
+    ASSERT_TRUE(item);
+    EXPECT_FALSE(delegate->isRTFItem(*item));
+    EXPECT_EQ(delegate->getItemType(*item), PasteboardTypeString);
+}
+
+TEST_F(ItemInspectionTest, QueriesReadTheClipboardAnewEachTime)
+{
+    createController();
+    copyText("first");
+    EXPECT_TRUE(delegate->hasItems());
+    pasteboard.clearContents();
+    EXPECT_FALSE(delegate->hasItems());
+}
+
+} // namespace
+} // namespace nimbrel::test

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/app_delegate.h"
+#include "platform/memory/memory_application.h"
+#include "platform/memory/memory_button.h"
+#include "platform/memory/memory_image_library.h"
+#include "platform/memory/memory_menu_item.h"
+#include "platform/memory/memory_pasteboard.h"
+#include "platform/memory/memory_status_bar.h"
+#include "platform/memory/memory_text_view.h"
+#include "platform/memory/memory_timer_scheduler.h"
+#include "platform/memory/memory_user_defaults.h"
+#include "platform/memory/memory_user_notification_center.h"
+#include "platform/memory/memory_window.h"
+#include "platform/pasteboard_types.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace nimbrel::test {
+
+using Entries = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+inline std::shared_ptr<const PasteboardItem> textItem(const std::string &text)
+{
+    return makeItem({{std::string(PasteboardTypeString), text}});
+}
+
+// A controller on the in-memory platform with every outlet connected, as the interface
+// description connects them: both check boxes on, the text view empty.
+class ControllerFixture : public ::testing::Test {
+protected:
+    AppDelegate &createController()
+    {
+        delegate = std::make_unique<AppDelegate>(PlatformServices{center, pasteboard, *statusBarInUse, defaults,
+                                                                  timers, *imagesInUse, application});
+        delegate->setOutlets(outlets());
+        return *delegate;
+    }
+
+    AppDelegate &launch()
+    {
+        createController();
+        delegate->applicationDidFinishLaunching();
+        return *delegate;
+    }
+
+    InterfaceOutlets outlets() const
+    {
+        return InterfaceOutlets{settingsWindow,  textActionsItem, pasteItemOptionsWindow, menu,    clearItem,
+                                textCheckBox,    filesCheckBox,   capitalizeEntry,        textView};
+    }
+
+    void copy(Entries entries) { pasteboard.copy({makeItem(std::move(entries))}); }
+    void copyText(const std::string &text) { pasteboard.copy({textItem(text)}); }
+    void copyFiles(std::vector<std::string> paths, Entries entries = {{std::string(FilenamesPboardType), std::nullopt}})
+    {
+        pasteboard.copy({makeItem(std::move(entries))}, std::move(paths));
+    }
+    void tick() { timers.fire(); }
+
+    // The plain text of the only item on the clipboard, or nullopt when there is not exactly one.
+    std::optional<std::string> clipboardText() const
+    {
+        if (pasteboard.items().size() != 1)
+            return std::nullopt;
+        return pasteboard.items().front()->stringForType(PasteboardTypeString);
+    }
+
+    MemoryUserNotificationCenter center;
+    MemoryPasteboard pasteboard;
+    MemoryStatusBar statusBar;
+    MemoryUserDefaults defaults;
+    MemoryTimerScheduler timers;
+    MemoryImageLibrary images;
+    MemoryApplication application;
+    // Tests that need a panel without buttons or a missing icon point these elsewhere.
+    StatusBar *statusBarInUse = &statusBar;
+    ImageLibrary *imagesInUse = &images;
+
+    std::shared_ptr<MemoryWindow> settingsWindow = std::make_shared<MemoryWindow>();
+    std::shared_ptr<MemoryWindow> pasteItemOptionsWindow = std::make_shared<MemoryWindow>();
+    std::shared_ptr<MemoryMenu> menu = std::make_shared<MemoryMenu>();
+    std::shared_ptr<MemoryMenuItem> textActionsItem = std::make_shared<MemoryMenuItem>("Text actions");
+    std::shared_ptr<MemoryMenuItem> clearItem = std::make_shared<MemoryMenuItem>("Clear clipboard");
+    std::shared_ptr<MemoryMenuItem> capitalizeEntry = std::make_shared<MemoryMenuItem>("Capitalize");
+    std::shared_ptr<MemoryButton> textCheckBox = std::make_shared<MemoryButton>(1);
+    std::shared_ptr<MemoryButton> filesCheckBox = std::make_shared<MemoryButton>(1);
+    std::shared_ptr<MemoryTextView> textView = std::make_shared<MemoryTextView>();
+
+    std::unique_ptr<AppDelegate> delegate;
+};
+
+} // namespace nimbrel::test

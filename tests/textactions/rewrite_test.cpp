@@ -1,0 +1,94 @@
+#include "support/controller_fixture.h"
+
+namespace nimbrel::test {
+namespace {
+
+const std::string plain(PasteboardTypeString);
+const std::string rtf(PasteboardTypeRTF);
+const std::string html(PasteboardTypeHTML);
+
+using Action = void (AppDelegate::*)(const PasteboardItem &);
+
+struct RewriteCase {
+    const char *name;
+    Action action;
+    Entries source;
+    // nullopt: the clipboard must be left exactly as it was.
+    std::optional<std::string> expectedPlainText;
+};
+
+class RewriteTest : public ControllerFixture, public ::testing::WithParamInterface<RewriteCase> {
+};
+
+TEST_P(RewriteTest, WritesOnePlainTextItemOrNothing)
+{
+    const auto &row = GetParam();
+    launch();
+    const auto source = makeItem(row.source);
+    pasteboard.copy({source, textItem("second item")});
+    const auto count = pasteboard.changeCount();
+
+    (*delegate.*row.action)(*source);
+
+    if (!row.expectedPlainText) {
+        EXPECT_EQ(pasteboard.changeCount(), count);
+        ASSERT_EQ(pasteboard.items().size(), 2u);
+        EXPECT_EQ(pasteboard.items().front(), source);
+        return;
+    }
+    ASSERT_EQ(pasteboard.items().size(), 1u);
+    const auto &written = *pasteboard.items().front();
+    EXPECT_EQ(written.types(), std::vector<std::string>{plain});
+    EXPECT_EQ(written.stringForType(plain), row.expectedPlainText);
+    EXPECT_GT(pasteboard.changeCount(), count);
+}
+
+const std::string rtfSource = "{\\rtf1\\ansi {\\b Hello} world}";
+const std::string htmlSource = "<span style=\"color: red\">Hello</span> world";
+
+INSTANTIATE_TEST_SUITE_P(
+    TypeRules, RewriteTest,
+    ::testing::Values(
+        RewriteCase{"PlainUppercased", &AppDelegate::uppercase, {{plain, "Hello world"}}, "HELLO WORLD"},
+        RewriteCase{"PlainEmptyTextStillWritten", &AppDelegate::capitalize, {{plain, ""}}, ""},
+        RewriteCase{"RtfMarkupNeverTransformed", &AppDelegate::uppercase, {{rtf, rtfSource}, {plain, "Hello world"}},
+                    "HELLO WORLD"},
+        RewriteCase{"HtmlTagsNeverMerged", &AppDelegate::removeAllWhitespace,
+                    {{html, htmlSource}, {plain, "Hello world"}}, "Helloworld"},
+        RewriteCase{"HtmlCapitalizedPlainOnly", &AppDelegate::capitalize, {{plain, "hello WORLD"}, {html, htmlSource}},
+                    "Hello World"},
+        RewriteCase{"RtfAndHtmlGiveOnePlainItem", &AppDelegate::snakecase,
+                    {{rtf, rtfSource}, {html, htmlSource}, {plain, "Hello  world"}}, "Hello_world"},
+        RewriteCase{"RichWithoutPlainTextLeftAlone", &AppDelegate::lowercase, {{rtf, rtfSource}}, std::nullopt},
+        RewriteCase{"RichWithPlainTypeButNoTextLeftAlone", &AppDelegate::lowercase,
+                    {{html, htmlSource}, {plain, std::nullopt}}, std::nullopt},
+        RewriteCase{"ImageAloneLeftAlone", &AppDelegate::uppercase, {{"image/png", std::nullopt}}, std::nullopt},
+        RewriteCase{"PlainTypeWithoutTextLeftAlone", &AppDelegate::uppercase, {{plain, std::nullopt}}, std::nullopt},
+        RewriteCase{"PrivateTypesDropped", &AppDelegate::removeMultipleWhitespace,
+                    {{plain, " a  b "}, {"application/x-private", "secret"}}, "a b"},
+        RewriteCase{"RemoveFormattingKeepsPlainText", &AppDelegate::removeFormatting,
+                    {{html, htmlSource}, {plain, "Hello <world> & co\nline"}}, "Hello <world> & co\nline"},
+        RewriteCase{"RemoveFormattingOnRtfAndHtml", &AppDelegate::removeFormatting,
+                    {{rtf, rtfSource}, {html, htmlSource}, {plain, "Hello world"}}, "Hello world"},
+        RewriteCase{"RemoveFormattingEmptyPlainText", &AppDelegate::removeFormatting, {{rtf, rtfSource}, {plain, ""}},
+                    ""},
+        RewriteCase{"RemoveFormattingOnPlainDoesNothing", &AppDelegate::removeFormatting, {{plain, "plain"}},
+                    std::nullopt},
+        RewriteCase{"RemoveFormattingWithoutPlainDoesNothing", &AppDelegate::removeFormatting, {{rtf, rtfSource}},
+                    std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RewriteTest, SourceIsReadBeforeTheClipboardIsCleared)
+{
+    launch();
+    const auto source = textItem("read me first");
+    pasteboard.copy({source});
+    const auto seen = delegate->changeCount();
+    delegate->uppercase(*source);
+    EXPECT_EQ(clipboardText(), "READ ME FIRST");
+    // The stored count stays, so the next tick sees the rewrite as a change.
+    EXPECT_EQ(delegate->changeCount(), seen);
+}
+
+} // namespace
+} // namespace nimbrel::test
