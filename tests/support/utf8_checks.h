@@ -91,7 +91,7 @@ inline std::vector<std::string> generatedTexts(std::size_t count)
     };
     for (std::size_t n = 0; n < count; ++n) {
         std::string text;
-        const std::size_t pieces = next() % 24;
+        const std::size_t pieces = next() % 64;
         for (std::size_t k = 0; k < pieces; ++k)
             text += fragments[next() % fragments.size()];
         texts.push_back(std::move(text));

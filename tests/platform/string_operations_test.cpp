@@ -1,0 +1,290 @@
+#include "platform/string_operations.h"
+
+#include "support/utf8_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+using namespace std::string_literals;
+
+namespace nimbrel {
+namespace {
+
+struct TextRow {
+    std::string name;
+    std::string input;
+    std::string expected;
+};
+
+void PrintTo(const TextRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+std::string rowName(const ::testing::TestParamInfo<TextRow> &info)
+{
+    return info.param.name;
+}
+
+// Rows every mapping must treat the same way: text without case and broken input.
+const std::vector<TextRow> caselessRows = {
+    {"Empty", "", ""},
+    {"CjkUntouched", "東京の漢字", "東京の漢字"},
+    {"EmojiUntouched", "😀🚀👍🏽", "😀🚀👍🏽"},
+    {"DigitsAndPunctuation", "123 -+.,;", "123 -+.,;"},
+    {"NulBytesSurvive", "\0\0 1\0"s, "\0\0 1\0"s},
+    {"TruncatedAtEnd", "\xE6\x9D", "\uFFFD"},
+    {"TruncatedBeforeSpace", "\xF0\x9F\x98 1", "\uFFFD 1"},
+    {"LoneContinuation", "\x80", "\uFFFD"},
+    {"OverlongTwoBytes", "\xC0\xAF", "\uFFFD\uFFFD"},
+    {"OverlongThreeBytes", "\xE0\x80\xAF", "\uFFFD\uFFFD\uFFFD"},
+    {"EncodedSurrogate", "\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},
+    {"AboveUnicodeRange", "\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+    {"BytesF5ToFF", "\xF5\xF8\xFC\xFE\xFF", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+};
+
+std::vector<TextRow> withCaselessRows(std::vector<TextRow> rows)
+{
+    rows.insert(rows.end(), caselessRows.begin(), caselessRows.end());
+    return rows;
+}
+
+class UppercaseString : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(UppercaseString, MapsLikeUnicodeInTheRootLocale)
+{
+    EXPECT_EQ(uppercaseString(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UppercaseString, ::testing::ValuesIn(withCaselessRows({
+    {"Ascii", "hello, World 42", "HELLO, WORLD 42"},
+    {"SharpSExpands", "straße", "STRASSE"},
+    {"AccentedLatin", "café naïve àéîõü", "CAFÉ NAÏVE ÀÉÎÕÜ"},
+    {"GreekKeepsAccentsInRoot", "οδος λόγος", "ΟΔΟΣ ΛΌΓΟΣ"},
+    {"LigatureExpands", "ﬁﬂ", "FIFL"},
+    {"DigraphLowerAndTitle", "ǆ ǅ", "Ǆ Ǆ"},
+    {"DottedIIsNotTurkish", "istanbul", "ISTANBUL"},
+    {"IotaWithDialytikaAndTonos", "\u0390", "\u0399\u0308\u0301"},
+    {"CrLfKept", "a\r\nb", "A\r\nB"},
+    {"NbspKept", "a\u00A0b", "A\u00A0B"},
+    {"AsciiNextToNonAscii", "xé yé z", "XÉ YÉ Z"},
+    {"InvalidInsideWord", "ab\xFF" "cd", "AB\uFFFDCD"},
+})), rowName);
+
+class LowercaseString : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(LowercaseString, MapsLikeUnicodeInTheRootLocale)
+{
+    EXPECT_EQ(lowercaseString(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LowercaseString, ::testing::ValuesIn(withCaselessRows({
+    {"Ascii", "HELLO, World 42", "hello, world 42"},
+    {"AccentedLatin", "CAFÉ ÀÉÎÕÜ", "café àéîõü"},
+    {"FinalSigma", "ΟΔΟΣ", "οδος"},
+    {"FinalSigmaPerWord", "ΟΔΟΣ ΟΔΟΣ", "οδος οδος"},
+    {"SigmaBeforeLetterIsNotFinal", "ΣΑ", "σα"},
+    {"LoneSigmaIsNotFinal", "Σ", "σ"},
+    {"FinalSigmaAfterAsciiLetter", "aΣ", "aς"},
+    {"SigmaBeforeAsciiLetterIsNotFinal", "ΑΣb", "ασb"},
+    {"FinalSigmaBeforeCaseIgnorable", "ΟΔΟΣ.", "οδος."},
+    {"FinalSigmaBeforeNbsp", "ΟΔΟΣ\u00A0ΑΒ", "οδος\u00A0αβ"},
+    {"DottedCapitalIKeepsDot", "\u0130", "i\u0307"},
+    {"CapitalIIsNotTurkish", "I", "i"},
+    {"DigraphTitleAndUpper", "ǅ Ǆ", "ǆ ǆ"},
+    {"CrLfKept", "A\r\nB", "a\r\nb"},
+    {"InvalidInsideWord", "AB\xC3" "CD", "ab\uFFFDcd"},
+})), rowName);
+
+class CapitalizedString : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(CapitalizedString, TitleCasesTheFirstCharacterOfEachWord)
+{
+    EXPECT_EQ(capitalizedString(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CapitalizedString, ::testing::ValuesIn(withCaselessRows({
+    {"TwoWords", "hello WORLD", "Hello World"},
+    {"RestOfWordLowered", "iPhone", "Iphone"},
+    {"LeadingAndTrailingSpacesKept", "  hello  world  ", "  Hello  World  "},
+    {"AfterLineEnds", "one\ntwo\r\nthree", "One\nTwo\r\nThree"},
+    {"ApostropheInsideWord", "don't", "Don't"},
+    {"HyphenInsideWord", "e-mail", "E-mail"},
+    {"UncasedFirstCharacter", "(hello", "(hello"},
+    {"DigitFirst", "3rd PLACE", "3rd Place"},
+    {"LigatureTitleCase", "ﬁx", "Fix"},
+    {"DigraphTitleCase", "ǆungla", "ǅungla"},
+    {"SharpSTitleCase", "ßa", "Ssa"},
+    {"AccentedFirstLetter", "éCOLE", "École"},
+    {"GreekFinalSigma", "ΟΔΟΣ ΑΣ", "Οδος Ας"},
+    {"DottedCapitalI", "İSTANBUL", "İstanbul"},
+    {"AfterNbsp", "a\u00A0b", "A\u00A0B"},
+    {"AfterIdeographicSpace", "東京\u3000tokyo", "東京\u3000Tokyo"},
+    {"AfterLineSeparator", "a\u2028b", "A\u2028B"},
+    {"AfterNextLine", "a\u0085b", "A\u0085B"},
+    {"AfterThinSpaces", "a\u2009b\u202Fc", "A\u2009B\u202FC"},
+    {"ZeroWidthSpaceJoins", "a\u200Bb", "A\u200Bb"},
+    {"ByteOrderMarkJoins", "a\uFEFFb", "A\uFEFFb"},
+    {"MongolianVowelSeparatorJoins", "a\u180Eb", "A\u180Eb"},
+    {"EmojiFirst", "😀ABC def", "😀abc Def"},
+    {"NulInsideWord", "a\0B c"s, "A\0b C"s},
+    {"InvalidFirstByte", "\xFF" "ABC def", "\uFFFDabc Def"},
+})), rowName);
+
+// Long texts go through the buffer-growing and stretch-merging paths; the expected text is
+// the expected mapping of one unit, repeated.
+TEST(CaseMappingLongText, MatchesTheMappingOfEachUnit)
+{
+    constexpr std::size_t units = 1 << 15;
+    const std::string text = testing::repeated("straße café ΟΔΟΣ 東京 😀 iPhone aΣ\t", units);
+    EXPECT_EQ(uppercaseString(text), testing::repeated("STRASSE CAFÉ ΟΔΟΣ 東京 😀 IPHONE AΣ\t", units));
+    EXPECT_EQ(lowercaseString(text), testing::repeated("straße café οδος 東京 😀 iphone aς\t", units));
+    EXPECT_EQ(capitalizedString(text), testing::repeated("Straße Café Οδος 東京 😀 Iphone Aς\t", units));
+
+    const std::string oneWord = testing::repeated("é", 1 << 19);
+    EXPECT_EQ(uppercaseString(oneWord), testing::repeated("É", 1 << 19));
+    EXPECT_EQ(capitalizedString(oneWord), "É" + testing::repeated("é", (1 << 19) - 1));
+}
+
+TEST(CaseMappingProperties, OutputIsValidAndCapitalizeKeepsWhitespace)
+{
+    for (const std::string &text : testing::generatedTexts(3000)) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        const std::string upper = uppercaseString(text);
+        const std::string lower = lowercaseString(text);
+        const std::string capitalized = capitalizedString(text);
+        ASSERT_TRUE(testing::isValidUtf8(upper));
+        ASSERT_TRUE(testing::isValidUtf8(lower));
+        ASSERT_TRUE(testing::isValidUtf8(capitalized));
+
+        const auto whitespaceOf = [](std::string_view mapped) {
+            std::u32string spaces;
+            const auto codePoints = testing::codePointsOf(mapped);
+            for (const char32_t c : *codePoints)
+                if (isWhitespaceAndNewline(c))
+                    spaces.push_back(c);
+            return spaces;
+        };
+        const std::u32string original = whitespaceOf(validUtf8(text));
+        EXPECT_EQ(whitespaceOf(capitalized), original);
+        EXPECT_EQ(whitespaceOf(upper), original);
+        EXPECT_EQ(whitespaceOf(lower), original);
+    }
+}
+
+TEST(IsWhitespaceAndNewline, AcceptsExactlyTheWhitespaceSet)
+{
+    const std::u32string members = U"\u0009\u000A\u000B\u000C\u000D\u0020\u0085\u00A0\u1680"
+                                   U"\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A"
+                                   U"\u2028\u2029\u202F\u205F\u3000"s;
+    for (const char32_t c : members)
+        EXPECT_TRUE(isWhitespaceAndNewline(c)) << std::hex << static_cast<unsigned>(c);
+
+    const std::u32string neighbours = U"\u0000\u0008\u000E\u001F\u0021\u0084\u0086\u009F\u00A1\u167F\u1681"
+                                      U"\u180E\u1FFF\u200B\u200C\u200D\u2027\u202A\u202E\u2030\u205E\u2060"
+                                      U"\u2FFF\u3001\uFEFF\U0010FFFF"s;
+    for (const char32_t c : neighbours)
+        EXPECT_FALSE(isWhitespaceAndNewline(c)) << std::hex << static_cast<unsigned>(c);
+
+    std::size_t count = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c)
+        count += isWhitespaceAndNewline(c) ? 1 : 0;
+    EXPECT_EQ(count, members.size());
+}
+
+struct ReplaceRow {
+    std::string name;
+    std::string text;
+    std::string target;
+    std::string replacement;
+    std::string expected;
+};
+
+void PrintTo(const ReplaceRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class ReplacingOccurrences : public ::testing::TestWithParam<ReplaceRow> {};
+
+TEST_P(ReplacingOccurrences, ReplacesLeftToRight)
+{
+    const ReplaceRow &row = GetParam();
+    EXPECT_EQ(replacingOccurrences(row.text, row.target, row.replacement), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReplacingOccurrences, ::testing::ValuesIn(std::vector<ReplaceRow>{
+    {"Spaces", "a b c", " ", "_", "a_b_c"},
+    {"EmptyTargetChangesNothing", "a b", "", "x", "a b"},
+    {"NotFound", "abc", "x", "y", "abc"},
+    {"EmptyText", "", "a", "b", ""},
+    {"NonOverlappingFromLeft", "aaa", "aa", "b", "ba"},
+    {"ReplacementContainsTarget", "aa", "a", "aa", "aaaa"},
+    {"RemovesWithEmptyReplacement", "a-b-c", "-", "", "abc"},
+    {"MultiByteTarget", "año ñu", "ñ", "n", "ano nu"},
+    {"NulTarget", "a\0b"s, "\0"s, "+", "a+b"},
+    {"InvalidTextCleanedFirst", "\xFF" "a", "a", "b", "\uFFFDb"},
+    {"PartialSequenceNeverMatches", "é", "\xA9", "x", "é"},
+}), [](const auto &info) { return info.param.name; });
+
+class LastPathComponent : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(LastPathComponent, GivesTheLastNonEmptyComponent)
+{
+    EXPECT_EQ(lastPathComponent(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LastPathComponent, ::testing::ValuesIn(std::vector<TextRow>{
+    {"File", "/home/a/notes.txt", "notes.txt"},
+    {"TrailingSlash", "/home/a/dir/", "dir"},
+    {"Root", "/", "/"},
+    {"OnlySlashes", "///", "/"},
+    {"Empty", "", ""},
+    {"BareName", "name", "name"},
+    {"RepeatedSlashes", "//a//", "a"},
+    {"Relative", "a/b", "b"},
+    {"NonAscii", "/home/日本/ファイル 1.txt", "ファイル 1.txt"},
+    {"InvalidCleaned", "/tmp/\xFF", "\uFFFD"},
+}), rowName);
+
+class ValidUtf8 : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(ValidUtf8, ReplacesEachMaximalInvalidSubsequence)
+{
+    EXPECT_EQ(validUtf8(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ValidUtf8, ::testing::ValuesIn(withCaselessRows({
+    {"AllLengthsUnchanged", "a\u00E9\u6771\U0001F600", "a\u00E9\u6771\U0001F600"},
+    {"Boundaries", "\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U0010FFFF",
+     "\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U0010FFFF"},
+    {"InvalidAfterAsciiBlock", "abcdefgh\xFFijklmnop", "abcdefgh\uFFFDijklmnop"},
+    {"TruncatedThenAscii", "\xE6\x9Dx", "\uFFFDx"},
+    {"TwoTruncatedInARow", "\xC3\xC3", "\uFFFD\uFFFD"},
+    {"LeadFollowedByLead", "\xE6\xE6\x9D\xB1", "\uFFFD\u6771"},
+    {"SurrogateLowHalf", "\xED\xBF\xBF", "\uFFFD\uFFFD\uFFFD"},
+    {"OverlongFourBytes", "\xF0\x8F\xBF\xBF", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+    {"LeadsC0AndC1", "\xC0\xC1", "\uFFFD\uFFFD"},
+    {"SequenceAcrossBlockOf64", std::string(63, 'a') + "é", std::string(63, 'a') + "é"},
+    {"InvalidInSecondBlockOf64", std::string(70, 'a') + "\xFF", std::string(70, 'a') + "\uFFFD"},
+    {"TruncatedAcrossBlockOf64", std::string(63, 'a') + "\xE6\x9D", std::string(63, 'a') + "\uFFFD"},
+    {"BrokenAcrossBlockOf64", std::string(63, 'a') + "\xE6" "x", std::string(63, 'a') + "\uFFFDx"},
+})), rowName);
+
+TEST(ValidUtf8Properties, OutputIsValidAndValidInputIsUnchanged)
+{
+    for (const std::string &text : testing::generatedTexts(3000)) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        const std::string clean = validUtf8(text);
+        ASSERT_TRUE(testing::isValidUtf8(clean));
+        if (testing::isValidUtf8(text)) {
+            EXPECT_EQ(clean, text);
+        }
+        EXPECT_EQ(validUtf8(clean), clean);
+    }
+}
+
+} // namespace
+} // namespace nimbrel
