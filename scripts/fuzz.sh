@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds the fuzzers (the "fuzz" preset, clang) and runs each for SECONDS (default 30) from a copy
+# of its seed corpus, so the repository's corpus never grows. Saved regression inputs are replayed
+# first. Exits non-zero when any fuzzer finds a crash, a hang or a broken invariant; the input
+# that did it is kept under build/fuzz/artifacts/<target>/ and its path is printed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-30}
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || ((seconds == 0)); then
+  echo "usage: $0 [SECONDS]" >&2
+  exit 2
+fi
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz: clang++ is missing (Debian packages clang and libclang-rt-14-dev)" >&2
+  exit 1
+fi
+
+targets=(string_operations transformations type_folding file_list_parsing json_user_defaults)
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2 --target "${targets[@]/%/_fuzzer}"
+binaries=build/fuzz/fuzz
+artifacts=build/fuzz/artifacts
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+failed=()
+for target in "${targets[@]}"; do
+  fuzzer="$binaries/${target}_fuzzer"
+  mkdir -p "$artifacts/$target"
+  log="$work/$target.log"
+
+  regressions=(fuzz/regressions/"$target"/*)
+  if [[ -e "${regressions[0]}" ]] && ! "$fuzzer" "${regressions[@]}" >"$log" 2>&1; then
+    cat "$log"
+    echo "fuzz: $target fails on a saved regression input" >&2
+    failed+=("$target")
+    continue
+  fi
+
+  corpus="$work/corpus-$target"
+  mkdir -p "$corpus"
+  cp fuzz/corpus/"$target"/* "$corpus"/
+  echo "fuzz: $target for ${seconds}s"
+  if "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$artifacts/$target/" >"$log" 2>&1; then
+    grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log" | sed 's/^/  /'
+  else
+    tail -n 60 "$log"
+    grep -E 'Test unit written to' "$log" || true
+    echo "fuzz: $target FAILED; the input is kept in $artifacts/$target/" >&2
+    failed+=("$target")
+  fi
+done
+
+if ((${#failed[@]} > 0)); then
+  echo "fuzz: failures in: ${failed[*]}" >&2
+  exit 1
+fi
+echo "fuzz: no failures in ${#targets[@]} targets"

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots (docs/screenshots/*.png) of the tray menu and both windows,
+# on a private X display with a real tray host and notification daemon.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repository=$PWD
+
+./scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release -j2
+NIMBREL_BINARY=$(find "$repository/build/release" -type f -name nimbrel -perm -u+x | head -n 1)
+export NIMBREL_BINARY
+output="$repository/docs/screenshots"
+mkdir -p "$output"
+
+source tests/e2e/lib.sh
+
+e2e_start_desktop
+e2e_start_nimbrel
+e2e_copy_and_wait 'Meeting notes:   bring the   quarterly figures'
+
+e2e_open_tray_menu
+# The top right corner holds the tray, the menu below it and the notification bubble.
+import -window root -crop 560x130+720+0 +repage "$output/tray-menu.png"
+xdotool key Escape
+
+e2e_call ShowSettings >/dev/null
+e2e_wait_for "the settings window" e2e_window_shown "Nimbrel Settings"
+import -window "$(xdotool search --onlyvisible --name '^Nimbrel Settings$' | head -n 1)" "$output/settings.png"
+
+e2e_call ShowPasteItemOptions >/dev/null
+e2e_wait_for "the paste item options window" e2e_window_shown "Paste Item Options"
+import -window "$(xdotool search --onlyvisible --name '^Paste Item Options$' | head -n 1)" "$output/paste-item-options.png"
+
+echo "screenshots: written to $output"

@@ -1,0 +1,6 @@
+#include "platform/qt/application_main.h"
+
+int main(int argc, char **argv)
+{
+    return nimbrel::applicationMain(argc, argv);
+}

@@ -1,0 +1,112 @@
+#include "platform/qt/application_main.h"
+
+#include "app/app_delegate.h"
+#include "platform/qt/bus_service.h"
+#include "platform/qt/interface_description.h"
+#include "platform/qt/json_user_defaults.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_image_library.h"
+#include "platform/qt/qt_menu_item.h"
+#include "platform/qt/qt_pasteboard.h"
+#include "platform/qt/qt_status_bar.h"
+#include "platform/qt/qt_timer_scheduler.h"
+#include "platform/qt/qt_user_notification_center.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+
+namespace nimbrel {
+
+namespace {
+
+// $XDG_CONFIG_HOME/nimbrel/preferences.json, ~/.config when XDG_CONFIG_HOME is unset.
+std::string preferencesFilePath()
+{
+    const QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(configHome).filePath(QStringLiteral("nimbrel/preferences.json")).toStdString();
+}
+
+// True when another instance owns the bus name; it is asked to show its settings window, which
+// is what a user starting the program again most likely wants.
+bool handedOverToRunningInstance(QDBusConnection &bus)
+{
+    const QString name = QString::fromLatin1(BusService::serviceName);
+    if (bus.registerService(name))
+        return false;
+    if (!bus.interface()->isServiceRegistered(name))
+        return false;
+    const QDBusMessage call = QDBusMessage::createMethodCall(name, QString::fromLatin1(BusService::objectPath),
+                                                             name, QStringLiteral("ShowSettings"));
+    bus.call(call, QDBus::Block, 5000);
+    return true;
+}
+
+// The clipboard is read over X11, so on Wayland the program runs through XWayland. Qt aborts
+// when it cannot reach the display; a plain message and exit status 1 are kinder.
+bool useX11Display()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!reachable) {
+        std::fprintf(stderr, "nimbrel: cannot open the X11 display \"%s\"; on Wayland, XWayland provides one\n",
+                     qgetenv("DISPLAY").constData());
+        return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
+} // namespace
+
+int applicationMain(int argc, char **argv)
+{
+    if (!useX11Display())
+        return 1;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Nimbrel"));
+    QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("nimbrel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nimbrel.svg")));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Without a session bus the program still runs, only without single instance and scripting.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        std::fprintf(stderr, "nimbrel: no session bus; notifications and scripting are off\n");
+    else if (handedOverToRunningInstance(bus))
+        return 0;
+
+    QtPasteboard pasteboard;
+    QtUserNotificationCenter center(bus);
+    QtStatusBar statusBar;
+    JsonUserDefaults userDefaults(preferencesFilePath());
+    QtTimerScheduler timers;
+    QtImageLibrary images;
+    QtApplication desktop;
+    InterfaceDescription interface;
+
+    AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
+    delegate.setOutlets(interface.outlets());
+    interface.setMessageSender(
+        [&delegate](std::string_view selector, const MessageArgument &argument) { delegate.perform(selector, argument); });
+
+    BusService busService(delegate, interface.clearClipboardMenuItem());
+    if (bus.isConnected())
+        bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService, QDBusConnection::ExportScriptableSlots);
+
+    delegate.applicationDidFinishLaunching();
+    return QApplication::exec();
+}
+
+} // namespace nimbrel

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace nimbrel {
+
+// Runs the desktop program: builds the Qt platform, the interface and the controller, and runs
+// the event loop until Quit. A second start hands over to the running instance and returns 0.
+int applicationMain(int argc, char **argv);
+
+} // namespace nimbrel

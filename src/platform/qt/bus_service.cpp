@@ -1,0 +1,45 @@
+#include "platform/qt/bus_service.h"
+
+#include "app/app_delegate.h"
+#include "textactions/text_action.h"
+
+#include <utility>
+
+namespace nimbrel {
+
+BusService::BusService(AppDelegate &delegate, std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent)
+    : QObject(parent)
+    , m_delegate(delegate)
+    , m_clearClipboardMenuItem(std::move(clearClipboardMenuItem))
+{
+}
+
+bool BusService::RunTextAction(const QString &title)
+{
+    return m_delegate.runTextAction(title.toStdString());
+}
+
+void BusService::ClearClipboard()
+{
+    m_delegate.perform("clearClipboardMenuItem:", m_clearClipboardMenuItem);
+}
+
+void BusService::ShowSettings()
+{
+    m_delegate.perform("showSettings");
+}
+
+void BusService::ShowPasteItemOptions()
+{
+    m_delegate.perform("showPasteItemOptions");
+}
+
+QStringList BusService::TextActionTitles() const
+{
+    QStringList titles;
+    for (const std::string_view title : textActionTitles())
+        titles << QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return titles;
+}
+
+} // namespace nimbrel

@@ -1,0 +1,99 @@
+#include "platform/qt/interface_description.h"
+
+#include "platform/qt/qt_button.h"
+#include "platform/qt/qt_menu.h"
+#include "platform/qt/qt_menu_item.h"
+#include "platform/qt/qt_pop_up_menu_item.h"
+#include "platform/qt/qt_text_view.h"
+#include "platform/qt/qt_window.h"
+#include "ui_paste_item_options_window.h"
+#include "ui_settings_window.h"
+
+#include <QCoreApplication>
+
+namespace nimbrel {
+
+InterfaceDescription::InterfaceDescription()
+    : m_settingsForm(std::make_unique<Ui::SettingsWindow>())
+    , m_pasteItemOptionsForm(std::make_unique<Ui::PasteItemOptionsWindow>())
+{
+    m_settingsForm->setupUi(m_settingsWindow.get());
+    m_pasteItemOptionsForm->setupUi(m_pasteItemOptionsWindow.get());
+    buildStatusMenu();
+
+    m_window = std::make_shared<QtWindow>(m_settingsWindow.get());
+    m_pasteItemOptionsWindowOutlet = std::make_shared<QtWindow>(m_pasteItemOptionsWindow.get());
+    m_menuOutlet = std::make_shared<QtMenu>(m_menu.get());
+    m_textNotificationButton = std::make_shared<QtButton>(m_settingsForm->textNotificationButton);
+    m_filesAndDirectoriesNotificationButton =
+        std::make_shared<QtButton>(m_settingsForm->filesAndDirectoriesNotificationButton);
+    m_runButton = std::make_shared<QtButton>(m_pasteItemOptionsForm->runButton);
+    m_currentItemTextView = std::make_shared<QtTextView>(m_pasteItemOptionsForm->currentItemTextView);
+    QComboBox *popUp = m_pasteItemOptionsForm->textActionPopUp;
+    for (int index = 0; index < popUp->count(); ++index)
+        m_popUpItems.push_back(std::make_shared<QtPopUpMenuItem>(popUp, index));
+
+    connectActions();
+}
+
+InterfaceDescription::~InterfaceDescription() = default;
+
+void InterfaceDescription::buildStatusMenu()
+{
+    m_textActionsItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Text actions…")));
+    m_clearClipboardItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Clear clipboard")));
+    m_settingsItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Settings…")));
+    m_menu->addSeparator();
+    m_quitItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Quit")));
+}
+
+InterfaceOutlets InterfaceDescription::outlets() const
+{
+    InterfaceOutlets outlets;
+    outlets.window = m_window;
+    outlets.textActionsMenuItem = m_textActionsItem;
+    outlets.pasteItemOptionsWindow = m_pasteItemOptionsWindowOutlet;
+    outlets.menu = m_menuOutlet;
+    outlets.clearClipboardMenuItem = m_clearClipboardItem;
+    outlets.textNotificationButton = m_textNotificationButton;
+    outlets.filesAndDirectoriesNotificationButton = m_filesAndDirectoriesNotificationButton;
+    if (!m_popUpItems.empty())
+        outlets.capitalizeMenuItem = m_popUpItems.front();
+    outlets.currentItemTextView = m_currentItemTextView;
+    return outlets;
+}
+
+void InterfaceDescription::connectActions()
+{
+    const auto sendOnTrigger = [this](const std::shared_ptr<QtMenuItem> &item, std::string_view selector) {
+        QObject::connect(item->action(), &QAction::triggered, m_menu.get(),
+                         [this, item, selector] { send(selector, std::shared_ptr<MenuItem>(item)); });
+    };
+    sendOnTrigger(m_textActionsItem, "textActionsMenuItem:");
+    sendOnTrigger(m_clearClipboardItem, "clearClipboardMenuItem:");
+    sendOnTrigger(m_settingsItem, "openSettings:");
+    QObject::connect(m_quitItem->action(), &QAction::triggered, m_menu.get(), [] { QCoreApplication::quit(); });
+
+    // clicked, not toggled: only the user's clicks are actions, the controller's setState is not.
+    const auto sendOnClick = [this](const std::shared_ptr<QtButton> &button, std::string_view selector) {
+        QObject::connect(button->button(), &QAbstractButton::clicked, button->button(),
+                         [this, button, selector] { send(selector, std::shared_ptr<Button>(button)); });
+    };
+    sendOnClick(m_textNotificationButton, "textNotificationButton:");
+    sendOnClick(m_filesAndDirectoriesNotificationButton, "filesAndDirectoriesNotificationButton:");
+    sendOnClick(m_runButton, "run:");
+
+    QComboBox *popUp = m_pasteItemOptionsForm->textActionPopUp;
+    QObject::connect(popUp, &QComboBox::activated, popUp, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < m_popUpItems.size())
+            send("activePopupRunItem:", std::shared_ptr<MenuItem>(m_popUpItems[static_cast<std::size_t>(index)]));
+    });
+}
+
+void InterfaceDescription::send(std::string_view selector, const MessageArgument &argument) const
+{
+    if (m_send)
+        m_send(selector, argument);
+}
+
+} // namespace nimbrel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace nimbrel {
+
+// What a clipboard owner offered, as read from it: its target names in its order, and the bytes
+// of the targets that were read. A target missing from data was not read, refused or too large.
+struct OwnerContents {
+    std::vector<std::string> targets;
+    std::map<std::string, std::string, std::less<>> data;
+};
+
+} // namespace nimbrel

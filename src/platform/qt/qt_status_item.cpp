@@ -1,0 +1,30 @@
+#include "platform/qt/qt_status_item.h"
+
+#include "platform/qt/qt_menu.h"
+
+#include <QCursor>
+#include <QMenu>
+
+namespace nimbrel {
+
+QtStatusItem::QtStatusItem()
+{
+    m_trayIcon->setToolTip(QStringLiteral("Nimbrel"));
+    QObject::connect(m_trayIcon.get(), &QSystemTrayIcon::activated, m_trayIcon.get(),
+                     [this](QSystemTrayIcon::ActivationReason reason) { popUpMenu(reason); });
+}
+
+void QtStatusItem::setMenu(Menu *menu)
+{
+    const auto *qtMenu = dynamic_cast<const QtMenu *>(menu);
+    m_menu = qtMenu != nullptr ? qtMenu->menu() : nullptr;
+    m_trayIcon->setContextMenu(m_menu);
+}
+
+void QtStatusItem::popUpMenu(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::Trigger && m_menu != nullptr)
+        m_menu->popup(QCursor::pos());
+}
+
+} // namespace nimbrel

@@ -1,0 +1,25 @@
+#include "platform/qt/qt_text_view.h"
+
+#include "platform/qt/text_capping.h"
+
+namespace nimbrel {
+
+QtTextView::QtTextView(QPlainTextEdit *view)
+    : m_view(view)
+{
+}
+
+std::string QtTextView::string() const
+{
+    return m_view != nullptr ? m_text : std::string();
+}
+
+void QtTextView::setString(const std::string &text)
+{
+    if (m_view == nullptr)
+        return;
+    m_text = text;
+    m_view->setPlainText(QString::fromStdString(cappedText(text, displayedMaximumLength)));
+}
+
+} // namespace nimbrel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/text_view.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include <cstddef>
+#include <string>
+
+namespace nimbrel {
+
+// The read-only text view of the paste item options window. It answers with the text it was
+// given, since the widget's own plain text turns no-break spaces and line separators into ASCII.
+// It shows only the start of a huge text: laying out megabytes, worst of all one long line,
+// would freeze the program for minutes on every copy.
+class QtTextView final : public TextView {
+public:
+    static constexpr std::size_t displayedMaximumLength = 20000;
+
+    explicit QtTextView(QPlainTextEdit *view);
+
+    std::string string() const override;
+    void setString(const std::string &text) override;
+
+private:
+    QPointer<QPlainTextEdit> m_view;
+    std::string m_text;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/qt/owner_contents.h"
+#include "platform/qt/read_limits.h"
+#include "platform/qt/xcb_event_source.h"
+#include "platform/qt/xcb_pointer.h"
+
+#include <xcb/xcb.h>
+
+#include <optional>
+#include <string>
+
+namespace nimbrel {
+
+class AtomCache;
+
+// Reads the CLIPBOARD owner's targets and the bytes of those a snapshot needs, INCR transfers
+// included, within the read limits. Each read asks on a window of its own, so a late answer to an
+// abandoned read can never land in a newer one.
+class SelectionTransfer {
+public:
+    SelectionTransfer(xcb_connection_t *connection, XcbEventSource &events, AtomCache &atoms, xcb_window_t root,
+                      std::uint8_t ownerChangeEvent, ReadLimits limits);
+
+    // What the owner offered; partial when time ran out. nullopt when the read was interrupted: by
+    // a newer owner change (takeInterruption() gives it), a stop or a broken connection.
+    std::optional<OwnerContents> read(xcb_timestamp_t time);
+    XcbPointer<xcb_generic_event_t> takeInterruption();
+
+private:
+    enum class Status { Ok, Refused, TooLarge, TimedOut, Interrupted };
+
+    Status convert(xcb_atom_t target, std::string &bytes);
+    Status readProperty(std::string &bytes);
+    Status readIncrementally(std::uint32_t sizeHint, std::string &bytes);
+    // The next event on our window that matches; Interrupted/TimedOut when none came in time.
+    template <typename Matches>
+    Status waitFor(Matches matches);
+    std::optional<OwnerContents> readOwner();
+
+    xcb_connection_t *m_connection = nullptr;
+    XcbEventSource &m_events;
+    AtomCache &m_atoms;
+    xcb_window_t m_root = XCB_WINDOW_NONE;
+    std::uint8_t m_ownerChangeEvent = 0;
+    ReadLimits m_limits;
+    xcb_atom_t m_clipboard = XCB_ATOM_NONE;
+    xcb_atom_t m_targets = XCB_ATOM_NONE;
+    xcb_atom_t m_incr = XCB_ATOM_NONE;
+    xcb_atom_t m_property = XCB_ATOM_NONE;
+    xcb_window_t m_window = XCB_WINDOW_NONE;
+    xcb_timestamp_t m_time = XCB_CURRENT_TIME;
+    XcbEventSource::Deadline m_deadline;
+    XcbPointer<xcb_generic_event_t> m_interruption;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/pasteboard_item.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace nimbrel {
+
+// One item of a snapshot. Its texts are shared, so copying a large item costs nothing.
+class SnapshotItem final : public PasteboardItem {
+public:
+    using Text = std::pair<std::string, std::shared_ptr<const std::string>>;
+
+    SnapshotItem(std::vector<std::string> types, std::vector<Text> texts);
+
+    std::vector<std::string> types() const override;
+    std::optional<std::string> stringForType(std::string_view type) const override;
+
+private:
+    std::vector<std::string> m_types;
+    std::vector<Text> m_texts;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,82 @@
+#include "platform/qt/target_text_decoding.h"
+
+#include "platform/string_operations.h"
+
+#include <algorithm>
+
+namespace nimbrel {
+namespace {
+
+void appendUtf8(std::string &out, char32_t codePoint)
+{
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+}
+
+std::string latin1ToUtf8(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        appendUtf8(text, static_cast<unsigned char>(byte));
+    return text;
+}
+
+// Unpaired surrogates and a trailing odd byte come out as U+FFFD.
+std::string utf16ToUtf8(std::string_view bytes, bool littleEndian)
+{
+    constexpr char32_t replacement = 0xFFFD;
+    const auto unit = [bytes, littleEndian](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char16_t>(littleEndian ? first | (second << 8) : (first << 8) | second);
+    };
+    std::string text;
+    text.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char16_t current = unit(i);
+        if (current >= 0xD800 && current <= 0xDBFF && i + 3 < bytes.size()) {
+            const char16_t next = unit(i + 2);
+            if (next >= 0xDC00 && next <= 0xDFFF) {
+                appendUtf8(text, 0x10000 + ((char32_t(current) - 0xD800) << 10) + (char32_t(next) - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        appendUtf8(text, current >= 0xD800 && current <= 0xDFFF ? replacement : char32_t(current));
+    }
+    if (i < bytes.size())
+        appendUtf8(text, replacement);
+    return text;
+}
+
+} // namespace
+
+std::string decodedTargetText(std::string_view target, std::string bytes)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+        return bytes;
+    if (target == "STRING")
+        return latin1ToUtf8(bytes);
+    if (bytes.starts_with("\xFF\xFE"))
+        return utf16ToUtf8(std::string_view(bytes).substr(2), true);
+    if (bytes.starts_with("\xFE\xFF"))
+        return utf16ToUtf8(std::string_view(bytes).substr(2), false);
+    return validUtf8(bytes);
+}
+
+} // namespace nimbrel
