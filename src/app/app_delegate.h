@@ -102,7 +102,8 @@ private:
     using TextTransformation = std::string (*)(std::string_view);
     void rewriteItem(const PasteboardItem &item, TextTransformation transformation);
     void writeItem(std::shared_ptr<const StringPasteboardItem> item);
-    void postNotification(const std::string &itemText);
+    // Takes the text by value: it may be megabytes, and the tick hands it over when done with it.
+    void postNotification(std::string itemText);
     void reconcilePreference(std::string_view key, const std::weak_ptr<Button> &checkBox);
     void storeCheckBoxState(std::string_view key, const Button &checkBox);
     bool preferenceIsOn(std::string_view key) const;

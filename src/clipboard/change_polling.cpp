@@ -55,7 +55,7 @@ void AppDelegate::pollPasteboardForChanges()
 
         setCurrentTextItemViewValue(itemText);
         if (notify)
-            postNotification(itemText);
+            postNotification(std::move(itemText));
     }
 
     if (const auto clearItem = m_outlets.clearClipboardMenuItem.lock())

@@ -8,7 +8,7 @@ constexpr auto otherButtonTitle = "Clear formatting";
 
 } // namespace
 
-void AppDelegate::postNotification(const std::string &itemText)
+void AppDelegate::postNotification(std::string itemText)
 {
     // At most one of our notifications is listed: the earlier one goes before the next arrives.
     if (m_notification)
@@ -16,7 +16,7 @@ void AppDelegate::postNotification(const std::string &itemText)
 
     auto notification = std::make_shared<UserNotification>();
     notification->title = notificationTitle;
-    notification->informativeText = itemText;
+    notification->informativeText = std::move(itemText);
     notification->hasActionButton = false;
     notification->otherButtonTitle = otherButtonTitle;
     m_notification = notification;

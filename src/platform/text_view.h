@@ -12,7 +12,7 @@ public:
     TextView(const TextView &) = delete;
     TextView &operator=(const TextView &) = delete;
 
-    // The text last set, whole; empty when the view is empty.
+    // The text shown; empty when the view is empty.
     virtual std::string string() const = 0;
     // Shows this text. A view may show only the start of a very long text, to stay responsive.
     virtual void setString(const std::string &text) = 0;

@@ -11,15 +11,15 @@ QtTextView::QtTextView(QPlainTextEdit *view)
 
 std::string QtTextView::string() const
 {
-    return m_view != nullptr ? m_text : std::string();
+    return m_view != nullptr ? m_shownText : std::string();
 }
 
 void QtTextView::setString(const std::string &text)
 {
     if (m_view == nullptr)
         return;
-    m_text = text;
-    m_view->setPlainText(QString::fromStdString(cappedText(text, displayedMaximumLength)));
+    m_shownText = cappedText(text, displayedMaximumLength);
+    m_view->setPlainText(QString::fromStdString(m_shownText));
 }
 
 } // namespace nimbrel

@@ -10,10 +10,11 @@
 
 namespace nimbrel {
 
-// The read-only text view of the paste item options window. It answers with the text it was
-// given, since the widget's own plain text turns no-break spaces and line separators into ASCII.
-// It shows only the start of a huge text: laying out megabytes, worst of all one long line,
-// would freeze the program for minutes on every copy.
+// The read-only text view of the paste item options window. It answers with the text it shows
+// as it was given, since the widget's own plain text turns no-break spaces and line separators
+// into ASCII. It shows and keeps only the start of a huge text: laying out megabytes, worst of
+// all one long line, would freeze the program for minutes, and keeping a copy costs a stall on
+// every copy.
 class QtTextView final : public TextView {
 public:
     static constexpr std::size_t displayedMaximumLength = 20000;
@@ -25,7 +26,7 @@ public:
 
 private:
     QPointer<QPlainTextEdit> m_view;
-    std::string m_text;
+    std::string m_shownText;
 };
 
 } // namespace nimbrel
