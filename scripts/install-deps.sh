@@ -14,6 +14,9 @@ packages=(
   # daemon, tray host, clipboard and input drivers, window inspection
   xvfb xauth dbus dbus-x11 dunst trayer xclip xdotool imagemagick
   libglib2.0-bin x11-utils
+  # Fault tests and bench/desktop: immutable flag, process tree and memory
+  # figures (bench/desktop installs the CopyQ it compares against itself)
+  e2fsprogs procps python3
 )
 
 missing=()

@@ -1,0 +1,152 @@
+# shellcheck shell=bash
+# The measurements bench/desktop takes of one program in a private desktop world, after
+# tests/e2e/lib.sh and tests/fault/fault_lib.sh have been sourced. Each prints one result line.
+
+# Starts a desktop world and the program to measure in it: "nimbrel" (NIMBREL_BINARY) or "copyq", with notifications of new
+# clipboard text switched on and a home directory of its own. Sets BENCH_PID.
+bench_start() {
+  e2e_start_desktop
+  case $1 in
+    nimbrel)
+      e2e_start_nimbrel
+      BENCH_PID=$E2E_NIMBREL_PID
+      ;;
+    copyq)
+      export HOME="$E2E_TMP/home"
+      mkdir -p "$HOME"
+      QT_QPA_PLATFORM=xcb e2e_spawn copyq copyq
+      BENCH_PID=$E2E_SPAWNED
+      e2e_wait_for "CopyQ's server" copyq eval 1
+      copyq config native_notifications true >/dev/null
+      copyq config clipboard_notification_lines 3 >/dev/null
+      copyq config item_popup_interval 10 >/dev/null
+      ;;
+  esac
+}
+
+# The process and everything it started (CopyQ reads the clipboard in a child process).
+bench_process_tree() {
+  local pid
+  echo "$1"
+  for pid in $(ps -o pid= --ppid "$1"); do
+    bench_process_tree "$pid"
+  done
+}
+
+# CPU time (user plus system) in clock ticks, summed over the tree. The command name in
+# /proc/PID/stat may hold spaces, so fields are counted after its closing parenthesis.
+bench_cpu_ticks() {
+  local pid total=0 rest
+  for pid in $(bench_process_tree "$1"); do
+    rest=$(sed 's/.*) //' "/proc/$pid/stat")
+    total=$((total + $(awk '{ print $12 + $13 }' <<<"$rest")))
+  done
+  echo "$total"
+}
+
+bench_memory_kb() {
+  local pid rss=0 pss=0
+  for pid in $(bench_process_tree "$1"); do
+    rss=$((rss + $(fault_rss_kb "$pid")))
+    pss=$((pss + $(fault_pss_kb "$pid")))
+  done
+  echo "$rss $pss"
+}
+
+# idle PROGRAM CPU_PERCENT_OF_ONE_CORE RSS_KB PSS_KB after SECONDS with nothing happening.
+bench_idle() {
+  local program=$1 seconds=$2 before after
+  bench_start "$program"
+  sleep 5
+  before=$(bench_cpu_ticks "$BENCH_PID")
+  sleep "$seconds"
+  after=$(bench_cpu_ticks "$BENCH_PID")
+  echo "idle $program $(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$seconds" \
+    'BEGIN { printf "%.4f", 100 * t / hz / s }') $(bench_memory_kb "$BENCH_PID")"
+}
+
+# Every Notify call: "WALL_CLOCK_NANOSECONDS<TAB>BODY", the body's first line only.
+bench_notify_times() {
+  awk '
+    /member=Notify$/ { split($3, stamp, "="); at = stamp[2]; in_notify = 1; strings = 0; next }
+    /^(method|signal|error)/ { in_notify = 0; next }
+    in_notify && /^   string "/ && ++strings == 4 {
+      body = $0; sub(/^   string "/, "", body); sub(/"$/, "", body)
+      split(at, parts, "."); printf "%s%s000\t%s\n", parts[1], parts[2], body
+      in_notify = 0
+    }
+  ' "$NOTIFICATIONS_LOG"
+}
+
+# reaction PROGRAM MEDIAN_MS P99_MS MIN_MS MAX_MS ANNOUNCED: for each of COUNT changes, the time
+# from just before the owner took the clipboard to the first Notify call showing the new text.
+bench_reaction() {
+  local program=$1 count=$2 interval_us=$3
+  bench_start "$program"
+  fault_own burst "$BURST_OWNER" --count "$count" --interval-us "$interval_us" --prefix 'reaction ' \
+    --times "$E2E_TMP/times"
+  E2E_DEADLINE=$((count * interval_us / 1000000 + 10)) e2e_wait_for "the last change" fault_peer_said burst done
+  sleep 1
+  bench_notify_times >"$E2E_TMP/notified"
+  awk -F'\t' '
+    FILENAME == ARGV[1] { if (!($2 in first)) first[$2] = $1; next }
+    {
+      split($0, change, " ")
+      body = "reaction " change[1]
+      if (body in first) printf "%.3f\n", (first[body] - change[2]) / 1e6
+    }
+  ' "$E2E_TMP/notified" "$E2E_TMP/times" | sort -n >"$E2E_TMP/lags"
+  awk -v program="$program" -v count="$count" '
+    { lags[++n] = $1 }
+    END {
+      if (n == 0) { print "reaction " program " - - - - 0/" count; exit }
+      p99 = lags[int(0.99 * (n - 1)) + 1]
+      median = (n % 2) ? lags[(n + 1) / 2] : (lags[n / 2] + lags[n / 2 + 1]) / 2
+      printf "reaction %s %.1f %.1f %.1f %.1f %d/%d\n", program, median, p99, lags[1], lags[n], n, count
+    }
+  ' "$E2E_TMP/lags"
+}
+
+# Prints the milliseconds of each answer while the flag file exists.
+bench_sample_answers() {
+  local call=$1 flag=$2
+  while [[ -e "$flag" ]]; do
+    "$call" || echo 99999
+    sleep 0.05
+  done
+}
+
+bench_copyq_answer_ms() {
+  local start
+  start=$(date +%s%N)
+  copyq count >/dev/null || return 1
+  echo $((($(date +%s%N) - start) / 1000000))
+}
+
+# large PROGRAM SHOWN_MS SLOWEST_ANSWER_MS ANSWER_AFTER_MS: a 50 MB text of short lines from an
+# incremental owner; the time until its announcement ("-" when none came within 30 s; a call
+# that got no answer within 5 s counts as 99999 ms), the slowest answer to a call made every
+# 50 ms meanwhile, and the first answer after the announcement. Nimbrel is asked TextActionTitles
+# with dbus-send, CopyQ "copyq count" with its own client, which costs more to start.
+bench_large() {
+  local program=$1 call owned shown after
+  bench_start "$program"
+  call=fault_bus_answer_ms
+  [[ $program == copyq ]] && call=bench_copyq_answer_ms
+  touch "$E2E_TMP/sampling"
+  bench_sample_answers "$call" "$E2E_TMP/sampling" >"$E2E_TMP/answers" &
+  local sampler=$!
+  fault_own large "$SLOW_OWNER" --bytes 50000000 $'a line of a fifty megabyte text\n'
+  owned=$(awk '/^owner/ { print $2 }' "$E2E_TMP/large.log")
+  local deadline=$((SECONDS + 30))
+  until grep -q 'a line of a fifty' "$NOTIFICATIONS_LOG" || ((SECONDS >= deadline)); do
+    sleep 0.05
+  done
+  after=$("$call" || echo 99999)
+  rm "$E2E_TMP/sampling"
+  wait "$sampler"
+  shown=$(bench_notify_times | awk -F'\t' -v owned="$owned" '
+    /^[0-9]+\ta line of a fifty/ { printf "%.0f", ($1 - owned) / 1e6; found = 1; exit }
+    END { if (!found) print "-" }')
+  echo "large $program $shown $(sort -n "$E2E_TMP/answers" | tail -n 1) $after"
+}
