@@ -10,6 +10,8 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   libxcb1-dev libxcb-xfixes0-dev
+  # Fuzzing: clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev
   # End-to-end tests and screenshots: display, session bus, notification
   # daemon, tray host, clipboard and input drivers, window inspection
   xvfb xauth dbus dbus-x11 dunst trayer xclip xdotool imagemagick

@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 cmake --preset test
 cmake --build --preset test -j2
 
+# Each fuzzer briefly, before the tests so that ctest's summary closes the output.
+./scripts/fuzz.sh 30
+
 started=()
 cleanup() {
   local status=$? pid

@@ -4,6 +4,7 @@
 #include "textactions/text_action.h"
 
 #include <utility>
+#include <variant>
 
 namespace nimbrel {
 
@@ -16,7 +17,9 @@ BusService::BusService(AppDelegate &delegate, std::shared_ptr<MenuItem> clearCli
 
 bool BusService::RunTextAction(const QString &title)
 {
-    return m_delegate.runTextAction(title.toStdString());
+    const auto result = m_delegate.perform("runTextAction:", title.toStdString());
+    const bool *ran = result ? std::get_if<bool>(&*result) : nullptr;
+    return ran != nullptr && *ran;
 }
 
 void BusService::ClearClipboard()

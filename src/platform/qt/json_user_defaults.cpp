@@ -100,7 +100,8 @@ void JsonUserDefaults::load() const
     }
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QByteArray contents = file.read(maximumFileSize + 1);
+    // Sized by the file, not by the bound: reserving the bound on every read is costly.
+    const QByteArray contents = file.read(qMin<qint64>(file.size(), maximumFileSize) + 1);
     file.close();
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(contents, &error);
