@@ -1,32 +1,16 @@
 #include "platform/string_operations.h"
 
+#include "support/text_row.h"
 #include "support/utf8_checks.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 using namespace std::string_literals;
 
 namespace nimbrel {
 namespace {
-
-struct TextRow {
-    std::string name;
-    std::string input;
-    std::string expected;
-};
-
-void PrintTo(const TextRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-std::string rowName(const ::testing::TestParamInfo<TextRow> &info)
-{
-    return info.param.name;
-}
 
 // Rows every mapping must treat the same way: text without case and broken input.
 const std::vector<TextRow> caselessRows = {

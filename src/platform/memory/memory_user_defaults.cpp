@@ -16,11 +16,4 @@ void MemoryUserDefaults::setValueForKey(const DefaultsValue &value, std::string_
     m_values.insert_or_assign(std::string(key), value);
 }
 
-void MemoryUserDefaults::removeObjectForKey(std::string_view key)
-{
-    const auto found = m_values.find(key);
-    if (found != m_values.end())
-        m_values.erase(found);
-}
-
 } // namespace nimbrel

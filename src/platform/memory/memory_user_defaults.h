@@ -12,8 +12,6 @@ public:
     std::optional<DefaultsValue> objectForKey(std::string_view key) const override;
     void setValueForKey(const DefaultsValue &value, std::string_view key) override;
 
-    // Removes a key, as a first run or another program would leave it.
-    void removeObjectForKey(std::string_view key);
     int writes() const { return m_writes; }
 
 private:
