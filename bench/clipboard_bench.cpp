@@ -78,7 +78,7 @@ void readFiftyMegabytesFromAnotherApplication(benchmark::State &state)
         }
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
         const auto items = pasteboard.pasteboardItems();
-        if (items.empty() || items.front()->stringForType(nimbrel::PasteboardTypeString)->size() != fiftyMegabytes)
+        if (items.empty() || items.front()->stringForType(nimbrel::PasteboardTypeString)->str().size() != fiftyMegabytes)
             state.SkipWithError("the text did not arrive whole");
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fiftyMegabytes));

@@ -3,6 +3,7 @@
 #include "app/interface_outlets.h"
 #include "app/message.h"
 #include "platform/platform_services.h"
+#include "platform/shared_text.h"
 #include "platform/user_notification_center.h"
 
 #include <cstdint>
@@ -13,6 +14,10 @@
 #include <vector>
 
 namespace nimbrel {
+
+// The type that stands for an item's text: PasteboardTypeRTF, PasteboardTypeHTML or
+// PasteboardTypeString, never empty.
+using ClipboardItemType = std::string;
 
 class PasteboardItem;
 class StringPasteboardItem;
@@ -37,7 +42,7 @@ public:
     // Clipboard monitoring.
     void setTextActionsMenuItemEnabledState();
     void pollPasteboardForChanges();
-    void setCurrentTextItemViewValue(const std::string &value);
+    void setCurrentTextItemViewValue(std::string_view value);
     bool userNotificationCenterShouldPresentNotification(UserNotificationCenter &center,
                                                          const UserNotification &notification) override;
     void userNotificationCenterDidActivateNotification(UserNotificationCenter &center,
@@ -61,7 +66,7 @@ public:
     void activePopupRunItem(const std::shared_ptr<MenuItem> &sender);
     void setActivePopupRunMenuItem(std::shared_ptr<MenuItem> item);
     // Runs the text action with exactly this title on the first clipboard item, leaving the
-    // pop-up's choice alone; false when no title matches or the clipboard holds no item.
+    // pop-up's choice alone; true only when the clipboard was rewritten.
     bool runTextAction(std::string_view title);
 
     // Clipboard item inspection; only the first item is ever inspected.
@@ -69,20 +74,21 @@ public:
     bool isTextItem(const PasteboardItem &item) const;
     bool isHTMLItem(const PasteboardItem &item) const;
     bool isRTFItem(const PasteboardItem &item) const;
-    std::string getItemType(const PasteboardItem &item) const;
+    ClipboardItemType getItemType(const PasteboardItem &item) const;
     bool hasItems() const;
     bool firstItemIsSomeKindOfString(const PasteboardItem &item) const;
     // Whether a password manager marked the item as a secret.
     bool itemIsConcealed(const PasteboardItem &item) const;
 
-    // The seven text actions; each rewrites the clipboard from the item given.
-    void capitalize(const PasteboardItem &item);
-    void lowercase(const PasteboardItem &item);
-    void uppercase(const PasteboardItem &item);
-    void snakecase(const PasteboardItem &item);
-    void removeFormatting(const PasteboardItem &item);
-    void removeMultipleWhitespace(const PasteboardItem &item);
-    void removeAllWhitespace(const PasteboardItem &item);
+    // The seven text actions; each rewrites the clipboard from the item given and says whether
+    // it did: not for an item without the text it needs, nor when the platform refused the write.
+    bool capitalize(const PasteboardItem &item);
+    bool lowercase(const PasteboardItem &item);
+    bool uppercase(const PasteboardItem &item);
+    bool snakecase(const PasteboardItem &item);
+    bool removeFormatting(const PasteboardItem &item);
+    bool removeMultipleWhitespace(const PasteboardItem &item);
+    bool removeAllWhitespace(const PasteboardItem &item);
 
     // Any operation above by its selector name ("isTextItem:", "run:", "pollPasteboardForChanges").
     // nullopt when no operation has that name or the argument is not of the kind it takes.
@@ -100,10 +106,10 @@ public:
 
 private:
     using TextTransformation = std::string (*)(std::string_view);
-    void rewriteItem(const PasteboardItem &item, TextTransformation transformation);
-    void writeItem(std::shared_ptr<const StringPasteboardItem> item);
-    // Takes the text by value: it may be megabytes, and the tick hands it over when done with it.
-    void postNotification(std::string itemText);
+    bool rewriteItem(const PasteboardItem &item, TextTransformation transformation);
+    // Replaces the clipboard with the item, which stays concealed when the source was.
+    bool writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item);
+    void postNotification(SharedText itemText);
     void reconcilePreference(std::string_view key, const std::weak_ptr<Button> &checkBox);
     void storeCheckBoxState(std::string_view key, const Button &checkBox);
     bool preferenceIsOn(std::string_view key) const;

@@ -59,14 +59,13 @@ std::optional<MessageResult> withSender(AppDelegate &delegate, const MessageArgu
     return MessageResult{};
 }
 
-template <void (AppDelegate::*action)(const PasteboardItem &)>
+template <bool (AppDelegate::*action)(const PasteboardItem &)>
 std::optional<MessageResult> onItem(AppDelegate &delegate, const MessageArgument &argument)
 {
     const auto *item = itemOf(argument);
     if (!item)
         return std::nullopt;
-    (delegate.*action)(*item);
-    return MessageResult{};
+    return MessageResult{(delegate.*action)(*item)};
 }
 
 template <bool (AppDelegate::*query)(const PasteboardItem &) const>

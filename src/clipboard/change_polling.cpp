@@ -36,13 +36,13 @@ void AppDelegate::pollPasteboardForChanges()
         return;
 
     if (const auto item = getFirstItem()) {
-        std::string itemText;
+        SharedText itemText;
         bool notify = true;
         if (itemIsConcealed(*item)) {
             notify = false;
         } else if (firstItemIsSomeKindOfString(*item)) {
-            if (auto text = item->stringForType(PasteboardTypeString)) {
-                itemText = std::move(*text);
+            if (const auto text = item->stringForType(PasteboardTypeString)) {
+                itemText = *text;
                 notify = preferenceIsOn(notifyTextKey);
             }
         } else if (const auto fileNames = m_pasteboard.propertyListForType(FilenamesPboardType)) {

@@ -8,7 +8,7 @@ constexpr auto otherButtonTitle = "Clear formatting";
 
 } // namespace
 
-void AppDelegate::postNotification(std::string itemText)
+void AppDelegate::postNotification(SharedText itemText)
 {
     // At most one of our notifications is listed: the earlier one goes before the next arrives.
     if (m_notification)

@@ -49,14 +49,14 @@ bool AppDelegate::itemIsConcealed(const PasteboardItem &item) const
     return itemCarriesType(item, PasteboardTypeConcealed);
 }
 
-std::string AppDelegate::getItemType(const PasteboardItem &item) const
+ClipboardItemType AppDelegate::getItemType(const PasteboardItem &item) const
 {
     // Where the types stand in the list plays no part: RTF wins over HTML over plain text.
     if (isRTFItem(item))
-        return std::string(PasteboardTypeRTF);
+        return ClipboardItemType(PasteboardTypeRTF);
     if (isHTMLItem(item))
-        return std::string(PasteboardTypeHTML);
-    return std::string(PasteboardTypeString);
+        return ClipboardItemType(PasteboardTypeHTML);
+    return ClipboardItemType(PasteboardTypeString);
 }
 
 bool AppDelegate::firstItemIsSomeKindOfString(const PasteboardItem &item) const

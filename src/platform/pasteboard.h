@@ -28,8 +28,10 @@ public:
     virtual std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const = 0;
     // Empties the clipboard and raises the change count.
     virtual void clearContents() = 0;
-    // Puts the items on the clipboard in the order given and raises the change count.
-    virtual void writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) = 0;
+    // Puts the items on the clipboard in the order given and raises the change count. False, with
+    // nothing changed, when the clipboard could not be taken, for instance because newer contents
+    // than those the program has seen arrived meanwhile.
+    virtual bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) = 0;
 };
 
 } // namespace nimbrel

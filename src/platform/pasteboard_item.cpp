@@ -4,7 +4,7 @@
 
 namespace nimbrel {
 
-void StringPasteboardItem::setStringForType(std::string text, std::string_view type)
+void StringPasteboardItem::setStringForType(SharedText text, std::string_view type)
 {
     const auto found = std::find_if(m_entries.begin(), m_entries.end(),
                                     [type](const auto &entry) { return entry.first == type; });
@@ -24,7 +24,7 @@ std::vector<std::string> StringPasteboardItem::types() const
     return result;
 }
 
-std::optional<std::string> StringPasteboardItem::stringForType(std::string_view type) const
+std::optional<SharedText> StringPasteboardItem::stringForType(std::string_view type) const
 {
     for (const auto &entry : m_entries) {
         if (entry.first == type)

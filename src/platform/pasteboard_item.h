@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/shared_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +20,9 @@ public:
 
     // The item's type identifiers, most preferred first; empty when it has none.
     virtual std::vector<std::string> types() const = 0;
-    // The item's text for that type (UTF-8); nullopt when it holds no text for it.
-    virtual std::optional<std::string> stringForType(std::string_view type) const = 0;
+    // The item's text for that type (UTF-8), shared rather than copied; nullopt when it holds no
+    // text for it.
+    virtual std::optional<SharedText> stringForType(std::string_view type) const = 0;
 };
 
 // An item built from strings, the form in which the program writes the clipboard.
@@ -28,16 +31,16 @@ public:
     StringPasteboardItem() = default;
 
     // Adds the string under the type, or replaces the string of a type already set.
-    void setStringForType(std::string text, std::string_view type);
+    void setStringForType(SharedText text, std::string_view type);
 
     std::vector<std::string> types() const override;
-    std::optional<std::string> stringForType(std::string_view type) const override;
+    std::optional<SharedText> stringForType(std::string_view type) const override;
 
     // The (type, text) pairs in the order they were first set.
-    const std::vector<std::pair<std::string, std::string>> &entries() const { return m_entries; }
+    const std::vector<std::pair<std::string, SharedText>> &entries() const { return m_entries; }
 
 private:
-    std::vector<std::pair<std::string, std::string>> m_entries;
+    std::vector<std::pair<std::string, SharedText>> m_entries;
 };
 
 } // namespace nimbrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace nimbrel {
 
@@ -15,7 +16,7 @@ public:
     // The text shown; empty when the view is empty.
     virtual std::string string() const = 0;
     // Shows this text. A view may show only the start of a very long text, to stay responsive.
-    virtual void setString(const std::string &text) = 0;
+    virtual void setString(std::string_view text) = 0;
 };
 
 } // namespace nimbrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/shared_text.h"
+
 #include <string>
 
 namespace nimbrel {
@@ -7,7 +9,7 @@ namespace nimbrel {
 // A desktop notification as the program fills it in; the centre decides how it looks.
 struct UserNotification {
     std::string title;
-    std::string informativeText;
+    SharedText informativeText;
     bool hasActionButton = true;
     std::string otherButtonTitle;
 };

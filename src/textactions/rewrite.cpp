@@ -1,7 +1,8 @@
 // The rewrite shared by the text actions. A plain-text item is transformed and written back
 // under the plain-text type. A rich item (RTF or HTML) is never transformed as markup, which
 // would corrupt the document: its plain text is transformed and written back alone, and a rich
-// item without plain text stays on the clipboard untouched.
+// item without plain text stays on the clipboard untouched. A password manager's secret stays
+// marked as one, so that nobody announces or records the rewritten text.
 #include "app/app_delegate.h"
 
 #include "platform/pasteboard.h"
@@ -9,21 +10,23 @@
 
 namespace nimbrel {
 
-void AppDelegate::rewriteItem(const PasteboardItem &item, TextTransformation transformation)
+bool AppDelegate::rewriteItem(const PasteboardItem &item, TextTransformation transformation)
 {
     // Whatever the primary type, the text that is safe to transform is the plain text.
-    auto text = item.stringForType(PasteboardTypeString);
+    const auto text = item.stringForType(PasteboardTypeString);
     if (!text)
-        return;
+        return false;
     auto newItem = std::make_shared<StringPasteboardItem>();
     newItem->setStringForType(transformation(*text), PasteboardTypeString);
-    writeItem(std::move(newItem));
+    return writeItem(item, std::move(newItem));
 }
 
-void AppDelegate::writeItem(std::shared_ptr<const StringPasteboardItem> item)
+bool AppDelegate::writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item)
 {
+    if (itemIsConcealed(source))
+        item->setStringForType(SharedText(), PasteboardTypeConcealed);
     m_pasteboard.clearContents();
-    m_pasteboard.writeObjects({std::move(item)});
+    return m_pasteboard.writeObjects({std::move(item)});
 }
 
 } // namespace nimbrel

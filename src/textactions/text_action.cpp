@@ -61,10 +61,7 @@ bool AppDelegate::runTextAction(std::string_view title)
     if (!item)
         return false;
     const auto *textAction = findTextAction(title);
-    if (!textAction)
-        return false;
-    (this->*(textAction->action))(*item);
-    return true;
+    return textAction && (this->*(textAction->action))(*item);
 }
 
 } // namespace nimbrel

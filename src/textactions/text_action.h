@@ -12,7 +12,7 @@ class PasteboardItem;
 // A text action as offered in the pop-up list: its title and the controller's method it runs.
 struct TextAction {
     std::string_view title;
-    void (AppDelegate::*action)(const PasteboardItem &item);
+    bool (AppDelegate::*action)(const PasteboardItem &item);
 };
 
 // The seven actions in the order in which titles are compared and offered.

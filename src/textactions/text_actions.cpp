@@ -14,42 +14,42 @@ std::string unchanged(std::string_view text)
 
 } // namespace
 
-void AppDelegate::capitalize(const PasteboardItem &item)
+bool AppDelegate::capitalize(const PasteboardItem &item)
 {
-    rewriteItem(item, capitalizedString);
+    return rewriteItem(item, capitalizedString);
 }
 
-void AppDelegate::lowercase(const PasteboardItem &item)
+bool AppDelegate::lowercase(const PasteboardItem &item)
 {
-    rewriteItem(item, lowercaseString);
+    return rewriteItem(item, lowercaseString);
 }
 
-void AppDelegate::uppercase(const PasteboardItem &item)
+bool AppDelegate::uppercase(const PasteboardItem &item)
 {
-    rewriteItem(item, uppercaseString);
+    return rewriteItem(item, uppercaseString);
 }
 
-void AppDelegate::snakecase(const PasteboardItem &item)
+bool AppDelegate::snakecase(const PasteboardItem &item)
 {
-    rewriteItem(item, snakeCase);
+    return rewriteItem(item, snakeCase);
 }
 
-void AppDelegate::removeFormatting(const PasteboardItem &item)
+bool AppDelegate::removeFormatting(const PasteboardItem &item)
 {
     // A plain-text item has no formatting to remove; leave the clipboard alone.
     if (getItemType(item) == PasteboardTypeString)
-        return;
-    rewriteItem(item, unchanged);
+        return false;
+    return rewriteItem(item, unchanged);
 }
 
-void AppDelegate::removeMultipleWhitespace(const PasteboardItem &item)
+bool AppDelegate::removeMultipleWhitespace(const PasteboardItem &item)
 {
-    rewriteItem(item, collapseWhitespace);
+    return rewriteItem(item, collapseWhitespace);
 }
 
-void AppDelegate::removeAllWhitespace(const PasteboardItem &item)
+bool AppDelegate::removeAllWhitespace(const PasteboardItem &item)
 {
-    rewriteItem(item, removeAllSpaces);
+    return rewriteItem(item, removeAllSpaces);
 }
 
 } // namespace nimbrel

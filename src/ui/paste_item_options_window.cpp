@@ -26,7 +26,7 @@ void AppDelegate::closePasteItemOptions()
         window->orderOut();
 }
 
-void AppDelegate::setCurrentTextItemViewValue(const std::string &value)
+void AppDelegate::setCurrentTextItemViewValue(std::string_view value)
 {
     if (m_outlets.currentItemTextView)
         m_outlets.currentItemTextView->setString(value);

@@ -44,7 +44,7 @@ TEST_F(MessageDispatchTest, ActionsRunByName)
 {
     launch();
     copyText("mixed Case");
-    EXPECT_EQ(delegate->perform("lowercase:", delegate->getFirstItem()), MessageResult{});
+    EXPECT_EQ(delegate->perform("lowercase:", delegate->getFirstItem()), MessageResult{true});
     EXPECT_EQ(clipboardText(), "mixed case");
 
     EXPECT_EQ(delegate->perform("runTextAction:", std::string("Uppercase")), MessageResult{true});

@@ -66,7 +66,8 @@ protected:
     {
         if (pasteboard.items().size() != 1)
             return std::nullopt;
-        return pasteboard.items().front()->stringForType(PasteboardTypeString);
+        const auto text = pasteboard.items().front()->stringForType(PasteboardTypeString);
+        return text ? std::optional<std::string>(text->str()) : std::nullopt;
     }
 
     MemoryUserNotificationCenter center;

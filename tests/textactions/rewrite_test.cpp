@@ -6,8 +6,9 @@ namespace {
 const std::string plain(PasteboardTypeString);
 const std::string rtf(PasteboardTypeRTF);
 const std::string html(PasteboardTypeHTML);
+const std::string concealedType(PasteboardTypeConcealed);
 
-using Action = void (AppDelegate::*)(const PasteboardItem &);
+using Action = bool (AppDelegate::*)(const PasteboardItem &);
 
 struct RewriteCase {
     const char *name;
@@ -28,7 +29,7 @@ TEST_P(RewriteTest, WritesOnePlainTextItemOrNothing)
     pasteboard.copy({source, textItem("second item")});
     const auto count = pasteboard.changeCount();
 
-    (*delegate.*row.action)(*source);
+    EXPECT_EQ((*delegate.*row.action)(*source), row.expectedPlainText.has_value());
 
     if (!row.expectedPlainText) {
         EXPECT_EQ(pasteboard.changeCount(), count);
@@ -38,8 +39,11 @@ TEST_P(RewriteTest, WritesOnePlainTextItemOrNothing)
     }
     ASSERT_EQ(pasteboard.items().size(), 1u);
     const auto &written = *pasteboard.items().front();
-    EXPECT_EQ(written.types(), std::vector<std::string>{plain});
-    EXPECT_EQ(written.stringForType(plain), row.expectedPlainText);
+    const bool concealed = delegate->itemIsConcealed(*source);
+    const std::vector<std::string> expectedTypes =
+        concealed ? std::vector<std::string>{plain, concealedType} : std::vector<std::string>{plain};
+    EXPECT_EQ(written.types(), expectedTypes);
+    EXPECT_EQ(clipboardText(), row.expectedPlainText);
     EXPECT_GT(pasteboard.changeCount(), count);
 }
 
@@ -75,8 +79,23 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"RemoveFormattingOnPlainDoesNothing", &AppDelegate::removeFormatting, {{plain, "plain"}},
                     std::nullopt},
         RewriteCase{"RemoveFormattingWithoutPlainDoesNothing", &AppDelegate::removeFormatting, {{rtf, rtfSource}},
-                    std::nullopt}),
+                    std::nullopt},
+        RewriteCase{"SecretStaysConcealed", &AppDelegate::uppercase, {{plain, "hunter2"}, {concealedType, ""}},
+                    "HUNTER2"},
+        RewriteCase{"SecretUnchangedByActionStaysConcealed", &AppDelegate::lowercase,
+                    {{concealedType, std::nullopt}, {plain, "hunter2"}}, "hunter2"},
+        RewriteCase{"SecretLosesFormattingButStaysConcealed", &AppDelegate::removeFormatting,
+                    {{html, "<b>pw</b>"}, {plain, "pw"}, {concealedType, ""}}, "pw"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RewriteTest, RefusedWriteReportsNothingRewritten)
+{
+    launch();
+    copyText("newer contents arrived");
+    pasteboard.refuseWrites(true);
+    EXPECT_FALSE(delegate->runTextAction("Uppercase"));
+    EXPECT_FALSE(delegate->perform("uppercase:", delegate->getFirstItem()) == MessageResult{true});
+}
 
 TEST_F(RewriteTest, SourceIsReadBeforeTheClipboardIsCleared)
 {

@@ -112,11 +112,15 @@ TEST_F(TextActionTest, RunningByTitleKeepsThePopUpChoice)
     EXPECT_EQ(clipboardText(), "X_Y");
 }
 
-TEST_F(TextActionTest, ItemWithoutTextRunsTheActionButChangesNothing)
+TEST_F(TextActionTest, NothingToRewriteAnswersFalseAndChangesNothing)
 {
-    copy({{"image/png", std::nullopt}});
     launch();
-    EXPECT_TRUE(delegate->runTextAction("Lowercase"));
+    for (const auto &[title, entries] : std::vector<std::pair<std::string, Entries>>{
+             {"Lowercase", {{"image/png", std::nullopt}}},
+             {"Remove rich text formatting", {{std::string(PasteboardTypeString), "plain"}}}}) {
+        copy(entries);
+        EXPECT_FALSE(delegate->runTextAction(title)) << title;
+    }
     EXPECT_EQ(pasteboard.writes(), 0);
 }
 

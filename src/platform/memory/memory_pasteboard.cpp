@@ -20,11 +20,11 @@ public:
         return result;
     }
 
-    std::optional<std::string> stringForType(std::string_view type) const override
+    std::optional<SharedText> stringForType(std::string_view type) const override
     {
         for (const auto &entry : m_entries) {
             if (entry.first == type)
-                return entry.second;
+                return entry.second ? std::optional<SharedText>(*entry.second) : std::nullopt;
         }
         return std::nullopt;
     }
@@ -68,11 +68,14 @@ void MemoryPasteboard::clearContents()
     ++m_changeCount;
 }
 
-void MemoryPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items)
+bool MemoryPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items)
 {
     ++m_writes;
+    if (m_refuseWrites)
+        return false;
     m_items.assign(items.begin(), items.end());
     ++m_changeCount;
+    return true;
 }
 
 void MemoryPasteboard::copy(std::vector<std::shared_ptr<const PasteboardItem>> items,

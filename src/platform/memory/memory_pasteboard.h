@@ -14,11 +14,13 @@ public:
     std::vector<std::shared_ptr<const PasteboardItem>> pasteboardItems() const override;
     std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const override;
     void clearContents() override;
-    void writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
+    bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
 
     // Replaces the content as another application would: items and, optionally, file names.
     void copy(std::vector<std::shared_ptr<const PasteboardItem>> items,
               std::optional<std::vector<std::string>> fileNames = std::nullopt);
+    // Makes writes fail as a desktop clipboard does when newer contents arrived meanwhile.
+    void refuseWrites(bool refuse) { m_refuseWrites = refuse; }
     // The items as last written, for checking what the program put on the clipboard.
     const std::vector<std::shared_ptr<const PasteboardItem>> &items() const { return m_items; }
 
@@ -34,6 +36,7 @@ private:
     mutable int m_changeCountReads = 0;
     mutable int m_otherReads = 0;
     int m_writes = 0;
+    bool m_refuseWrites = false;
 };
 
 // An item built from (type, text) pairs; a type given without text is listed but yields none.

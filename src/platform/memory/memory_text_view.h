@@ -10,7 +10,7 @@ public:
     explicit MemoryTextView(std::string text = {}) : m_text(std::move(text)) {}
 
     std::string string() const override { return m_text; }
-    void setString(const std::string &text) override
+    void setString(std::string_view text) override
     {
         m_text = text;
         ++m_setCount;

@@ -81,7 +81,7 @@ void QtPasteboard::clearContents()
     m_watcher->noteOwnWrite();
 }
 
-void QtPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items)
+bool QtPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items)
 {
     auto snapshot = std::make_shared<ClipboardSnapshot>();
     for (const auto &item : items) {
@@ -96,6 +96,7 @@ void QtPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboa
     m_snapshot = std::move(snapshot);
     ++m_changeCount;
     m_watcher->noteOwnWrite();
+    return true;
 }
 
 void QtPasteboard::applyChange(const ClipboardWatcher::Change &change)

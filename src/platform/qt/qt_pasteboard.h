@@ -28,7 +28,7 @@ public:
     std::vector<std::shared_ptr<const PasteboardItem>> pasteboardItems() const override;
     std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const override;
     void clearContents() override;
-    void writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
+    bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
 
 private:
     void applyChange(const ClipboardWatcher::Change &change);

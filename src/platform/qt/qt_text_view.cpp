@@ -14,7 +14,7 @@ std::string QtTextView::string() const
     return m_view != nullptr ? m_shownText : std::string();
 }
 
-void QtTextView::setString(const std::string &text)
+void QtTextView::setString(std::string_view text)
 {
     if (m_view == nullptr)
         return;

@@ -22,7 +22,7 @@ public:
     explicit QtTextView(QPlainTextEdit *view);
 
     std::string string() const override;
-    void setString(const std::string &text) override;
+    void setString(std::string_view text) override;
 
 private:
     QPointer<QPlainTextEdit> m_view;

@@ -95,8 +95,7 @@ ClipboardSnapshot snapshotOfOwner(OwnerContents contents)
     std::vector<SnapshotItem::Text> texts;
     const auto addText = [&texts](std::string_view type, ReadTarget *source) {
         if (source)
-            texts.emplace_back(type, std::make_shared<const std::string>(
-                                         decodedTargetText(source->first, std::move(source->second))));
+            texts.emplace_back(type, decodedTargetText(source->first, std::move(source->second)));
     };
     addText(PasteboardTypeString, plainText);
     addText(PasteboardTypeRTF, bestRead(contents, rtfTargets));

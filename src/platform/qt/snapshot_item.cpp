@@ -13,11 +13,11 @@ std::vector<std::string> SnapshotItem::types() const
     return m_types;
 }
 
-std::optional<std::string> SnapshotItem::stringForType(std::string_view type) const
+std::optional<SharedText> SnapshotItem::stringForType(std::string_view type) const
 {
     for (const auto &[name, text] : m_texts) {
         if (name == type)
-            return *text;
+            return text;
     }
     return std::nullopt;
 }

@@ -9,15 +9,15 @@
 
 namespace nimbrel {
 
-// One item of a snapshot. Its texts are shared, so copying a large item costs nothing.
+// One item of a snapshot, as read from the clipboard owner.
 class SnapshotItem final : public PasteboardItem {
 public:
-    using Text = std::pair<std::string, std::shared_ptr<const std::string>>;
+    using Text = std::pair<std::string, SharedText>;
 
     SnapshotItem(std::vector<std::string> types, std::vector<Text> texts);
 
     std::vector<std::string> types() const override;
-    std::optional<std::string> stringForType(std::string_view type) const override;
+    std::optional<SharedText> stringForType(std::string_view type) const override;
 
 private:
     std::vector<std::string> m_types;

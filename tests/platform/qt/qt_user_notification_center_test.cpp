@@ -25,11 +25,11 @@ public:
     }
     void userNotificationCenterDidActivateNotification(UserNotificationCenter &, const UserNotification &notification) override
     {
-        m_events.push_back("activated " + notification.informativeText);
+        m_events.push_back("activated " + notification.informativeText.str());
     }
     void userNotificationCenterDidPressOtherButton(UserNotificationCenter &, const UserNotification &notification) override
     {
-        m_events.push_back("other button " + notification.informativeText);
+        m_events.push_back("other button " + notification.informativeText.str());
     }
 
     bool m_present = true;
