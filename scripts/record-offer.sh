@@ -42,8 +42,10 @@ cp "$work/bytes" "$work/targets"
   printf '# %s\n' "$description"
   while IFS= read -r target; do
     case "$target" in
-      # Asking for these would act on the owner or yields no data worth keeping.
-      TARGETS | TIMESTAMP | MULTIPLE | DELETE | INSERT_SELECTION | INSERT_PROPERTY | SAVE_TARGETS)
+      # Asking for these would act on the owner or yields no data worth keeping; the last
+      # three describe the owner in 32-bit numbers, which xclip cannot give back as bytes.
+      TARGETS | TIMESTAMP | MULTIPLE | DELETE | INSERT_SELECTION | INSERT_PROPERTY | SAVE_TARGETS \
+        | LENGTH | LIST_LENGTH | CLIENT_WINDOW)
         printf '%s\t-\n' "$target"
         continue
         ;;
@@ -52,9 +54,10 @@ cp "$work/bytes" "$work/targets"
       printf '%s\trefused\n' "$target"
       continue
     fi
-    # xclip prints INTEGER and ATOM replies as text, and asks for STRING instead when
-    # UTF8_STRING is refused: what it wrote would not be the owner's bytes, so stop.
-    if grep -qE '^Type is (INTEGER|ATOM)\.$' "$work/log" \
+    # xclip prints INTEGER and ATOM replies as text, widens other 32-bit items to longs, and
+    # asks for STRING instead when UTF8_STRING is refused: what it wrote would not be the
+    # owner's bytes, so stop.
+    if grep -qE '^Type is (INTEGER|CARDINAL|ATOM|ATOM_PAIR|WINDOW|DRAWABLE|PIXMAP|BITMAP|COLORMAP|SPAN)\.$' "$work/log" \
       || { [[ "$target" == UTF8_STRING ]] && grep -qx 'Type is STRING.' "$work/log"; }; then
       echo "$0: xclip would alter the reply to $target ($(grep '^Type is' "$work/log"))" >&2
       exit 1
