@@ -7,6 +7,8 @@
 # Writes the description as a '#' comment, then one line per target, in the owner's order:
 #   <target> TAB base64:<exact bytes> | - (not requested) | refused | large (over 256 KiB)
 # Needs xclip, timeout and base64. OFFER_TIMEOUT sets the seconds allowed per request (5).
+# OFFER_SKIP names further targets, one a line, to leave unrequested (some owners give up the
+# selection once they have served a certain target).
 # One thing xclip changes cannot be seen from here: a text/html reply that starts with a
 # UTF-16 byte order mark comes out as UTF-8. Check such owners' html with another reader.
 set -euo pipefail
@@ -50,6 +52,10 @@ cp "$work/bytes" "$work/targets"
         continue
         ;;
     esac
+    if [[ -n "${OFFER_SKIP:-}" ]] && grep -qxF -- "$target" <<<"$OFFER_SKIP"; then
+      printf '%s\t-\n' "$target"
+      continue
+    fi
     if ! fetch "$target"; then
       printf '%s\trefused\n' "$target"
       continue
