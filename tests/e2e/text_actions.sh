@@ -11,20 +11,20 @@ e2e_expect_eq "titles in menu order" \
   "$(e2e_call TextActionTitles)"
 
 original='hello   wORLD'
+# Plain text has no formatting to remove: that action rewrites nothing and says so.
 cases=(
-  'Capitalize|Hello   World'
-  'Lowercase|hello   world'
-  'Uppercase|HELLO   WORLD'
-  'Snakecase|hello_wORLD'
-  'Remove rich text formatting|hello   wORLD'
-  'Remove multiple whitespace|hello wORLD'
-  'Remove all whitespace|hellowORLD'
+  'Capitalize|true|Hello   World'
+  'Lowercase|true|hello   world'
+  'Uppercase|true|HELLO   WORLD'
+  'Snakecase|true|hello_wORLD'
+  'Remove rich text formatting|false|hello   wORLD'
+  'Remove multiple whitespace|true|hello wORLD'
+  'Remove all whitespace|true|hellowORLD'
 )
 for row in "${cases[@]}"; do
-  title=${row%%|*}
-  expected=${row#*|}
+  IFS='|' read -r title answer expected <<<"$row"
   e2e_copy_and_wait "$original"
-  e2e_expect_eq "$title answers" "(true,)" "$(e2e_call RunTextAction "$title")"
+  e2e_expect_eq "$title answers" "($answer,)" "$(e2e_call RunTextAction "$title")"
   e2e_wait_for "the result of $title" e2e_clipboard_text_is "$expected"
   if ! e2e_clipboard_offers UTF8_STRING; then
     e2e_fail "$title: the result is not offered as UTF8_STRING"

@@ -87,11 +87,11 @@ int applicationMain(int argc, char **argv)
     else if (handedOverToRunningInstance(bus))
         return 0;
 
-    QtPasteboard pasteboard;
+    QtPasteboard pasteboard(makeClipboardBackend(ReadLimits{}));
     QtUserNotificationCenter center(bus);
     QtStatusBar statusBar;
     JsonUserDefaults userDefaults(preferencesFilePath());
-    QtTimerScheduler timers;
+    QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;
     QtApplication desktop;
     InterfaceDescription interface;
@@ -102,10 +102,14 @@ int applicationMain(int argc, char **argv)
         [&delegate](std::string_view selector, const MessageArgument &argument) { delegate.perform(selector, argument); });
 
     BusService busService(delegate, interface.clearClipboardMenuItem());
-    if (bus.isConnected())
-        bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService, QDBusConnection::ExportScriptableSlots);
-
-    delegate.applicationDidFinishLaunching();
+    // Launch once the contents found at start-up are read, so that they are shown as launch shows
+    // them: in the text view, without an announcement.
+    pasteboard.whenCurrent([&] {
+        delegate.applicationDidFinishLaunching();
+        if (bus.isConnected())
+            bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService,
+                               QDBusConnection::ExportScriptableSlots);
+    });
     return QApplication::exec();
 }
 
