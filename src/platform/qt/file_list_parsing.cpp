@@ -120,6 +120,9 @@ std::optional<std::string> localPathOfUri(std::string_view uri)
 
 std::vector<std::string> parseUriList(std::string_view text)
 {
+    // PCManFM ends its lists with a NUL, as a C string; a NUL anywhere else spoils its line.
+    while (text.ends_with('\0'))
+        text.remove_suffix(1);
     std::vector<std::string> paths;
     forEachLine(text, [&paths](std::string_view line) {
         if (line.empty() || line.front() == '#')

@@ -12,7 +12,8 @@ namespace nimbrel {
 
 // The local path a single URI names; nullopt for anything else.
 std::optional<std::string> localPathOfUri(std::string_view uri);
-// text/uri-list: one URI a line (LF or CRLF), lines starting with '#' are comments.
+// text/uri-list: one URI a line (LF or CRLF), lines starting with '#' are comments; NULs at the
+// very end terminate the list.
 std::vector<std::string> parseUriList(std::string_view text);
 // x-special/gnome-copied-files: a first line "copy" or "cut", then URIs.
 std::vector<std::string> parseGnomeCopiedFiles(std::string_view text);

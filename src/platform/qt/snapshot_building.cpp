@@ -3,44 +3,21 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/file_list_parsing.h"
 #include "platform/qt/snapshot_item.h"
+#include "platform/qt/target_names.h"
 #include "platform/qt/target_text_decoding.h"
 #include "platform/qt/type_folding.h"
 
 #include <algorithm>
-#include <array>
+#include <span>
+#include <unordered_set>
 
 namespace nimbrel {
 namespace {
 
-// Most preferred first: the forms that say they are UTF-8, then the unspecified one, then Latin-1.
-constexpr std::array<std::string_view, 4> plainTextTargets{"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
-                                                           "STRING"};
-constexpr std::array<std::string_view, 3> rtfTargets{"text/rtf", "application/rtf", "text/richtext"};
-constexpr std::array<std::string_view, 1> htmlTargets{"text/html"};
-constexpr std::string_view uriListTarget = "text/uri-list";
-constexpr std::string_view gnomeFilesTarget = "x-special/gnome-copied-files";
-constexpr std::string_view passwordHintTarget = "x-kde-passwordManagerHint";
-
-bool offers(const std::vector<std::string> &targets, std::string_view target)
-{
-    return std::find(targets.begin(), targets.end(), target) != targets.end();
-}
-
-template <std::size_t N>
-std::string_view bestOffered(const std::vector<std::string> &targets, const std::array<std::string_view, N> &choices)
-{
-    for (const std::string_view choice : choices) {
-        if (offers(targets, choice))
-            return choice;
-    }
-    return {};
-}
-
-// The best of the choices that was read; null when none was.
 using ReadTarget = std::pair<const std::string, std::string>;
 
-template <std::size_t N>
-ReadTarget *bestRead(OwnerContents &contents, const std::array<std::string_view, N> &choices)
+// The best of the choices that was read; null when none was.
+ReadTarget *bestRead(OwnerContents &contents, std::span<const std::string_view> choices)
 {
     for (const std::string_view choice : choices) {
         const auto found = contents.data.find(choice);
@@ -56,11 +33,25 @@ std::string_view bytesOf(const OwnerContents &contents, std::string_view target)
     return found == contents.data.end() ? std::string_view() : std::string_view(found->second);
 }
 
+bool offers(const std::vector<std::string> &targets, std::string_view target)
+{
+    return std::find(targets.begin(), targets.end(), target) != targets.end();
+}
+
+// A hint that could not be read may well say "secret": hiding a text is the lesser harm.
+std::string_view passwordManagerHint(const OwnerContents &contents)
+{
+    const auto found = contents.data.find(targets::passwordManagerHint);
+    if (found != contents.data.end())
+        return found->second;
+    return offers(contents.targets, targets::passwordManagerHint) ? "secret" : "";
+}
+
 std::vector<std::string> localFiles(const OwnerContents &contents, const ReadTarget *plainText)
 {
-    std::vector<std::string> files = parseUriList(bytesOf(contents, uriListTarget));
+    std::vector<std::string> files = parseUriList(bytesOf(contents, targets::fileLists[0]));
     if (files.empty())
-        files = parseGnomeCopiedFiles(bytesOf(contents, gnomeFilesTarget));
+        files = parseGnomeCopiedFiles(bytesOf(contents, targets::fileLists[1]));
     if (files.empty() && plainText)
         files = parseNautilusClipboard(plainText->second);
     return files;
@@ -68,26 +59,32 @@ std::vector<std::string> localFiles(const OwnerContents &contents, const ReadTar
 
 } // namespace
 
-std::vector<std::string> targetsToRead(const std::vector<std::string> &targets)
+std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::string> &targets)
 {
-    std::vector<std::string> wanted;
-    for (const std::string_view target :
-         {bestOffered(targets, plainTextTargets), bestOffered(targets, rtfTargets), bestOffered(targets, htmlTargets)}) {
-        if (!target.empty())
-            wanted.emplace_back(target);
-    }
-    for (const std::string_view target : {uriListTarget, gnomeFilesTarget, passwordHintTarget}) {
-        if (offers(targets, target))
-            wanted.emplace_back(target);
-    }
-    return wanted;
+    const std::unordered_set<std::string_view> offered(targets.begin(), targets.end());
+    std::vector<std::vector<std::string>> groups;
+    const auto addGroup = [&](std::span<const std::string_view> choices) {
+        std::vector<std::string> group;
+        for (const std::string_view choice : choices) {
+            if (offered.contains(choice))
+                group.emplace_back(choice);
+        }
+        if (!group.empty())
+            groups.push_back(std::move(group));
+    };
+    addGroup(std::span(&targets::passwordManagerHint, 1));
+    addGroup(targets::plainTextRead);
+    addGroup(targets::fileLists);
+    addGroup(targets::html);
+    addGroup(targets::rtf);
+    return groups;
 }
 
 ClipboardSnapshot snapshotOfOwner(OwnerContents contents)
 {
-    ReadTarget *plainText = bestRead(contents, plainTextTargets);
+    ReadTarget *plainText = bestRead(contents, targets::plainTextRead);
     std::vector<std::string> files = localFiles(contents, plainText);
-    std::vector<std::string> types = foldTypes(contents.targets, bytesOf(contents, passwordHintTarget), !files.empty());
+    std::vector<std::string> types = foldTypes(contents.targets, passwordManagerHint(contents), !files.empty());
     if (types.empty())
         return {};
 
@@ -98,8 +95,8 @@ ClipboardSnapshot snapshotOfOwner(OwnerContents contents)
             texts.emplace_back(type, decodedTargetText(source->first, std::move(source->second)));
     };
     addText(PasteboardTypeString, plainText);
-    addText(PasteboardTypeRTF, bestRead(contents, rtfTargets));
-    addText(PasteboardTypeHTML, bestRead(contents, htmlTargets));
+    addText(PasteboardTypeRTF, bestRead(contents, targets::rtf));
+    addText(PasteboardTypeHTML, bestRead(contents, targets::html));
 
     ClipboardSnapshot snapshot;
     snapshot.items.push_back(std::make_shared<const SnapshotItem>(std::move(types), std::move(texts)));

@@ -8,11 +8,14 @@
 
 namespace nimbrel {
 
-// The targets whose bytes a snapshot needs, out of those the owner offers: the best plain-text
-// form, the first RTF form, HTML, the file lists and the password manager hint.
-std::vector<std::string> targetsToRead(const std::vector<std::string> &targets);
+// The targets whose bytes a snapshot needs, out of those the owner offers, in the order to read
+// them: the password manager's hint first (a secret must be known as one before anything else
+// costs time), then plain text, the file lists, HTML and RTF. Each group holds alternatives, best
+// first: read them in turn until one can be read (not refused, in time, not too large).
+std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::string> &targets);
 
 // The snapshot of what an owner offered: one item, or none when it offers no content at all.
+// A password manager's hint that the owner offers but that could not be read counts as "secret".
 ClipboardSnapshot snapshotOfOwner(OwnerContents contents);
 
 } // namespace nimbrel

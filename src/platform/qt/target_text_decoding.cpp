@@ -64,19 +64,56 @@ std::string utf16ToUtf8(std::string_view bytes, bool littleEndian)
     return text;
 }
 
+bool isAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
+// The charset parameter of a MIME type, lower-cased; empty without one.
+std::string charsetOf(std::string_view target)
+{
+    constexpr std::string_view parameter = "charset=";
+    std::string lowered(target);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    const std::size_t start = lowered.find(parameter);
+    if (start == std::string::npos || lowered.find(';') > start)
+        return {};
+    const std::size_t valueStart = start + parameter.size();
+    return lowered.substr(valueStart, lowered.find(';', valueStart) - valueStart);
+}
+
+std::string utf16Text(std::string_view bytes, bool littleEndian)
+{
+    if (bytes.starts_with("\xFF\xFE"))
+        return utf16ToUtf8(bytes.substr(2), true);
+    if (bytes.starts_with("\xFE\xFF"))
+        return utf16ToUtf8(bytes.substr(2), false);
+    return utf16ToUtf8(bytes, littleEndian);
+}
+
+std::string decoded(std::string_view target, std::string bytes)
+{
+    const std::string charset = charsetOf(target);
+    if (charset == "utf-16" || charset == "utf-16le" || charset == "utf-16be")
+        return utf16Text(bytes, charset != "utf-16be");
+    if (target == "text/html" && (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")))
+        return utf16Text(bytes, true);
+    if (isAscii(bytes))
+        return bytes;
+    if (target == "STRING")
+        return latin1ToUtf8(bytes);
+    return validUtf8(bytes);
+}
+
 } // namespace
 
 std::string decodedTargetText(std::string_view target, std::string bytes)
 {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
-        return bytes;
-    if (target == "STRING")
-        return latin1ToUtf8(bytes);
-    if (bytes.starts_with("\xFF\xFE"))
-        return utf16ToUtf8(std::string_view(bytes).substr(2), true);
-    if (bytes.starts_with("\xFE\xFF"))
-        return utf16ToUtf8(std::string_view(bytes).substr(2), false);
-    return validUtf8(bytes);
+    std::string text = decoded(target, std::move(bytes));
+    while (!text.empty() && text.back() == '\0')
+        text.pop_back();
+    return text;
 }
 
 } // namespace nimbrel

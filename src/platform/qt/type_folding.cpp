@@ -1,73 +1,75 @@
 #include "platform/qt/type_folding.h"
 
 #include "platform/pasteboard_types.h"
+#include "platform/qt/target_names.h"
 
 #include <algorithm>
-#include <array>
-#include <utility>
+#include <unordered_set>
 
 namespace nimbrel {
 namespace {
 
-// Targets that ask the owner to do something or describe the transfer rather than hold content.
-constexpr std::array<std::string_view, 21> pseudoTargets{
-    "TARGETS",     "MULTIPLE",      "TIMESTAMP", "SAVE_TARGETS",       "DELETE",      "INSERT_SELECTION",
-    "INSERT_PROPERTY", "LENGTH",    "LIST_LENGTH", "CLIENT_WINDOW",    "HOST_NAME",   "USER",
-    "PROCESS",     "TASK",          "OWNER_OS",  "NAME",               "CHARACTER_POSITION", "LINE_NUMBER",
-    "COLUMN_NUMBER", "SPAN",        "IP_ADDRESS",
-};
+template <typename Names>
+bool isOneOf(const Names &names, std::string_view target)
+{
+    return std::find(names.begin(), names.end(), target) != names.end();
+}
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> aliases{{
-    {"text/plain", PasteboardTypeString},
-    {"text/plain;charset=utf-8", PasteboardTypeString},
-    {"UTF8_STRING", PasteboardTypeString},
-    {"STRING", PasteboardTypeString},
-    {"TEXT", PasteboardTypeString},
-    {"COMPOUND_TEXT", PasteboardTypeString},
-    {"text/rtf", PasteboardTypeRTF},
-    {"application/rtf", PasteboardTypeRTF},
-    {"text/richtext", PasteboardTypeRTF},
-    {"text/html", PasteboardTypeHTML},
-}};
-
-constexpr std::string_view kdePasswordHint = "x-kde-passwordManagerHint";
-constexpr std::string_view concealedType = "org.nspasteboard.ConcealedType";
+bool isContentWeKnow(std::string_view type)
+{
+    return type == PasteboardTypeString || type == PasteboardTypeRTF || type == PasteboardTypeHTML;
+}
 
 } // namespace
 
 std::string_view foldedTarget(std::string_view target)
 {
-    if (target.empty() || std::find(pseudoTargets.begin(), pseudoTargets.end(), target) != pseudoTargets.end())
+    if (target.empty() || isOneOf(targets::pseudo, target))
         return {};
     // These two are derived from the owner's data; an owner naming them itself proves nothing.
     if (target == FilenamesPboardType || target == PasteboardTypeConcealed)
         return {};
-    for (const auto &[alias, type] : aliases) {
-        if (alias == target)
-            return type;
-    }
+    if (isOneOf(targets::plainTextRead, target) || isOneOf(targets::plainTextUnread, target))
+        return PasteboardTypeString;
+    if (isOneOf(targets::rtf, target))
+        return PasteboardTypeRTF;
+    if (isOneOf(targets::html, target))
+        return PasteboardTypeHTML;
     return target;
 }
 
 bool isConcealedMarker(std::string_view target, std::string_view passwordManagerHint)
 {
-    return target == concealedType || (target == kdePasswordHint && passwordManagerHint == "secret");
+    return target == targets::concealedType
+        || (target == targets::passwordManagerHint && passwordManagerHint == "secret");
 }
 
 std::vector<std::string> foldTypes(const std::vector<std::string> &targets, std::string_view passwordManagerHint,
                                    bool hasLocalFiles)
 {
+    // Views into our constants or into targets, both of which outlive this call.
+    std::vector<std::string_view> known;
+    std::vector<std::string_view> others;
+    std::unordered_set<std::string_view> seen;
+    bool concealed = false;
+    for (const std::string &target : targets) {
+        if (isConcealedMarker(target, passwordManagerHint)) {
+            concealed = true;
+            continue;
+        }
+        const std::string_view type = foldedTarget(target);
+        if (!type.empty() && seen.insert(type).second)
+            (isContentWeKnow(type) ? known : others).push_back(type);
+    }
+
     std::vector<std::string> types;
-    types.reserve(targets.size() + 1);
+    types.reserve(known.size() + others.size() + 2);
     if (hasLocalFiles)
         types.emplace_back(FilenamesPboardType);
-    for (const auto &target : targets) {
-        const std::string_view type =
-            isConcealedMarker(target, passwordManagerHint) ? PasteboardTypeConcealed : foldedTarget(target);
-        // Owners offer a handful of targets, so a linear look-up beats building a set.
-        if (!type.empty() && std::find(types.begin(), types.end(), type) == types.end())
-            types.emplace_back(type);
-    }
+    types.insert(types.end(), known.begin(), known.end());
+    if (concealed)
+        types.emplace_back(PasteboardTypeConcealed);
+    types.insert(types.end(), others.begin(), others.end());
     return types;
 }
 

@@ -6,9 +6,9 @@
 
 namespace nimbrel {
 
-// What an X11 target means to us: an alias of one of our identifiers gives that identifier, a
-// pseudo-target (TARGETS, MULTIPLE, ...) or one of our derived identifiers gives the empty view,
-// and any other target gives itself.
+// What an owner's target (an X11 target name or a Wayland MIME type) means to us: an alias of one
+// of our identifiers gives that identifier, a pseudo-target (TARGETS, MULTIPLE, LENGTH, ...) or one
+// of our derived identifiers gives the empty view, and any other target gives itself.
 // Names are compared case-sensitively, as X11 atoms are.
 std::string_view foldedTarget(std::string_view target);
 
@@ -16,10 +16,11 @@ std::string_view foldedTarget(std::string_view target);
 // x-kde-passwordManagerHint (empty when the owner does not offer it).
 bool isConcealedMarker(std::string_view target, std::string_view passwordManagerHint);
 
-// An item's types from its owner's targets, in the owner's order: pseudo-targets dropped,
-// aliases folded onto our identifiers at their first occurrence, concealed markers folded onto
-// PasteboardTypeConcealed, every type once; FilenamesPboardType comes first when the owner
-// offers at least one local file.
+// An item's types from its owner's targets, each once, in linear time: FilenamesPboardType first
+// when the owner offers at least one local file, then plain text, RTF and HTML in the owner's
+// order, PasteboardTypeConcealed for a concealed marker, and last every other content target in
+// the owner's order. Owners list private and descriptive targets anywhere, often first, so the
+// owner's order ranks only the types we know: what we do not know never comes first.
 std::vector<std::string> foldTypes(const std::vector<std::string> &targets, std::string_view passwordManagerHint,
                                    bool hasLocalFiles);
 

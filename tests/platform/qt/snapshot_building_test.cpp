@@ -1,9 +1,12 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/snapshot_building.h"
+#include "recorded_offer.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,94 +15,120 @@ namespace {
 
 const std::string text(PasteboardTypeString);
 const std::string rtf(PasteboardTypeRTF);
-const std::string html(PasteboardTypeHTML);
 const std::string files(FilenamesPboardType);
-const std::string concealed(PasteboardTypeConcealed);
+const std::string fourLines = "Grüße aus Köln – naïve café\nZweite Zeile: 10 € für die Crème brûlée\n"
+                              "\tEingerückt: „Anführung“ und ‘einfach’ — ok\n日本語のテキスト 🙂\n";
+const std::string writerParagraph =
+    "Grüße aus Köln – wir treffen uns im Café Müller am Montag; bitte pünktlich sein, naïve Gäste!";
+const std::string xtermLine2 = "\n  ls -l \"/tmp/Bericht März.pdf\" # tab before the comment\n";
+const std::string zwei = "/tmp/rec/home/Dokumente/zwei/";
 
-struct SnapshotCase {
+struct OfferCase {
     const char *name;
-    OwnerContents contents;
-    std::vector<std::string> types;
+    RecordedOffer offer;
+    std::vector<std::string> refused;
+    std::string firstType;
     std::optional<std::string> plainText;
-    std::optional<std::string> rtfText;
-    std::optional<std::string> htmlText;
-    std::optional<std::vector<std::string>> fileNames;
+    std::size_t fileCount = 0;
+    bool concealed = false;
 };
 
-class SnapshotOfOwnerTest : public testing::TestWithParam<SnapshotCase> {};
-
-TEST_P(SnapshotOfOwnerTest, BuildsOneItem)
+void PrintTo(const OfferCase &row, std::ostream *out)
 {
-    const SnapshotCase &row = GetParam();
-    const ClipboardSnapshot snapshot = snapshotOfOwner(row.contents);
+    *out << row.name;
+}
+
+// What the reader gets: of each group of alternatives, the first one the owner answers.
+OwnerContents readFrom(const RecordedOffer &offer, const std::vector<std::string> &refused)
+{
+    OwnerContents contents{offer.targets, {}};
+    for (const std::vector<std::string> &alternatives : targetsToRead(offer.targets)) {
+        for (const std::string &target : alternatives) {
+            const std::optional<std::string> &value = offer.values.at(target);
+            if (value && std::find(refused.begin(), refused.end(), target) == refused.end()) {
+                contents.data.emplace(target, *value);
+                break;
+            }
+        }
+    }
+    return contents;
+}
+
+class SnapshotOfOwnerTest : public testing::TestWithParam<OfferCase> {};
+
+TEST_P(SnapshotOfOwnerTest, BuildsTheItemTheOwnerMeant)
+{
+    const OfferCase &row = GetParam();
+    ASSERT_FALSE(row.offer.targets.empty());
+    const ClipboardSnapshot snapshot = snapshotOfOwner(readFrom(row.offer, row.refused));
     ASSERT_EQ(snapshot.items.size(), 1u);
-    const auto &item = *snapshot.items.front();
-    EXPECT_EQ(item.types(), row.types);
-    EXPECT_EQ(item.stringForType(PasteboardTypeString), row.plainText);
-    EXPECT_EQ(item.stringForType(PasteboardTypeRTF), row.rtfText);
-    EXPECT_EQ(item.stringForType(PasteboardTypeHTML), row.htmlText);
-    EXPECT_EQ(item.stringForType(FilenamesPboardType), std::nullopt);
-    EXPECT_EQ(snapshot.fileNames, row.fileNames);
+    const std::vector<std::string> types = snapshot.items.front()->types();
+    EXPECT_EQ(types.front(), row.firstType);
+    EXPECT_EQ(snapshot.items.front()->stringForType(PasteboardTypeString), row.plainText);
+    EXPECT_EQ(snapshot.fileNames.value_or(std::vector<std::string>{}).size(), row.fileCount);
+    EXPECT_EQ(std::count(types.begin(), types.end(), PasteboardTypeConcealed), row.concealed ? 1 : 0);
+}
+
+RecordedOffer recorded(const char *name)
+{
+    return readRecordedOffer(name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SnapshotOfOwnerTest,
     testing::Values(
-        SnapshotCase{"Utf8Text", {{"TARGETS", "UTF8_STRING", "STRING"}, {{"UTF8_STRING", "h\xC3\xA9llo"}}}, {text},
-                     "h\xC3\xA9llo", std::nullopt, std::nullopt, std::nullopt},
-        SnapshotCase{"BestPlainTextFormWins",
-                     {{"STRING", "text/plain", "text/plain;charset=utf-8"},
-                      {{"STRING", "latin"}, {"text/plain", "plain"}, {"text/plain;charset=utf-8", "utf8"}}},
-                     {text}, "utf8", std::nullopt, std::nullopt, std::nullopt},
-        SnapshotCase{"StringIsLatin1", {{"STRING"}, {{"STRING", "caf\xE9"}}}, {text}, "caf\xC3\xA9", std::nullopt,
-                     std::nullopt, std::nullopt},
-        SnapshotCase{"InvalidUtf8Replaced", {{"text/plain"}, {{"text/plain", "a\xFF" "b"}}}, {text}, "a\xEF\xBF\xBD" "b",
-                     std::nullopt, std::nullopt, std::nullopt},
-        SnapshotCase{"NulBytesKept", {{"UTF8_STRING"}, {{"UTF8_STRING", std::string("a\0b", 3)}}}, {text},
-                     std::string("a\0b", 3), std::nullopt, std::nullopt, std::nullopt},
-        SnapshotCase{"TypeWithoutBytesHasNoText", {{"UTF8_STRING", "image/png"}, {}}, {text, "image/png"},
-                     std::nullopt, std::nullopt, std::nullopt, std::nullopt},
-        SnapshotCase{"RichTextAndHtml",
-                     {{"text/html", "application/rtf", "UTF8_STRING"},
-                      {{"text/html", "<b>x</b>"}, {"application/rtf", "{\\rtf1 x}"}, {"UTF8_STRING", "x"}}},
-                     {html, rtf, text}, "x", "{\\rtf1 x}", "<b>x</b>", std::nullopt},
-        SnapshotCase{"Utf16Html", {{"text/html"}, {{"text/html", std::string("\xFF\xFE<\0\xE9\0", 6)}}}, {html},
-                     std::nullopt, std::nullopt, "<\xC3\xA9", std::nullopt},
-        SnapshotCase{"UriListIsFilesAndNoInventedText",
-                     {{"text/uri-list"}, {{"text/uri-list", "file:///a\r\nhttps://example.org/\r\n"}}},
-                     {files, "text/uri-list"}, std::nullopt, std::nullopt, std::nullopt, std::vector<std::string>{"/a"}},
-        SnapshotCase{"RemoteUrisAreNoFiles", {{"text/uri-list"}, {{"text/uri-list", "https://example.org/\r\n"}}},
-                     {"text/uri-list"}, std::nullopt, std::nullopt, std::nullopt, std::nullopt},
-        SnapshotCase{"GnomeCopiedFiles",
-                     {{"x-special/gnome-copied-files", "UTF8_STRING"},
-                      {{"x-special/gnome-copied-files", "cut\nfile:///b"}, {"UTF8_STRING", "/b"}}},
-                     {files, "x-special/gnome-copied-files", text}, "/b", std::nullopt, std::nullopt,
-                     std::vector<std::string>{"/b"}},
-        SnapshotCase{"NautilusPlainText",
-                     {{"UTF8_STRING"}, {{"UTF8_STRING", "x-special/nautilus-clipboard\ncopy\nfile:///c\n"}}},
-                     {files, text}, "x-special/nautilus-clipboard\ncopy\nfile:///c\n", std::nullopt, std::nullopt,
-                     std::vector<std::string>{"/c"}},
-        SnapshotCase{"PasswordManagerSecret",
-                     {{"UTF8_STRING", "x-kde-passwordManagerHint"},
-                      {{"UTF8_STRING", "hunter2"}, {"x-kde-passwordManagerHint", "secret"}}},
-                     {text, concealed}, "hunter2", std::nullopt, std::nullopt, std::nullopt}),
-    [](const testing::TestParamInfo<SnapshotCase> &info) { return std::string(info.param.name); });
+        OfferCase{"Mousepad", recorded("mousepad-text"), {}, text, fourLines},
+        OfferCase{"WriterGtk", recorded("libreoffice-writer-paragraph"), {}, rtf, writerParagraph},
+        OfferCase{"WriterGtkOnlyUtf16", recorded("libreoffice-writer-paragraph"),
+                  {"UTF8_STRING", "text/plain;charset=utf-8"}, rtf, writerParagraph},
+        OfferCase{"WriterX11", recorded("libreoffice-writer-x11-paragraph"), {}, text, writerParagraph},
+        OfferCase{"Chromium", recorded("chromium-page"), {}, text,
+                  "Grüße aus Köln\nEin naïve Rezept für Crème brûlée – siehe die Rezeptseite.\n\nZucker: 100 g\nSahne: ½ Liter"},
+        OfferCase{"FeatherPad", recorded("featherpad-text"), {}, text, fourLines.substr(0, fourLines.find("\n\t"))},
+        OfferCase{"FocusWriter", recorded("focuswriter-text"), {}, rtf, fourLines},
+        OfferCase{"Xterm", recorded("xterm-text"), {}, text, "Grüße aus Köln – naïve café" + xtermLine2},
+        OfferCase{"XtermLatin1Only", recorded("xterm-text"), {"UTF8_STRING"}, text,
+                  "Grüße aus Köln ? naïve café" + xtermLine2},
+        OfferCase{"PcmanfmOneFile", recorded("pcmanfm-one-file"), {}, files, std::nullopt, 1},
+        OfferCase{"PcmanfmCutOneFile", recorded("pcmanfm-cut-one-file"), {}, files, std::nullopt, 1},
+        OfferCase{"PcmanfmThreeFiles", recorded("pcmanfm-three-files"), {}, files, std::nullopt, 3},
+        OfferCase{"PcmanfmGnomeFormOnly", recorded("pcmanfm-three-files"), {"text/uri-list"}, files, std::nullopt, 3},
+        OfferCase{"ThunarOneFile", recorded("thunar-one-file"), {}, files,
+                  "/tmp/rec/home/Dokumente/eins/Grüße aus Köln.txt", 1},
+        OfferCase{"ThunarTwoFiles", recorded("thunar-two-files"), {}, files,
+                  zwei + "Bericht März.pdf\nfile://" + zwei + "zwei%0Azeilen.txt", 2},
+        OfferCase{"NautilusTwoFiles", recorded("nautilus-two-files"), {}, files,
+                  zwei + "Bericht März.pdf " + zwei + "zwei\nzeilen.txt", 2},
+        OfferCase{"KeePassXC", recorded("keepassxc-password"), {}, text, "Kö1n-Paß#2024", 0, true},
+        OfferCase{"KeePassXCHintNotGiven", recorded("keepassxc-password"), {"x-kde-passwordManagerHint"}, text,
+                  "Kö1n-Paß#2024", 0, true},
+        OfferCase{"KeePassXCCleared", recorded("keepassxc-password-cleared"), {}, text, "", 0, true},
+        OfferCase{"OnlyAnImage", {{"TARGETS", "image/png"}, {{"TARGETS", {}}, {"image/png", "\x89PNG"}}}, {},
+                  "image/png", std::nullopt},
+        OfferCase{"RemoteUrisAreNoFiles", {{"text/uri-list"}, {{"text/uri-list", "https://example.org/\r\n"}}}, {},
+                  "text/uri-list", std::nullopt},
+        OfferCase{"NautilusPlainTextForm",
+                  {{"UTF8_STRING"}, {{"UTF8_STRING", "x-special/nautilus-clipboard\ncopy\nfile:///c\n"}}}, {},
+                  files, "x-special/nautilus-clipboard\ncopy\nfile:///c\n", 1}),
+    [](const testing::TestParamInfo<OfferCase> &info) { return std::string(info.param.name); });
 
 TEST(SnapshotOfOwnerTest, OwnerWithoutContentHasNoItems)
 {
     EXPECT_TRUE(snapshotOfOwner({}).items.empty());
-    EXPECT_TRUE(snapshotOfOwner({{"TARGETS", "MULTIPLE", "TIMESTAMP"}, {}}).items.empty());
+    EXPECT_TRUE(snapshotOfOwner({{"TARGETS", "MULTIPLE", "TIMESTAMP", "LENGTH"}, {}}).items.empty());
 }
 
-TEST(TargetsToReadTest, AsksOnlyForWhatTheSnapshotNeeds)
+TEST(TargetsToReadTest, HintFirstThenEachKindBestFirst)
 {
-    const std::vector<std::string> offered{"STRING",   "text/plain",    "UTF8_STRING", "text/html",
-                                           "application/rtf", "text/rtf", "image/png",   "text/uri-list",
-                                           "x-kde-passwordManagerHint", "org.nspasteboard.ConcealedType"};
-    EXPECT_EQ(targetsToRead(offered), (std::vector<std::string>{"UTF8_STRING", "text/rtf", "text/html", "text/uri-list",
-                                                               "x-kde-passwordManagerHint"}));
-    EXPECT_EQ(targetsToRead({"STRING", "x-special/gnome-copied-files"}),
-              (std::vector<std::string>{"STRING", "x-special/gnome-copied-files"}));
+    const std::vector<std::string> offered{"STRING", "image/png", "text/html", "text/rtf", "application/rtf",
+                                           "UTF8_STRING", "x-special/gnome-copied-files", "text/plain",
+                                           "text/uri-list", "x-kde-passwordManagerHint"};
+    EXPECT_EQ(targetsToRead(offered), (std::vector<std::vector<std::string>>{
+                                          {"x-kde-passwordManagerHint"},
+                                          {"UTF8_STRING", "text/plain", "STRING"},
+                                          {"text/uri-list", "x-special/gnome-copied-files"},
+                                          {"text/html"},
+                                          {"text/rtf", "application/rtf"}}));
     EXPECT_TRUE(targetsToRead({"image/png", "TARGETS"}).empty());
 }
 

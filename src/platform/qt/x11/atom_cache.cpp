@@ -2,10 +2,12 @@
 
 #include "platform/qt/x11/xcb_pointer.h"
 
+#include <algorithm>
+
 namespace nimbrel {
 namespace {
 
-constexpr std::size_t maximumCachedNames = 4096;
+constexpr std::size_t mostOtherNamesKept = 4096;
 
 } // namespace
 
@@ -16,36 +18,55 @@ AtomCache::AtomCache(xcb_connection_t *connection)
 
 xcb_atom_t AtomCache::intern(std::string_view name)
 {
-    const std::string key(name);
-    if (const auto known = m_atoms.find(key); known != m_atoms.end())
+    if (const auto known = m_atoms.find(std::string(name)); known != m_atoms.end())
         return known->second;
-    const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
-    const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
-    if (!reply)
-        return XCB_ATOM_NONE;
-    m_atoms.emplace(key, reply->atom);
-    return reply->atom;
+    internAll(std::span(&name, 1));
+    const auto known = m_atoms.find(std::string(name));
+    return known == m_atoms.end() ? xcb_atom_t{XCB_ATOM_NONE} : known->second;
 }
 
-std::vector<std::string> AtomCache::names(const std::vector<xcb_atom_t> &atoms)
+void AtomCache::internAll(std::span<const std::string_view> names)
 {
-    if (m_names.size() + atoms.size() > maximumCachedNames)
-        m_names.clear();
+    std::vector<std::pair<std::string_view, xcb_intern_atom_cookie_t>> asked;
+    for (const std::string_view name : names) {
+        if (!m_atoms.contains(std::string(name)))
+            asked.emplace_back(name, xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data()));
+    }
+    for (const auto &[name, cookie] : asked) {
+        const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
+        if (!reply)
+            continue;
+        m_atoms.emplace(name, reply->atom);
+        m_interned.emplace(reply->atom, name);
+    }
+}
+
+std::vector<std::string> AtomCache::names(std::span<const xcb_atom_t> atoms, std::size_t othersAsked)
+{
     std::vector<std::pair<xcb_atom_t, xcb_get_atom_name_cookie_t>> asked;
     for (const xcb_atom_t atom : atoms) {
-        if (!m_names.contains(atom))
+        if (asked.size() == othersAsked)
+            break;
+        const bool known = m_interned.contains(atom) || m_others.contains(atom);
+        if (!known && std::find_if(asked.begin(), asked.end(), [atom](const auto &a) { return a.first == atom; }) == asked.end())
             asked.emplace_back(atom, xcb_get_atom_name(m_connection, atom));
     }
+    if (m_others.size() + asked.size() > mostOtherNamesKept)
+        m_others.clear();
     for (const auto &[atom, cookie] : asked) {
         const XcbPointer<xcb_get_atom_name_reply_t> reply(xcb_get_atom_name_reply(m_connection, cookie, nullptr));
-        m_names[atom] = reply ? std::string(xcb_get_atom_name_name(reply.get()),
-                                            static_cast<std::size_t>(xcb_get_atom_name_name_length(reply.get())))
-                              : std::string();
+        if (reply)
+            m_others.emplace(atom, std::string(xcb_get_atom_name_name(reply.get()),
+                                               static_cast<std::size_t>(xcb_get_atom_name_name_length(reply.get()))));
     }
     std::vector<std::string> result;
     result.reserve(atoms.size());
-    for (const xcb_atom_t atom : atoms)
-        result.push_back(m_names[atom]);
+    for (const xcb_atom_t atom : atoms) {
+        if (const auto interned = m_interned.find(atom); interned != m_interned.end())
+            result.push_back(interned->second);
+        else if (const auto other = m_others.find(atom); other != m_others.end())
+            result.push_back(other->second);
+    }
     return result;
 }
 

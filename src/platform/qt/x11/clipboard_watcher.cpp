@@ -2,6 +2,7 @@
 
 #include "platform/qt/snapshot_building.h"
 #include "platform/qt/x11/atom_cache.h"
+#include "platform/qt/x11/reconnect_backoff.h"
 #include "platform/qt/x11/selection_transfer.h"
 #include "platform/qt/x11/xcb_event_source.h"
 #include "platform/qt/x11/xcb_session.h"
@@ -9,14 +10,23 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-#include <optional>
+#include <cstdio>
+#include <cstdlib>
 
 namespace nimbrel {
+namespace {
 
-ClipboardWatcher::ClipboardWatcher(ReadLimits limits, xcb_window_t ownWindow, ClipboardBackend::ChangeHandler handler)
+// A server that resets is back within a second or two; one gone this long is not coming back.
+constexpr auto displayPatience = std::chrono::seconds(10);
+
+} // namespace
+
+ClipboardWatcher::ClipboardWatcher(ReadLimits limits, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
+                                   std::function<void()> displayGone)
     : m_limits(limits)
-    , m_ownWindow(ownWindow)
+    , m_isOwnWindow(std::move(isOwnWindow))
     , m_handler(std::move(handler))
+    , m_displayGone(std::move(displayGone))
     , m_wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     , m_session(std::make_unique<XcbSession>())
     , m_atoms(std::make_unique<AtomCache>(m_session->connection()))
@@ -50,7 +60,7 @@ ClipboardWatcher::Latest ClipboardWatcher::latest() const
 
 std::optional<ClipboardWatcher::Pending> ClipboardWatcher::seen(xcb_window_t owner, xcb_timestamp_t time)
 {
-    if (owner != XCB_WINDOW_NONE && owner == m_ownWindow)
+    if (owner != XCB_WINDOW_NONE && m_isOwnWindow(owner))
         return std::nullopt;
     const std::lock_guard lock(m_mutex);
     m_latest = {m_latest.generation + 1, time};
@@ -58,6 +68,44 @@ std::optional<ClipboardWatcher::Pending> ClipboardWatcher::seen(xcb_window_t own
 }
 
 void ClipboardWatcher::run(Pending initial)
+{
+    std::optional<Pending> pending = initial;
+    for (;;) {
+        watch(pending);
+        if (m_stop.load())
+            return;
+        std::fprintf(stderr, "nimbrel: lost the X11 connection that reads the clipboard; connecting again\n");
+        if (!reconnect())
+            return;
+        // Only a change made while the connection was down needs reading.
+        const xcb_window_t owner = m_session->currentOwner();
+        pending = owner == m_lastOwner ? std::nullopt : seen(owner, XCB_CURRENT_TIME);
+    }
+}
+
+bool ClipboardWatcher::reconnect()
+{
+    ReconnectBackoff backoff(m_wakeFd, m_stop);
+    while (backoff.wait()) {
+        auto session = std::make_unique<XcbSession>();
+        auto atoms = std::make_unique<AtomCache>(session->connection());
+        if (session->open(*atoms)) {
+            m_atoms = std::move(atoms);
+            m_session = std::move(session);
+            std::fprintf(stderr, "nimbrel: connected to the X display again\n");
+            return true;
+        }
+        if (backoff.elapsed() > displayPatience) {
+            const char *display = std::getenv("DISPLAY");
+            std::fprintf(stderr, "nimbrel: the X display %s is gone; quitting\n", display ? display : "");
+            m_displayGone();
+            return false;
+        }
+    }
+    return false;
+}
+
+void ClipboardWatcher::watch(std::optional<Pending> pending)
 {
     XcbSession &session = *m_session;
     XcbEventSource events(session.connection(), m_wakeFd, m_stop);
@@ -67,7 +115,6 @@ void ClipboardWatcher::run(Pending initial)
         return change ? seen(change->owner, change->time) : std::nullopt;
     };
 
-    std::optional<Pending> pending = initial;
     while (!events.finished()) {
         if (!pending) {
             if (const XcbPointer<xcb_generic_event_t> event = events.next(XcbEventSource::Deadline::max()))
@@ -91,6 +138,7 @@ void ClipboardWatcher::run(Pending initial)
             }
             *snapshot = snapshotOfOwner(std::move(*contents));
         }
+        m_lastOwner = change.owner;
         m_handler(ClipboardBackend::Change{std::move(snapshot), change.generation, change.initial});
     }
 }

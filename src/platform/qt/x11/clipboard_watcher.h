@@ -7,8 +7,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace nimbrel {
@@ -20,6 +22,8 @@ class XcbSession;
 // reads each new owner once into a snapshot. A slow or hung owner only ever delays that thread;
 // a newer owner change abandons the read in progress. Owner changes are numbered as they are seen
 // (generations); the program's own window taking the clipboard is not one and is never read back.
+// When the connection breaks (the server reset, the connection killed), the watcher says so once
+// and connects again, pausing longer between attempts; when the display stays away, it gives up.
 class ClipboardWatcher {
 public:
     // The newest owner change seen, and the time the X server recorded for it.
@@ -27,8 +31,12 @@ public:
         std::uint64_t generation = 0;
         xcb_timestamp_t time = XCB_CURRENT_TIME;
     };
+    using WindowTest = std::function<bool(xcb_window_t)>;
 
-    ClipboardWatcher(ReadLimits limits, xcb_window_t ownWindow, ClipboardBackend::ChangeHandler handler);
+    // isOwnWindow tells the program's own windows; displayGone is called, on the watcher's thread,
+    // when the display could not be reached again.
+    ClipboardWatcher(ReadLimits limits, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
+                     std::function<void()> displayGone);
     ~ClipboardWatcher();
     ClipboardWatcher(const ClipboardWatcher &) = delete;
     ClipboardWatcher &operator=(const ClipboardWatcher &) = delete;
@@ -46,14 +54,20 @@ private:
     };
 
     void run(Pending initial);
+    // Reads owner changes until stopped or the connection breaks.
+    void watch(std::optional<Pending> pending);
+    bool reconnect();
     // Counts an owner change by another client; nullopt for one of the program's own.
     std::optional<Pending> seen(xcb_window_t owner, xcb_timestamp_t time);
 
     ReadLimits m_limits;
-    xcb_window_t m_ownWindow = XCB_WINDOW_NONE;
+    WindowTest m_isOwnWindow;
     ClipboardBackend::ChangeHandler m_handler;
+    std::function<void()> m_displayGone;
     mutable std::mutex m_mutex;
     Latest m_latest;
+    // The owner whose contents were read last, so a reconnection reads only what changed meanwhile.
+    xcb_window_t m_lastOwner = XCB_WINDOW_NONE;
     std::atomic<bool> m_stop{false};
     int m_wakeFd = -1;
     std::unique_ptr<XcbSession> m_session;

@@ -1,17 +1,31 @@
 #include "platform/qt/x11/selection_transfer.h"
 
-#include "platform/qt/x11/atom_cache.h"
 #include "platform/qt/snapshot_building.h"
+#include "platform/qt/target_names.h"
+#include "platform/qt/x11/atom_cache.h"
+#include "platform/qt/x11/hidden_window.h"
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace nimbrel {
 namespace {
 
+// Targets we do not know only ever follow the known ones in an item's types, so a few of their
+// names are enough to tell an image from nothing; a hostile owner's thousands cost nothing.
+constexpr std::size_t otherTargetsNamed = 16;
+
 constexpr std::uint8_t eventType(const xcb_generic_event_t &event)
 {
     return event.response_type & 0x7F;
+}
+
+std::vector<std::string_view> knownTargetNames()
+{
+    std::vector<std::string_view> names;
+    targets::forEachKnown([&names](std::string_view name) { names.push_back(name); });
+    return names;
 }
 
 } // namespace
@@ -27,8 +41,8 @@ SelectionTransfer::SelectionTransfer(xcb_connection_t *connection, XcbEventSourc
     , m_clipboard(atoms.intern("CLIPBOARD"))
     , m_targets(atoms.intern("TARGETS"))
     , m_incr(atoms.intern("INCR"))
-    , m_property(atoms.intern("NIMBREL_SELECTION"))
 {
+    m_atoms.internAll(knownTargetNames());
 }
 
 XcbPointer<xcb_generic_event_t> SelectionTransfer::takeInterruption()
@@ -40,12 +54,9 @@ std::optional<OwnerContents> SelectionTransfer::read(xcb_timestamp_t time)
 {
     m_time = time;
     m_deadline = std::chrono::steady_clock::now() + m_limits.time;
-    m_window = xcb_generate_id(m_connection);
-    const std::uint32_t values[] = {1, XCB_EVENT_MASK_PROPERTY_CHANGE};
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, m_root, -10, -10, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
-                      XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    m_window = createHiddenWindow(m_connection, m_root, "nimbrel clipboard read", XCB_EVENT_MASK_PROPERTY_CHANGE);
     std::optional<OwnerContents> contents = readOwner();
+    // Destroying the window also ends any transfer the owner still has going to it.
     xcb_destroy_window(m_connection, m_window);
     xcb_flush(m_connection);
     m_window = XCB_WINDOW_NONE;
@@ -56,7 +67,7 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
 {
     OwnerContents contents;
     std::string targetBytes;
-    const Status listed = convert(m_targets, targetBytes);
+    const Status listed = convert(m_targets, m_limits.targets * sizeof(xcb_atom_t), Excess::Cut, targetBytes);
     if (listed == Status::Interrupted)
         return std::nullopt;
     if (listed != Status::Ok)
@@ -64,18 +75,21 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
 
     std::vector<xcb_atom_t> atoms(targetBytes.size() / sizeof(xcb_atom_t));
     std::memcpy(atoms.data(), targetBytes.data(), atoms.size() * sizeof(xcb_atom_t));
-    contents.targets = m_atoms.names(atoms);
+    contents.targets = m_atoms.names(atoms, otherTargetsNamed);
 
-    for (const std::string &target : targetsToRead(contents.targets)) {
-        const auto index = std::find(contents.targets.begin(), contents.targets.end(), target) - contents.targets.begin();
-        std::string bytes;
-        const Status status = convert(atoms[static_cast<std::size_t>(index)], bytes);
-        if (status == Status::Interrupted)
-            return std::nullopt;
-        if (status == Status::TimedOut)
-            break;
-        if (status == Status::Ok)
-            contents.data.emplace(target, std::move(bytes));
+    for (const std::vector<std::string> &alternatives : targetsToRead(contents.targets)) {
+        for (const std::string &target : alternatives) {
+            if (std::chrono::steady_clock::now() >= m_deadline)
+                return contents;
+            std::string bytes;
+            const Status status = convert(m_atoms.intern(target), m_limits.bytesPerType, Excess::Refuse, bytes);
+            if (status == Status::Interrupted)
+                return std::nullopt;
+            if (status == Status::Ok) {
+                contents.data.emplace(target, std::move(bytes));
+                break;
+            }
+        }
     }
     return contents;
 }
@@ -83,8 +97,9 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
 template <typename Matches>
 SelectionTransfer::Status SelectionTransfer::waitFor(Matches matches)
 {
+    const auto patience = std::min(m_deadline, std::chrono::steady_clock::now() + m_limits.time / 2);
     for (;;) {
-        XcbPointer<xcb_generic_event_t> event = m_events.next(m_deadline);
+        XcbPointer<xcb_generic_event_t> event = m_events.next(patience);
         if (!event)
             return m_events.finished() ? Status::Interrupted : Status::TimedOut;
         if (eventType(*event) == m_ownerChangeEvent) {
@@ -96,9 +111,12 @@ SelectionTransfer::Status SelectionTransfer::waitFor(Matches matches)
     }
 }
 
-SelectionTransfer::Status SelectionTransfer::convert(xcb_atom_t target, std::string &bytes)
+SelectionTransfer::Status SelectionTransfer::convert(xcb_atom_t target, std::size_t limit, Excess excess,
+                                                     std::string &bytes)
 {
-    xcb_convert_selection(m_connection, m_window, m_clipboard, target, m_property, m_time);
+    if (target == XCB_ATOM_NONE)
+        return Status::Refused;
+    xcb_convert_selection(m_connection, m_window, m_clipboard, target, target, m_time);
     xcb_atom_t property = XCB_ATOM_NONE;
     const Status answered = waitFor([&](const xcb_generic_event_t &event) {
         if (eventType(event) != XCB_SELECTION_NOTIFY)
@@ -113,14 +131,15 @@ SelectionTransfer::Status SelectionTransfer::convert(xcb_atom_t target, std::str
         return answered;
     if (property == XCB_ATOM_NONE)
         return Status::Refused;
-    // Owners are asked to answer on our property; one that used another is still answered by
-    // reading ours, which then holds nothing.
-    return readProperty(bytes);
+    // Owners are asked to answer on the property named after the target; one that used another
+    // is still answered by reading ours, which then holds nothing.
+    return readProperty(target, limit, excess, bytes);
 }
 
-SelectionTransfer::Status SelectionTransfer::readProperty(std::string &bytes)
+SelectionTransfer::Status SelectionTransfer::readProperty(xcb_atom_t property, std::size_t limit, Excess excess,
+                                                          std::string &bytes)
 {
-    const auto headCookie = xcb_get_property(m_connection, 0, m_window, m_property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1);
+    const auto headCookie = xcb_get_property(m_connection, 0, m_window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1);
     const XcbPointer<xcb_get_property_reply_t> head(xcb_get_property_reply(m_connection, headCookie, nullptr));
     if (!head || head->type == XCB_ATOM_NONE)
         return Status::Refused;
@@ -128,49 +147,57 @@ SelectionTransfer::Status SelectionTransfer::readProperty(std::string &bytes)
         std::uint32_t sizeHint = 0;
         if (xcb_get_property_value_length(head.get()) >= 4)
             std::memcpy(&sizeHint, xcb_get_property_value(head.get()), sizeof sizeHint);
-        return readIncrementally(sizeHint, bytes);
+        return readIncrementally(property, sizeHint, limit, excess, bytes);
     }
-    const std::size_t size = static_cast<std::size_t>(xcb_get_property_value_length(head.get())) + head->bytes_after;
-    if (size > m_limits.bytesPerType) {
-        xcb_delete_property(m_connection, m_window, m_property);
-        return Status::TooLarge;
+    std::size_t size = static_cast<std::size_t>(xcb_get_property_value_length(head.get())) + head->bytes_after;
+    if (size > limit) {
+        if (excess == Excess::Refuse) {
+            xcb_delete_property(m_connection, m_window, property);
+            return Status::TooLarge;
+        }
+        size = limit;
     }
     const auto words = static_cast<std::uint32_t>((size + 3) / 4);
-    const auto cookie = xcb_get_property(m_connection, 1, m_window, m_property, XCB_GET_PROPERTY_TYPE_ANY, 0, words);
+    const auto cookie = xcb_get_property(m_connection, 1, m_window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, words);
     const XcbPointer<xcb_get_property_reply_t> reply(xcb_get_property_reply(m_connection, cookie, nullptr));
     if (!reply)
         return Status::Refused;
-    bytes.assign(static_cast<const char *>(xcb_get_property_value(reply.get())),
-                 static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+    const auto length = static_cast<std::size_t>(xcb_get_property_value_length(reply.get()));
+    bytes.assign(static_cast<const char *>(xcb_get_property_value(reply.get())), std::min(length, size));
     return Status::Ok;
 }
 
-SelectionTransfer::Status SelectionTransfer::readIncrementally(std::uint32_t sizeHint, std::string &bytes)
+SelectionTransfer::Status SelectionTransfer::readIncrementally(xcb_atom_t property, std::uint32_t sizeHint,
+                                                               std::size_t limit, Excess excess, std::string &bytes)
 {
-    bytes.reserve(std::min<std::size_t>(sizeHint, m_limits.bytesPerType));
+    bytes.reserve(std::min<std::size_t>(sizeHint, limit));
     // Deleting the INCR property tells the owner to send the first chunk.
-    xcb_delete_property(m_connection, m_window, m_property);
+    xcb_delete_property(m_connection, m_window, property);
     for (;;) {
-        const Status arrived = waitFor([this](const xcb_generic_event_t &event) {
+        const Status arrived = waitFor([&](const xcb_generic_event_t &event) {
             if (eventType(event) != XCB_PROPERTY_NOTIFY)
                 return false;
             const auto &notify = reinterpret_cast<const xcb_property_notify_event_t &>(event);
-            return notify.window == m_window && notify.atom == m_property && notify.state == XCB_PROPERTY_NEW_VALUE;
+            return notify.window == m_window && notify.atom == property && notify.state == XCB_PROPERTY_NEW_VALUE;
         });
         if (arrived != Status::Ok)
             return arrived;
         constexpr std::size_t mostWords = 0x3FFFFFFF;
-        const auto room = static_cast<std::uint32_t>(std::min((m_limits.bytesPerType - bytes.size()) / 4 + 1, mostWords));
-        const auto cookie = xcb_get_property(m_connection, 1, m_window, m_property, XCB_GET_PROPERTY_TYPE_ANY, 0, room);
+        const auto room = static_cast<std::uint32_t>(std::min((limit - bytes.size()) / 4 + 1, mostWords));
+        const auto cookie = xcb_get_property(m_connection, 1, m_window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, room);
         const XcbPointer<xcb_get_property_reply_t> chunk(xcb_get_property_reply(m_connection, cookie, nullptr));
         if (!chunk)
             return Status::Refused;
         const auto length = static_cast<std::size_t>(xcb_get_property_value_length(chunk.get()));
         if (length == 0)
             return Status::Ok;
-        if (chunk->bytes_after > 0 || length > m_limits.bytesPerType - bytes.size())
+        const bool excessive = chunk->bytes_after > 0 || length > limit - bytes.size();
+        if (excessive && excess == Excess::Refuse)
             return Status::TooLarge;
-        bytes.append(static_cast<const char *>(xcb_get_property_value(chunk.get())), length);
+        bytes.append(static_cast<const char *>(xcb_get_property_value(chunk.get())),
+                     std::min(length, limit - bytes.size()));
+        if (excessive)
+            return Status::Ok;
     }
 }
 

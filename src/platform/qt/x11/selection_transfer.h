@@ -15,8 +15,8 @@ namespace nimbrel {
 class AtomCache;
 
 // Reads the CLIPBOARD owner's targets and the bytes of those a snapshot needs, INCR transfers
-// included, within the read limits. Each read asks on a window of its own, so a late answer to an
-// abandoned read can never land in a newer one.
+// included, within the read limits. Each read asks on a window of its own, and each target lands
+// in a property named after it, so a late answer to an abandoned request never lands in a newer one.
 class SelectionTransfer {
 public:
     SelectionTransfer(xcb_connection_t *connection, XcbEventSource &events, AtomCache &atoms, xcb_window_t root,
@@ -29,11 +29,14 @@ public:
 
 private:
     enum class Status { Ok, Refused, TooLarge, TimedOut, Interrupted };
+    // What to do with bytes beyond the limit: refuse the whole target, or keep what fits.
+    enum class Excess { Refuse, Cut };
 
-    Status convert(xcb_atom_t target, std::string &bytes);
-    Status readProperty(std::string &bytes);
-    Status readIncrementally(std::uint32_t sizeHint, std::string &bytes);
-    // The next event on our window that matches; Interrupted/TimedOut when none came in time.
+    Status convert(xcb_atom_t target, std::size_t limit, Excess excess, std::string &bytes);
+    Status readProperty(xcb_atom_t property, std::size_t limit, Excess excess, std::string &bytes);
+    Status readIncrementally(xcb_atom_t property, std::uint32_t sizeHint, std::size_t limit, Excess excess,
+                             std::string &bytes);
+    // The next event on our window that matches, within one answer's patience.
     template <typename Matches>
     Status waitFor(Matches matches);
     std::optional<OwnerContents> readOwner();
@@ -47,7 +50,6 @@ private:
     xcb_atom_t m_clipboard = XCB_ATOM_NONE;
     xcb_atom_t m_targets = XCB_ATOM_NONE;
     xcb_atom_t m_incr = XCB_ATOM_NONE;
-    xcb_atom_t m_property = XCB_ATOM_NONE;
     xcb_window_t m_window = XCB_WINDOW_NONE;
     xcb_timestamp_t m_time = XCB_CURRENT_TIME;
     XcbEventSource::Deadline m_deadline;

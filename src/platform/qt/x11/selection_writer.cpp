@@ -1,6 +1,8 @@
 #include "platform/qt/x11/selection_writer.h"
 
 #include "platform/qt/x11/atom_cache.h"
+#include "platform/qt/x11/hidden_window.h"
+#include "platform/qt/x11/reconnect_backoff.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace nimbrel {
 namespace {
@@ -45,39 +48,71 @@ SelectionWriter::~SelectionWriter()
 
 bool SelectionWriter::open()
 {
-    int screenNumber = 0;
-    m_connection = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(m_connection))
-        return false;
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
-        xcb_screen_next(&screens);
-    if (screens.rem == 0)
-        return false;
-    m_atoms = std::make_unique<AtomCache>(m_connection);
-    m_clipboard = m_atoms->intern("CLIPBOARD");
-    m_targets = m_atoms->intern("TARGETS");
-    m_timestamp = m_atoms->intern("TIMESTAMP");
-    m_incr = m_atoms->intern("INCR");
-    m_utf8String = m_atoms->intern("UTF8_STRING");
-    m_text = m_atoms->intern("TEXT");
-    m_pieceSize = std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(m_connection)) * 4 - 64);
-
-    m_window = xcb_generate_id(m_connection);
-    const std::uint32_t values[] = {1};
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screens.data->root, -10, -10, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, values);
-    xcb_flush(m_connection);
     m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (m_wakeFd < 0)
+    if (m_wakeFd < 0 || !connect())
         return false;
     m_thread = std::thread([this] { run(); });
     return true;
 }
 
+bool SelectionWriter::connect()
+{
+    int screenNumber = 0;
+    xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
+    const xcb_window_t root = xcb_connection_has_error(connection) ? xcb_window_t{XCB_WINDOW_NONE}
+                                                                   : rootOfScreen(connection, screenNumber);
+    if (root == XCB_WINDOW_NONE) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    auto atoms = std::make_unique<AtomCache>(connection);
+    const std::string_view names[] = {"CLIPBOARD", "TARGETS", "TIMESTAMP", "INCR", "UTF8_STRING", "TEXT"};
+    atoms->internAll(names);
+    const xcb_window_t window = createHiddenWindow(connection, root, "nimbrel clipboard writer");
+    xcb_flush(connection);
+
+    xcb_connection_t *previous = nullptr;
+    {
+        const std::lock_guard lock(m_connectionMutex);
+        previous = std::exchange(m_connection, connection);
+        m_atoms = std::move(atoms);
+        m_clipboard = m_atoms->intern("CLIPBOARD");
+        m_targets = m_atoms->intern("TARGETS");
+        m_timestamp = m_atoms->intern("TIMESTAMP");
+        m_incr = m_atoms->intern("INCR");
+        m_utf8String = m_atoms->intern("UTF8_STRING");
+        m_text = m_atoms->intern("TEXT");
+        m_pieceSize =
+            std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(connection)) * 4 - 64);
+        m_window.store(window);
+    }
+    if (previous)
+        xcb_disconnect(previous);
+    return true;
+}
+
+void SelectionWriter::reconnect()
+{
+    std::fprintf(stderr, "nimbrel: lost the X11 connection that serves the clipboard; connecting again\n");
+    m_transfers.clear();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_offer.reset();
+    }
+    ReconnectBackoff backoff(m_wakeFd, m_stop);
+    while (backoff.wait()) {
+        if (connect()) {
+            std::fprintf(stderr, "nimbrel: serving the clipboard again\n");
+            return;
+        }
+    }
+}
+
 bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_timestamp_t since)
 {
-    if (m_window == XCB_WINDOW_NONE)
+    const std::lock_guard connectionLock(m_connectionMutex);
+    const xcb_window_t window = m_window.load();
+    if (window == XCB_WINDOW_NONE || xcb_connection_has_error(m_connection))
         return false;
     {
         const std::lock_guard lock(m_mutex);
@@ -85,10 +120,10 @@ bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_time
         m_takenAt = since;
         ++m_takes;
     }
-    xcb_set_selection_owner(m_connection, m_window, m_clipboard, since);
+    xcb_set_selection_owner(m_connection, window, m_clipboard, since);
     const XcbPointer<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
-    if (owner && owner->owner == m_window)
+    if (owner && owner->owner == window)
         return true;
     const std::lock_guard lock(m_mutex);
     m_offer.reset();
@@ -97,7 +132,8 @@ bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_time
 
 void SelectionWriter::clear()
 {
-    if (m_window == XCB_WINDOW_NONE)
+    const std::lock_guard connectionLock(m_connectionMutex);
+    if (m_window.load() == XCB_WINDOW_NONE)
         return;
     {
         const std::lock_guard lock(m_mutex);
@@ -122,8 +158,8 @@ void SelectionWriter::run()
         dropExpiredTransfers();
         xcb_flush(m_connection);
         if (xcb_connection_has_error(m_connection)) {
-            std::fprintf(stderr, "nimbrel: lost the X11 connection that serves the clipboard\n");
-            return;
+            reconnect();
+            continue;
         }
         int timeout = -1;
         if (!m_transfers.empty()) {
@@ -158,7 +194,7 @@ void SelectionWriter::handle(const xcb_generic_event_t &event)
         const XcbPointer<xcb_get_selection_owner_reply_t> owner(
             xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
         const std::lock_guard lock(m_mutex);
-        if (takes == m_takes && (!owner || owner->owner != m_window))
+        if (takes == m_takes && (!owner || owner->owner != m_window.load()))
             m_offer.reset();
         break;
     }

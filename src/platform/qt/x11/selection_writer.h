@@ -21,6 +21,8 @@ class AtomCache;
 // its own, large texts in pieces (INCR), so a slow reader never holds up the GUI thread. Taking the
 // clipboard names the time of the contents it replaces: the X server refuses it when the clipboard
 // changed since, which makes the take atomic against copies the program has not read yet.
+// When the connection breaks, the writer says so once and connects again, pausing longer between
+// attempts; the contents it served are gone from the clipboard with the old connection.
 class SelectionWriter {
 public:
     SelectionWriter();
@@ -30,8 +32,8 @@ public:
 
     // False without a usable display.
     bool open();
-    // The window that owns the clipboard while the program's contents are on it.
-    xcb_window_t window() const { return m_window; }
+    // The window that owns the clipboard while the program's contents are on it. Safe from any thread.
+    xcb_window_t window() const { return m_window.load(); }
 
     // Takes the clipboard for the offer unless its last change is newer than since (the time of
     // the contents replaced; XCB_CURRENT_TIME takes it unconditionally). Safe from any thread.
@@ -50,6 +52,9 @@ private:
         std::chrono::steady_clock::time_point deadline;
     };
 
+    // Opens a connection and its window in place of the current ones; false without a display.
+    bool connect();
+    void reconnect();
     void run();
     void handle(const xcb_generic_event_t &event);
     void answer(const xcb_selection_request_event_t &request);
@@ -59,9 +64,11 @@ private:
     void dropExpiredTransfers();
     std::shared_ptr<const ClipboardOffer> offer() const;
 
+    // Held while a thread other than the writer's uses the connection, and while it is replaced.
+    std::mutex m_connectionMutex;
     xcb_connection_t *m_connection = nullptr;
     std::unique_ptr<AtomCache> m_atoms;
-    xcb_window_t m_window = XCB_WINDOW_NONE;
+    std::atomic<xcb_window_t> m_window{XCB_WINDOW_NONE};
     xcb_atom_t m_clipboard = XCB_ATOM_NONE;
     xcb_atom_t m_targets = XCB_ATOM_NONE;
     xcb_atom_t m_timestamp = XCB_ATOM_NONE;

@@ -3,6 +3,8 @@
 #include "platform/qt/x11/clipboard_watcher.h"
 #include "platform/qt/x11/selection_writer.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel {
 
 X11Clipboard::X11Clipboard(ReadLimits limits)
@@ -17,7 +19,12 @@ bool X11Clipboard::start(ChangeHandler handler)
     m_writer = std::make_unique<SelectionWriter>();
     if (!m_writer->open())
         return false;
-    m_watcher = std::make_unique<ClipboardWatcher>(m_limits, m_writer->window(), std::move(handler));
+    const SelectionWriter *writer = m_writer.get();
+    m_watcher = std::make_unique<ClipboardWatcher>(
+        m_limits, [writer](xcb_window_t window) { return window == writer->window(); }, std::move(handler),
+        // Qt ends the program itself when its own connection to the same display breaks; this is
+        // for the desktops where Qt does not talk X11 at all.
+        [] { QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); }); });
     return m_watcher->started();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/x11/xcb_session.h"
 
 #include "platform/qt/x11/atom_cache.h"
+#include "platform/qt/x11/hidden_window.h"
 
 #include <xcb/xfixes.h>
 
@@ -32,18 +33,12 @@ bool XcbSession::open(AtomCache &atoms)
         return false;
     m_ownerChangeEvent = static_cast<std::uint8_t>(xfixes->first_event + XCB_XFIXES_SELECTION_NOTIFY);
 
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
-    for (int i = 0; i < m_screen && screens.rem > 0; ++i)
-        xcb_screen_next(&screens);
-    if (screens.rem == 0)
+    m_root = rootOfScreen(m_connection, m_screen);
+    if (m_root == XCB_WINDOW_NONE)
         return false;
-    m_root = screens.data->root;
     m_clipboard = atoms.intern("CLIPBOARD");
 
-    m_window = xcb_generate_id(m_connection);
-    const std::uint32_t values[] = {1};
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, m_root, -10, -10, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, values);
+    m_window = createHiddenWindow(m_connection, m_root, "nimbrel clipboard reader");
     xcb_xfixes_select_selection_input(m_connection, m_window, m_clipboard,
                                       XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
                                           XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
