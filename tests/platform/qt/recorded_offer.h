@@ -1,10 +1,11 @@
 #pragma once
 
-#include <fstream>
+#include <QByteArray>
+#include <QFile>
+
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace nimbrel {
@@ -16,32 +17,19 @@ struct RecordedOffer {
     std::map<std::string, std::optional<std::string>, std::less<>> values;
 };
 
-inline std::string base64Decoded(std::string_view text)
-{
-    constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    unsigned bits = 0;
-    int count = 0;
-    for (const char c : text.substr(0, text.find('='))) {
-        bits = (bits << 6) | static_cast<unsigned>(alphabet.find(c));
-        if ((count += 6) >= 8)
-            bytes.push_back(static_cast<char>((bits >> (count -= 8)) & 0xFF));
-    }
-    return bytes;
-}
-
-inline RecordedOffer readRecordedOffer(const std::string &name)
+inline RecordedOffer readRecordedOffer(const char *name)
 {
     RecordedOffer offer;
-    std::ifstream file(std::string(NIMBREL_OFFERS_DIR) + "/" + name + ".offer");
-    for (std::string line; std::getline(file, line);) {
-        const std::size_t tab = line.find('\t');
-        if (line.starts_with('#') || tab == std::string::npos)
+    QFile file(QStringLiteral(NIMBREL_OFFERS_DIR "/%1.offer").arg(QString::fromUtf8(name)));
+    file.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (line.startsWith('#') || fields.size() != 2)
             continue;
-        const std::string_view value = std::string_view(line).substr(tab + 1);
-        offer.targets.push_back(line.substr(0, tab));
+        offer.targets.push_back(fields[0].toStdString());
         offer.values[offer.targets.back()] =
-            value.starts_with("base64:") ? std::optional(base64Decoded(value.substr(7))) : std::nullopt;
+            fields[1].startsWith("base64:") ? std::optional(QByteArray::fromBase64(fields[1].mid(7)).toStdString())
+                                            : std::nullopt;
     }
     return offer;
 }

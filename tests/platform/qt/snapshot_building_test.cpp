@@ -1,12 +1,12 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/snapshot_building.h"
+#include "named_rows.h"
 #include "recorded_offer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,11 +32,6 @@ struct OfferCase {
     std::size_t fileCount = 0;
     bool concealed = false;
 };
-
-void PrintTo(const OfferCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
 
 // What the reader gets: of each group of alternatives, the first one the owner answers.
 OwnerContents readFrom(const RecordedOffer &offer, const std::vector<std::string> &refused)
@@ -69,40 +64,35 @@ TEST_P(SnapshotOfOwnerTest, BuildsTheItemTheOwnerMeant)
     EXPECT_EQ(std::count(types.begin(), types.end(), PasteboardTypeConcealed), row.concealed ? 1 : 0);
 }
 
-RecordedOffer recorded(const char *name)
-{
-    return readRecordedOffer(name);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Rows, SnapshotOfOwnerTest,
     testing::Values(
-        OfferCase{"Mousepad", recorded("mousepad-text"), {}, text, fourLines},
-        OfferCase{"WriterGtk", recorded("libreoffice-writer-paragraph"), {}, rtf, writerParagraph},
-        OfferCase{"WriterGtkOnlyUtf16", recorded("libreoffice-writer-paragraph"),
+        OfferCase{"Mousepad", readRecordedOffer("mousepad-text"), {}, text, fourLines},
+        OfferCase{"WriterGtk", readRecordedOffer("libreoffice-writer-paragraph"), {}, rtf, writerParagraph},
+        OfferCase{"WriterGtkOnlyUtf16", readRecordedOffer("libreoffice-writer-paragraph"),
                   {"UTF8_STRING", "text/plain;charset=utf-8"}, rtf, writerParagraph},
-        OfferCase{"WriterX11", recorded("libreoffice-writer-x11-paragraph"), {}, text, writerParagraph},
-        OfferCase{"Chromium", recorded("chromium-page"), {}, text,
+        OfferCase{"WriterX11", readRecordedOffer("libreoffice-writer-x11-paragraph"), {}, text, writerParagraph},
+        OfferCase{"Chromium", readRecordedOffer("chromium-page"), {}, text,
                   "Grüße aus Köln\nEin naïve Rezept für Crème brûlée – siehe die Rezeptseite.\n\nZucker: 100 g\nSahne: ½ Liter"},
-        OfferCase{"FeatherPad", recorded("featherpad-text"), {}, text, fourLines.substr(0, fourLines.find("\n\t"))},
-        OfferCase{"FocusWriter", recorded("focuswriter-text"), {}, rtf, fourLines},
-        OfferCase{"Xterm", recorded("xterm-text"), {}, text, "Grüße aus Köln – naïve café" + xtermLine2},
-        OfferCase{"XtermLatin1Only", recorded("xterm-text"), {"UTF8_STRING"}, text,
+        OfferCase{"FeatherPad", readRecordedOffer("featherpad-text"), {}, text, fourLines.substr(0, fourLines.find("\n\t"))},
+        OfferCase{"FocusWriter", readRecordedOffer("focuswriter-text"), {}, rtf, fourLines},
+        OfferCase{"Xterm", readRecordedOffer("xterm-text"), {}, text, "Grüße aus Köln – naïve café" + xtermLine2},
+        OfferCase{"XtermLatin1Only", readRecordedOffer("xterm-text"), {"UTF8_STRING"}, text,
                   "Grüße aus Köln ? naïve café" + xtermLine2},
-        OfferCase{"PcmanfmOneFile", recorded("pcmanfm-one-file"), {}, files, std::nullopt, 1},
-        OfferCase{"PcmanfmCutOneFile", recorded("pcmanfm-cut-one-file"), {}, files, std::nullopt, 1},
-        OfferCase{"PcmanfmThreeFiles", recorded("pcmanfm-three-files"), {}, files, std::nullopt, 3},
-        OfferCase{"PcmanfmGnomeFormOnly", recorded("pcmanfm-three-files"), {"text/uri-list"}, files, std::nullopt, 3},
-        OfferCase{"ThunarOneFile", recorded("thunar-one-file"), {}, files,
+        OfferCase{"PcmanfmOneFile", readRecordedOffer("pcmanfm-one-file"), {}, files, std::nullopt, 1},
+        OfferCase{"PcmanfmCutOneFile", readRecordedOffer("pcmanfm-cut-one-file"), {}, files, std::nullopt, 1},
+        OfferCase{"PcmanfmThreeFiles", readRecordedOffer("pcmanfm-three-files"), {}, files, std::nullopt, 3},
+        OfferCase{"PcmanfmGnomeFormOnly", readRecordedOffer("pcmanfm-three-files"), {"text/uri-list"}, files, std::nullopt, 3},
+        OfferCase{"ThunarOneFile", readRecordedOffer("thunar-one-file"), {}, files,
                   "/tmp/rec/home/Dokumente/eins/Grüße aus Köln.txt", 1},
-        OfferCase{"ThunarTwoFiles", recorded("thunar-two-files"), {}, files,
+        OfferCase{"ThunarTwoFiles", readRecordedOffer("thunar-two-files"), {}, files,
                   zwei + "Bericht März.pdf\nfile://" + zwei + "zwei%0Azeilen.txt", 2},
-        OfferCase{"NautilusTwoFiles", recorded("nautilus-two-files"), {}, files,
+        OfferCase{"NautilusTwoFiles", readRecordedOffer("nautilus-two-files"), {}, files,
                   zwei + "Bericht März.pdf " + zwei + "zwei\nzeilen.txt", 2},
-        OfferCase{"KeePassXC", recorded("keepassxc-password"), {}, text, "Kö1n-Paß#2024", 0, true},
-        OfferCase{"KeePassXCHintNotGiven", recorded("keepassxc-password"), {"x-kde-passwordManagerHint"}, text,
+        OfferCase{"KeePassXC", readRecordedOffer("keepassxc-password"), {}, text, "Kö1n-Paß#2024", 0, true},
+        OfferCase{"KeePassXCHintNotGiven", readRecordedOffer("keepassxc-password"), {"x-kde-passwordManagerHint"}, text,
                   "Kö1n-Paß#2024", 0, true},
-        OfferCase{"KeePassXCCleared", recorded("keepassxc-password-cleared"), {}, text, "", 0, true},
+        OfferCase{"KeePassXCCleared", readRecordedOffer("keepassxc-password-cleared"), {}, text, "", 0, true},
         OfferCase{"OnlyAnImage", {{"TARGETS", "image/png"}, {{"TARGETS", {}}, {"image/png", "\x89PNG"}}}, {},
                   "image/png", std::nullopt},
         OfferCase{"RemoteUrisAreNoFiles", {{"text/uri-list"}, {{"text/uri-list", "https://example.org/\r\n"}}}, {},
@@ -110,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         OfferCase{"NautilusPlainTextForm",
                   {{"UTF8_STRING"}, {{"UTF8_STRING", "x-special/nautilus-clipboard\ncopy\nfile:///c\n"}}}, {},
                   files, "x-special/nautilus-clipboard\ncopy\nfile:///c\n", 1}),
-    [](const testing::TestParamInfo<OfferCase> &info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(SnapshotOfOwnerTest, OwnerWithoutContentHasNoItems)
 {

@@ -1,8 +1,9 @@
 #include "platform/qt/target_text_decoding.h"
 
+#include "named_rows.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace nimbrel {
@@ -16,11 +17,6 @@ struct DecodingCase {
     std::string bytes;
     std::string expected;
 };
-
-void PrintTo(const DecodingCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
 
 class TargetTextDecodingTest : public testing::TestWithParam<DecodingCase> {};
 
@@ -46,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecodingCase{"Utf16TerminatorDropped", "text/plain;charset=utf-16", "a\0\0\0"s, "a"},
         DecodingCase{"InnerNulKept", "UTF8_STRING", "a\0b"s, "a\0b"s},
         DecodingCase{"Empty", "UTF8_STRING", "", ""}),
-    [](const testing::TestParamInfo<DecodingCase> &info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace
 } // namespace nimbrel
