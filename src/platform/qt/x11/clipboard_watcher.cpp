@@ -10,6 +10,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +19,17 @@ namespace {
 
 // A server that resets is back within a second or two; one gone this long is not coming back.
 constexpr auto displayPatience = std::chrono::seconds(10);
+
+bool sameContents(const ClipboardSnapshot &a, const ClipboardSnapshot &b)
+{
+    const auto sameItem = [](const auto &x, const auto &y) {
+        const std::vector<std::string> types = x->types();
+        return types == y->types() && std::all_of(types.begin(), types.end(), [&](const std::string &type) {
+                   return x->stringForType(type) == y->stringForType(type);
+               });
+    };
+    return a.fileNames == b.fileNames && std::equal(a.items.begin(), a.items.end(), b.items.begin(), b.items.end(), sameItem);
+}
 
 } // namespace
 
@@ -77,9 +89,10 @@ void ClipboardWatcher::run(Pending initial)
         std::fprintf(stderr, "nimbrel: lost the X11 connection that reads the clipboard; connecting again\n");
         if (!reconnect())
             return;
-        // Only a change made while the connection was down needs reading.
-        const xcb_window_t owner = m_session->currentOwner();
-        pending = owner == m_lastOwner ? std::nullopt : seen(owner, XCB_CURRENT_TIME);
+        // The clipboard may have changed while the connection was down.
+        pending = seen(m_session->currentOwner(), XCB_CURRENT_TIME);
+        if (pending)
+            pending->reread = true;
     }
 }
 
@@ -138,8 +151,10 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
             }
             *snapshot = snapshotOfOwner(std::move(*contents));
         }
-        m_lastOwner = change.owner;
-        m_handler(ClipboardBackend::Change{std::move(snapshot), change.generation, change.initial});
+        const std::shared_ptr<const ClipboardSnapshot> lastRead = m_lastRead.lock();
+        const bool unchanged = change.reread && lastRead && sameContents(*snapshot, *lastRead);
+        m_lastRead = snapshot;
+        m_handler(ClipboardBackend::Change{std::move(snapshot), change.generation, change.initial || unchanged});
     }
 }
 

@@ -51,6 +51,8 @@ private:
         xcb_timestamp_t time = XCB_CURRENT_TIME;
         std::uint64_t generation = 0;
         bool initial = false;
+        // A read after the connection came back: a change only if it finds other contents.
+        bool reread = false;
     };
 
     void run(Pending initial);
@@ -66,8 +68,10 @@ private:
     std::function<void()> m_displayGone;
     mutable std::mutex m_mutex;
     Latest m_latest;
-    // The owner whose contents were read last, so a reconnection reads only what changed meanwhile.
-    xcb_window_t m_lastOwner = XCB_WINDOW_NONE;
+    // What was read last, while the program still holds it, so a reread after a reconnection
+    // tells whether the clipboard changed meanwhile. Window ids are reused, so only the contents
+    // can tell.
+    std::weak_ptr<const ClipboardSnapshot> m_lastRead;
     std::atomic<bool> m_stop{false};
     int m_wakeFd = -1;
     std::unique_ptr<XcbSession> m_session;

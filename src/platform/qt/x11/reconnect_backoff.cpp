@@ -7,6 +7,7 @@
 namespace nimbrel {
 namespace {
 
+constexpr std::chrono::milliseconds firstPause{100};
 constexpr std::chrono::milliseconds longestPause{2000};
 
 } // namespace
@@ -21,7 +22,7 @@ bool ReconnectBackoff::wait()
 {
     pollfd wake{m_wakeFd, POLLIN, 0};
     poll(&wake, 1, static_cast<int>(m_pause.count()));
-    m_pause = std::min(m_pause * 2, longestPause);
+    m_pause = std::clamp(m_pause * 2, firstPause, longestPause);
     return !m_stop.load();
 }
 

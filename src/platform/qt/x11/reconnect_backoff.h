@@ -11,7 +11,7 @@ class ReconnectBackoff {
 public:
     ReconnectBackoff(int wakeFd, const std::atomic<bool> &stop);
 
-    // Waits before the next attempt; false when told to stop meanwhile.
+    // Waits before the next attempt (not before the first); false when told to stop meanwhile.
     bool wait();
     // How long the attempts have gone on.
     std::chrono::steady_clock::duration elapsed() const;
@@ -19,7 +19,7 @@ public:
 private:
     int m_wakeFd = -1;
     const std::atomic<bool> &m_stop;
-    std::chrono::milliseconds m_pause{100};
+    std::chrono::milliseconds m_pause{0};
     std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
 

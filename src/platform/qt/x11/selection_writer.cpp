@@ -22,6 +22,8 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t largestPiece = 256 * 1024;
 // A requestor that stops asking for pieces this long is given up on.
 constexpr auto transferPatience = std::chrono::seconds(10);
+// How long taking the clipboard waits for a broken connection to come back.
+constexpr auto reconnectPatience = std::chrono::milliseconds(500);
 
 constexpr std::uint8_t eventType(const xcb_generic_event_t &event)
 {
@@ -86,6 +88,7 @@ bool SelectionWriter::connect()
             std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(connection)) * 4 - 64);
         m_window.store(window);
     }
+    m_reconnected.notify_all();
     if (previous)
         xcb_disconnect(previous);
     return true;
@@ -110,21 +113,29 @@ void SelectionWriter::reconnect()
 
 bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_timestamp_t since)
 {
-    const std::lock_guard connectionLock(m_connectionMutex);
-    const xcb_window_t window = m_window.load();
-    if (window == XCB_WINDOW_NONE || xcb_connection_has_error(m_connection))
-        return false;
+    std::unique_lock connectionLock(m_connectionMutex);
     {
         const std::lock_guard lock(m_mutex);
         m_offer = std::move(offer);
         m_takenAt = since;
         ++m_takes;
     }
-    xcb_set_selection_owner(m_connection, window, m_clipboard, since);
-    const XcbPointer<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
-    if (owner && owner->owner == window)
-        return true;
+    // A connection found broken is usually back in moments: a text action run right then still
+    // works, on the connection that replaced it.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const bool connected = m_reconnected.wait_for(connectionLock, reconnectPatience,
+                                                      [this] { return !xcb_connection_has_error(m_connection); });
+        const xcb_window_t window = m_window.load();
+        if (!connected || window == XCB_WINDOW_NONE)
+            break;
+        xcb_set_selection_owner(m_connection, window, m_clipboard, since);
+        const XcbPointer<xcb_get_selection_owner_reply_t> owner(
+            xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+        if (owner && owner->owner == window)
+            return true;
+        if (!xcb_connection_has_error(m_connection))
+            break;
+    }
     const std::lock_guard lock(m_mutex);
     m_offer.reset();
     return false;

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <list>
 #include <memory>
@@ -66,6 +67,7 @@ private:
 
     // Held while a thread other than the writer's uses the connection, and while it is replaced.
     std::mutex m_connectionMutex;
+    std::condition_variable m_reconnected;
     xcb_connection_t *m_connection = nullptr;
     std::unique_ptr<AtomCache> m_atoms;
     std::atomic<xcb_window_t> m_window{XCB_WINDOW_NONE};
