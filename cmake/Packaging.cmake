@@ -9,7 +9,9 @@ text actions, from its window, a keyboard shortcut (nimbrel --action) or D-Bus."
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# Depends are computed from the libraries the binary links. The plugins Qt loads at run time
-# come with them: the X11 platform in libqt6gui6, the SVG icon engine in libqt6svg6.
+# Depends are computed from the libraries the binary links, which bring the X11 platform plugin
+# (libqt6gui6). The SVG plugins that draw the icons are only loaded at run time, so their
+# package is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 include(CPack)

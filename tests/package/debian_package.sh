@@ -20,10 +20,10 @@ for path in usr/bin/nimbrel usr/share/applications/nimbrel.desktop \
 done
 
 # The packages of the libraries the binary links, with the lower bounds dpkg-shlibdeps found
-# where the libraries declare them.
+# where the libraries declare them, and the SVG plugins' package.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//')
 for entry in 'libc6 (>= .*' 'libqt6core6 (>= .*' 'libqt6gui6 (>= .*' 'libqt6widgets6 (>= .*' \
-  'libqt6dbus6 (>= .*' 'libqt6svg6 (>= .*' 'libxcb1' 'libxcb-xfixes0'; do
+  'libqt6dbus6 (>= .*' 'libxcb1' 'libxcb-xfixes0' 'libqt6svg6'; do
   grep -qx "$entry" <<<"$depends" || fail "Depends lacks [$entry]: $depends"
 done
 
