@@ -2,6 +2,7 @@
 
 #include "app/app_delegate.h"
 #include "platform/qt/bus_service.h"
+#include "platform/qt/command_line_main.h"
 #include "platform/qt/interface_description.h"
 #include "platform/qt/json_user_defaults.h"
 #include "platform/qt/qt_application.h"
@@ -22,6 +23,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdio>
+#include <optional>
 
 namespace nimbrel {
 
@@ -71,6 +73,8 @@ bool useX11Display()
 
 int applicationMain(int argc, char **argv)
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     if (!useX11Display())
         return 1;
     QApplication application(argc, argv);

@@ -10,6 +10,7 @@
 #include "ui_settings_window.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
 
 namespace nimbrel {
 
@@ -19,6 +20,9 @@ InterfaceDescription::InterfaceDescription()
 {
     m_settingsForm->setupUi(m_settingsWindow.get());
     m_pasteItemOptionsForm->setupUi(m_pasteItemOptionsWindow.get());
+    // Escape closes either window, as it closes a dialog; the program keeps running.
+    for (QWidget *window : {m_settingsWindow.get(), m_pasteItemOptionsWindow.get()})
+        QObject::connect(new QShortcut(QKeySequence::Cancel, window), &QShortcut::activated, window, &QWidget::close);
     buildStatusMenu();
 
     m_window = std::make_shared<QtWindow>(m_settingsWindow.get());
