@@ -102,8 +102,14 @@ int applicationMain(int argc, char **argv)
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender(
-        [&delegate](std::string_view selector, const MessageArgument &argument) { delegate.perform(selector, argument); });
+    interface.setMessageSender([&delegate, &pasteboard](std::string_view selector, const MessageArgument &argument) {
+        // Run rewrites the clipboard: it waits until what was copied last has been read.
+        if (selector == "run:") {
+            pasteboard.whenCurrent([&delegate, argument] { delegate.perform("run:", argument); });
+            return;
+        }
+        delegate.perform(selector, argument);
+    });
 
     BusService busService(delegate, interface.clearClipboardMenuItem());
     // Launch once the contents found at start-up are read, so that they are shown as launch shows
