@@ -8,12 +8,12 @@
 // atoms are.
 namespace nimbrel::targets {
 
-// Targets that ask the owner to do something or describe the owner rather than its contents.
+// Targets that ask the owner to do something or describe the owner, the selection's size or its
+// place in a document, rather than hold content.
 inline constexpr std::array<std::string_view, 25> pseudo{
-    "TARGETS",       "MULTIPLE",  "TIMESTAMP", "SAVE_TARGETS", "DELETE",        "INSERT_SELECTION", "INSERT_PROPERTY",
-    "LENGTH",        "LIST_LENGTH", "CLIENT_WINDOW", "HOST_NAME", "HOSTNAME",   "USER",             "PROCESS",
-    "TASK",          "OWNER_OS",  "NAME",      "CLASS",        "CHARACTER_POSITION", "LINE_NUMBER", "COLUMN_NUMBER",
-    "SPAN",          "IP_ADDRESS", "MODULE",   "PROCEDURE",
+    "TARGETS", "MULTIPLE", "TIMESTAMP", "SAVE_TARGETS", "DELETE", "INSERT_SELECTION", "INSERT_PROPERTY",
+    "CLIENT_WINDOW", "HOST_NAME", "HOSTNAME", "USER", "PROCESS", "TASK", "OWNER_OS", "NAME", "CLASS", "IP_ADDRESS",
+    "LENGTH", "LIST_LENGTH", "MODULE", "PROCEDURE", "CHARACTER_POSITION", "LINE_NUMBER", "COLUMN_NUMBER", "SPAN",
 };
 
 // Plain text, most faithful first, as real owners fill them: UTF8_STRING holds the text as it

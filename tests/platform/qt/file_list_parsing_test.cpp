@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"NautilusForm", parseNautilusClipboard, "x-special/nautilus-clipboard\ncopy\nfile:///b.txt\n",
                  {"/b.txt"}},
         ListCase{"PlainTextIsNoNautilusForm", parseNautilusClipboard, "copy\nfile:///x", {}},
-        ListCase{"NautilusFormWithoutOperation", parseNautilusClipboard, "x-special/nautilus-clipboard\nfile:///x", {}}),
+        ListCase{"NautilusWithoutOperation", parseNautilusClipboard, "x-special/nautilus-clipboard\nfile:///x", {}}),
     rowName);
 
 } // namespace

@@ -17,7 +17,7 @@ struct RecordedOffer {
     std::map<std::string, std::optional<std::string>, std::less<>> values;
 };
 
-inline RecordedOffer readRecordedOffer(const char *name)
+inline RecordedOffer recordedOffer(const char *name)
 {
     RecordedOffer offer;
     QFile file(QStringLiteral(NIMBREL_OFFERS_DIR "/%1.offer").arg(QString::fromUtf8(name)));

@@ -18,6 +18,7 @@ const std::string rtf(PasteboardTypeRTF);
 const std::string files(FilenamesPboardType);
 const std::string fourLines = "Grüße aus Köln – naïve café\nZweite Zeile: 10 € für die Crème brûlée\n"
                               "\tEingerückt: „Anführung“ und ‘einfach’ — ok\n日本語のテキスト 🙂\n";
+const std::string twoLines = fourLines.substr(0, fourLines.find("\n\t"));
 const std::string writerParagraph =
     "Grüße aus Köln – wir treffen uns im Café Müller am Montag; bitte pünktlich sein, naïve Gäste!";
 const std::string xtermLine2 = "\n  ls -l \"/tmp/Bericht März.pdf\" # tab before the comment\n";
@@ -67,32 +68,34 @@ TEST_P(SnapshotOfOwnerTest, BuildsTheItemTheOwnerMeant)
 INSTANTIATE_TEST_SUITE_P(
     Rows, SnapshotOfOwnerTest,
     testing::Values(
-        OfferCase{"Mousepad", readRecordedOffer("mousepad-text"), {}, text, fourLines},
-        OfferCase{"WriterGtk", readRecordedOffer("libreoffice-writer-paragraph"), {}, rtf, writerParagraph},
-        OfferCase{"WriterGtkOnlyUtf16", readRecordedOffer("libreoffice-writer-paragraph"),
+        OfferCase{"Mousepad", recordedOffer("mousepad-text"), {}, text, fourLines},
+        OfferCase{"WriterGtk", recordedOffer("libreoffice-writer-paragraph"), {}, rtf, writerParagraph},
+        OfferCase{"WriterGtkOnlyUtf16", recordedOffer("libreoffice-writer-paragraph"),
                   {"UTF8_STRING", "text/plain;charset=utf-8"}, rtf, writerParagraph},
-        OfferCase{"WriterX11", readRecordedOffer("libreoffice-writer-x11-paragraph"), {}, text, writerParagraph},
-        OfferCase{"Chromium", readRecordedOffer("chromium-page"), {}, text,
-                  "Grüße aus Köln\nEin naïve Rezept für Crème brûlée – siehe die Rezeptseite.\n\nZucker: 100 g\nSahne: ½ Liter"},
-        OfferCase{"FeatherPad", readRecordedOffer("featherpad-text"), {}, text, fourLines.substr(0, fourLines.find("\n\t"))},
-        OfferCase{"FocusWriter", readRecordedOffer("focuswriter-text"), {}, rtf, fourLines},
-        OfferCase{"Xterm", readRecordedOffer("xterm-text"), {}, text, "Grüße aus Köln – naïve café" + xtermLine2},
-        OfferCase{"XtermLatin1Only", readRecordedOffer("xterm-text"), {"UTF8_STRING"}, text,
+        OfferCase{"WriterX11", recordedOffer("libreoffice-writer-x11-paragraph"), {}, text, writerParagraph},
+        OfferCase{"Chromium", recordedOffer("chromium-page"), {}, text,
+                  "Grüße aus Köln\nEin naïve Rezept für Crème brûlée – siehe die Rezeptseite.\n\n"
+                  "Zucker: 100 g\nSahne: ½ Liter"},
+        OfferCase{"FeatherPad", recordedOffer("featherpad-text"), {}, text, twoLines},
+        OfferCase{"FocusWriter", recordedOffer("focuswriter-text"), {}, rtf, fourLines},
+        OfferCase{"Xterm", recordedOffer("xterm-text"), {}, text, "Grüße aus Köln – naïve café" + xtermLine2},
+        OfferCase{"XtermLatin1Only", recordedOffer("xterm-text"), {"UTF8_STRING"}, text,
                   "Grüße aus Köln ? naïve café" + xtermLine2},
-        OfferCase{"PcmanfmOneFile", readRecordedOffer("pcmanfm-one-file"), {}, files, std::nullopt, 1},
-        OfferCase{"PcmanfmCutOneFile", readRecordedOffer("pcmanfm-cut-one-file"), {}, files, std::nullopt, 1},
-        OfferCase{"PcmanfmThreeFiles", readRecordedOffer("pcmanfm-three-files"), {}, files, std::nullopt, 3},
-        OfferCase{"PcmanfmGnomeFormOnly", readRecordedOffer("pcmanfm-three-files"), {"text/uri-list"}, files, std::nullopt, 3},
-        OfferCase{"ThunarOneFile", readRecordedOffer("thunar-one-file"), {}, files,
+        OfferCase{"PcmanfmOneFile", recordedOffer("pcmanfm-one-file"), {}, files, std::nullopt, 1},
+        OfferCase{"PcmanfmCutOneFile", recordedOffer("pcmanfm-cut-one-file"), {}, files, std::nullopt, 1},
+        OfferCase{"PcmanfmThreeFiles", recordedOffer("pcmanfm-three-files"), {}, files, std::nullopt, 3},
+        OfferCase{"PcmanfmGnomeFormOnly", recordedOffer("pcmanfm-three-files"), {"text/uri-list"}, files,
+                  std::nullopt, 3},
+        OfferCase{"ThunarOneFile", recordedOffer("thunar-one-file"), {}, files,
                   "/tmp/rec/home/Dokumente/eins/Grüße aus Köln.txt", 1},
-        OfferCase{"ThunarTwoFiles", readRecordedOffer("thunar-two-files"), {}, files,
+        OfferCase{"ThunarTwoFiles", recordedOffer("thunar-two-files"), {}, files,
                   zwei + "Bericht März.pdf\nfile://" + zwei + "zwei%0Azeilen.txt", 2},
-        OfferCase{"NautilusTwoFiles", readRecordedOffer("nautilus-two-files"), {}, files,
+        OfferCase{"NautilusTwoFiles", recordedOffer("nautilus-two-files"), {}, files,
                   zwei + "Bericht März.pdf " + zwei + "zwei\nzeilen.txt", 2},
-        OfferCase{"KeePassXC", readRecordedOffer("keepassxc-password"), {}, text, "Kö1n-Paß#2024", 0, true},
-        OfferCase{"KeePassXCHintNotGiven", readRecordedOffer("keepassxc-password"), {"x-kde-passwordManagerHint"}, text,
+        OfferCase{"KeePassXC", recordedOffer("keepassxc-password"), {}, text, "Kö1n-Paß#2024", 0, true},
+        OfferCase{"KeePassXCHintNotGiven", recordedOffer("keepassxc-password"), {"x-kde-passwordManagerHint"}, text,
                   "Kö1n-Paß#2024", 0, true},
-        OfferCase{"KeePassXCCleared", readRecordedOffer("keepassxc-password-cleared"), {}, text, "", 0, true},
+        OfferCase{"KeePassXCCleared", recordedOffer("keepassxc-password-cleared"), {}, text, "", 0, true},
         OfferCase{"OnlyAnImage", {{"TARGETS", "image/png"}, {{"TARGETS", {}}, {"image/png", "\x89PNG"}}}, {},
                   "image/png", std::nullopt},
         OfferCase{"RemoteUrisAreNoFiles", {{"text/uri-list"}, {{"text/uri-list", "https://example.org/\r\n"}}}, {},

@@ -50,8 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
         FoldingCase{"KdeSecretHint", {"x-kde-passwordManagerHint", "UTF8_STRING"}, "secret", false, {text, concealed}},
         FoldingCase{"KdeOtherHint", {"UTF8_STRING", "x-kde-passwordManagerHint"}, "accepted", false,
                     {text, "x-kde-passwordManagerHint"}},
-        FoldingCase{"NsConcealedTypeOnce", {"org.nspasteboard.ConcealedType", "text/plain", "x-kde-passwordManagerHint"},
-                    "secret", false, {text, concealed}},
+        FoldingCase{"NsConcealedTypeOnce",
+                    {"org.nspasteboard.ConcealedType", "text/plain", "x-kde-passwordManagerHint"}, "secret", false,
+                    {text, concealed}},
         FoldingCase{"OwnerCannotClaimOurDerivedTypes", {"x-nimbrel/file-names", "x-nimbrel/concealed", "STRING"}, "",
                     false, {text}}),
     rowName);

@@ -29,8 +29,10 @@ void AtomCache::internAll(std::span<const std::string_view> names)
 {
     std::vector<std::pair<std::string_view, xcb_intern_atom_cookie_t>> asked;
     for (const std::string_view name : names) {
-        if (!m_atoms.contains(std::string(name)))
-            asked.emplace_back(name, xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data()));
+        if (!m_atoms.contains(std::string(name))) {
+            const auto length = static_cast<std::uint16_t>(name.size());
+            asked.emplace_back(name, xcb_intern_atom(m_connection, 0, length, name.data()));
+        }
     }
     for (const auto &[name, cookie] : asked) {
         const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
@@ -47,8 +49,9 @@ std::vector<std::string> AtomCache::names(std::span<const xcb_atom_t> atoms, std
     for (const xcb_atom_t atom : atoms) {
         if (asked.size() == othersAsked)
             break;
-        const bool known = m_interned.contains(atom) || m_others.contains(atom);
-        if (!known && std::find_if(asked.begin(), asked.end(), [atom](const auto &a) { return a.first == atom; }) == asked.end())
+        const bool known = m_interned.contains(atom) || m_others.contains(atom)
+            || std::any_of(asked.begin(), asked.end(), [atom](const auto &other) { return other.first == atom; });
+        if (!known)
             asked.emplace_back(atom, xcb_get_atom_name(m_connection, atom));
     }
     if (m_others.size() + asked.size() > mostOtherNamesKept)

@@ -28,7 +28,8 @@ bool sameContents(const ClipboardSnapshot &a, const ClipboardSnapshot &b)
                    return x->stringForType(type) == y->stringForType(type);
                });
     };
-    return a.fileNames == b.fileNames && std::equal(a.items.begin(), a.items.end(), b.items.begin(), b.items.end(), sameItem);
+    return a.fileNames == b.fileNames
+        && std::equal(a.items.begin(), a.items.end(), b.items.begin(), b.items.end(), sameItem);
 }
 
 } // namespace
@@ -122,7 +123,8 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
 {
     XcbSession &session = *m_session;
     XcbEventSource events(session.connection(), m_wakeFd, m_stop);
-    SelectionTransfer transfer(session.connection(), events, *m_atoms, session.root(), session.ownerChangeEvent(), m_limits);
+    SelectionTransfer transfer(session.connection(), events, *m_atoms, session.root(), session.ownerChangeEvent(),
+                               m_limits);
     const auto changeOf = [&](const xcb_generic_event_t &event) -> std::optional<Pending> {
         const std::optional<OwnerChange> change = session.ownerChange(event);
         return change ? seen(change->owner, change->time) : std::nullopt;
