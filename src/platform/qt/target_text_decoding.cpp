@@ -92,7 +92,9 @@ std::string utf16Text(std::string_view bytes, bool littleEndian)
     return utf16ToUtf8(bytes, littleEndian);
 }
 
-std::string decoded(std::string_view target, std::string bytes)
+} // namespace
+
+std::string decodedTargetText(std::string_view target, std::string bytes)
 {
     const std::string charset = charsetOf(target);
     if (charset == "utf-16" || charset == "utf-16le" || charset == "utf-16be")
@@ -104,16 +106,6 @@ std::string decoded(std::string_view target, std::string bytes)
     if (target == "STRING")
         return latin1ToUtf8(bytes);
     return validUtf8(bytes);
-}
-
-} // namespace
-
-std::string decodedTargetText(std::string_view target, std::string bytes)
-{
-    std::string text = decoded(target, std::move(bytes));
-    while (!text.empty() && text.back() == '\0')
-        text.pop_back();
-    return text;
 }
 
 } // namespace nimbrel
