@@ -9,13 +9,15 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-  libxcb1-dev libxcb-xfixes0-dev
+  libxcb1-dev libxcb-xfixes0-dev libwayland-dev libwayland-bin
   # Fuzzing: clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
   # End-to-end tests and screenshots: display, session bus, notification
   # daemon, tray host, clipboard and input drivers, window inspection
   xvfb xauth dbus dbus-x11 dunst trayer xclip xdotool imagemagick
   libglib2.0-bin x11-utils
+  # Wayland tests: headless compositor with XWayland, clipboard tools, a native window
+  sway xwayland wl-clipboard foot qt6-wayland
   # Fault tests and bench/desktop: immutable flag, process tree and memory
   # figures (bench/desktop installs the CopyQ it compares against itself)
   e2fsprogs procps python3
