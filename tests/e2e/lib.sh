@@ -212,7 +212,7 @@ e2e_start_nimbrel() {
   : "${NIMBREL_BINARY:?the path of the nimbrel binary must be given}"
   # Qt and fontconfig keep caches alive until exit, which LeakSanitizer reports as leaks
   # that are not ours; leaks of our own code are caught by the unit tests.
-  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=xcb \
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} \
     e2e_spawn nimbrel "$NIMBREL_BINARY"
   E2E_NIMBREL_PID=$E2E_SPAWNED
   e2e_wait_for "Nimbrel on the session bus" e2e_nimbrel_answers

@@ -16,7 +16,14 @@ enum class Status { Ok, TooLarge, Failed, TimedOut, Interrupted };
 
 class Pipe {
 public:
-    Pipe() { m_ok = pipe2(m_fds.data(), O_CLOEXEC | O_NONBLOCK) == 0; }
+    // Only our end is non-blocking: the owner writes through the same open file, and owners that
+    // write as plain tools do (cat, say) would stop at the first full pipe.
+    Pipe()
+    {
+        m_ok = pipe2(m_fds.data(), O_CLOEXEC) == 0;
+        if (m_ok)
+            fcntl(m_fds[0], F_SETFL, O_NONBLOCK);
+    }
     ~Pipe()
     {
         closeWriteEnd();

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Nimbrel reads and writes a Wayland compositor's clipboard natively (data-control) on headless
+# sway, driven by wl-copy, wl-paste and a data-control owner of our own, whether or not a native
+# window has the focus and whether Qt's windows are on XWayland or native.
+#
+#   wayland_clipboard.sh XWAYLAND(enable|disable) QT_QPA_PLATFORM FOCUSED_APP(or "")
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/../e2e/sway.sh"
+
+xwayland=$1 platform=$2 focused=$3
+: "${DATA_CONTROL_OWNER:?the path of data_control_owner must be given}"
+
+own() {
+  e2e_spawn owner "$DATA_CONTROL_OWNER" "$@"
+  e2e_wait_for "the owner to own the clipboard" grep -qx owner "$E2E_TMP/owner.log"
+}
+# owner_said asked|served MIME...: the owner was asked for, or has written, each of the types.
+owner_said() {
+  local verb=$1 mime
+  for mime in "${@:2}"; do
+    grep -qxF "$verb $mime" "$E2E_TMP/owner.log" || return 1
+  done
+}
+bodies() { e2e_notify_calls | cut -f 2-; }
+last_body_is() { [[ "$(bodies | tail -n 1)" == "$*" ]]; }
+focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
+paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
+rewrite() { e2e_expect_eq "$1 answers" '(true,)' "$(e2e_call RunTextAction "$1")"; }
+copy_and_rewrite() {
+  wl-copy "${@:2}"
+  e2e_wait_for "the copy to be announced" last_body_is "${*:2}"
+  rewrite "$1"
+}
+
+e2e_start_sway "$xwayland"
+e2e_start_session_bus
+e2e_start_notification_monitor
+e2e_start_notification_daemon
+if [[ -n $focused ]]; then
+  e2e_spawn "$focused" "$focused"
+  e2e_wait_for "$focused to have the focus" focus_is "$focused"
+fi
+e2e_expect_eq "the focused window" "$focused" "$(e2e_sway_focused_app)"
+wl-copy 'present at start'
+e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
+QT_QPA_PLATFORM=$platform e2e_start_nimbrel
+if grep 'through X11' "$E2E_TMP/nimbrel.log"; then
+  e2e_fail "the clipboard is not read natively"
+fi
+
+# name | step | what to wait for before the next copy, which would abandon an unfinished read |
+# bodies announced by the step, \n between. A rewrite is announced once, as Nimbrel's own change;
+# its write is never read back as a copy.
+rows=(
+  'start-up contents|rewrite Uppercase|paste_is PRESENT AT START|PRESENT AT START'
+  'text|wl-copy hello wayland|last_body_is hello wayland|hello wayland'
+  'file list|wl-copy -t text/uri-list file:///tmp/one.txt|last_body_is one.txt|one.txt'
+  'HTML with plain text|own text/html=<b>bold</b> text/plain=bold|last_body_is bold|bold'
+  'password hint|own text/plain=hunter2 x-kde-passwordManagerHint=secret|owner_said served text/plain x-kde-passwordManagerHint|'
+  'owner that never answers|own --hang text/plain=unsent|owner_said asked text/plain|'
+  'over the size limit|own --repeat-to 67108865 text/plain=x|owner_said served text/plain|'
+  'RunTextAction seen by wl-paste|copy_and_rewrite Capitalize hello wORLD|paste_is Hello World|hello wORLD\nHello World'
+  'ClearClipboard|e2e_call ClearClipboard|paste_is|'
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name step condition announced <<<"$row"
+  before=$(bodies | wc -l)
+  read -ra words <<<"$step"
+  "${words[@]}" >/dev/null
+  read -ra words <<<"$condition"
+  e2e_wait_for "$condition after $name" "${words[@]}"
+  wl-copy "after $name"
+  e2e_wait_for "the copy after $name to be announced" last_body_is "after $name"
+  e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(bodies | tail -n +$((before + 1)) | head -n -1)"
+done
