@@ -23,8 +23,11 @@ void QtStatusItem::setMenu(Menu *menu)
 
 void QtStatusItem::popUpMenu(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::Trigger && m_menu != nullptr)
-        m_menu->popup(QCursor::pos());
+    // A host that draws no menus of its own (swaybar) asks for the context menu with a position.
+    const std::optional<QPoint> hostClick = m_hostClicks.take();
+    const bool wanted = reason == QSystemTrayIcon::Trigger || (reason == QSystemTrayIcon::Context && hostClick);
+    if (wanted && m_menu != nullptr)
+        m_menu->popup(hostClick.value_or(QCursor::pos()));
 }
 
 } // namespace nimbrel
