@@ -2,10 +2,12 @@
 // sway offers), so that it needs no window and no focus.
 //
 //   data_control_owner [--hang] [--repeat-to N] MIME=VALUE...
+//   data_control_owner --watch
 //
 // --hang lists the types but never answers; --repeat-to repeats every value up to N bytes.
 // Prints "owner" once it owns the clipboard, "asked MIME" per request and "served MIME" once an
-// answer is written; quits when another program takes the clipboard.
+// answer is written; quits when another program takes the clipboard. --watch owns nothing and
+// prints "selection" or "empty" for every selection the compositor announces.
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -25,6 +27,7 @@ namespace {
 struct Owner {
     std::vector<std::pair<std::string, std::string>> offers;
     bool hang = false;
+    bool watch = false;
     wl_seat *seat = nullptr;
     zwlr_data_control_manager_v1 *manager = nullptr;
 };
@@ -59,6 +62,21 @@ void send(void *data, zwlr_data_control_source_v1 *, const char *mimeType, std::
     std::fflush(stdout);
 }
 
+void watch(zwlr_data_control_manager_v1 *manager, wl_seat *seat)
+{
+    static const zwlr_data_control_device_v1_listener listener{
+        [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *) {},
+        [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer) {
+            std::printf("%s\n", offer ? "selection" : "empty");
+            std::fflush(stdout);
+            if (offer)
+                zwlr_data_control_offer_v1_destroy(offer);
+        },
+        [](void *, zwlr_data_control_device_v1 *) { std::exit(1); }, nullptr};
+    zwlr_data_control_device_v1_add_listener(zwlr_data_control_manager_v1_get_data_device(manager, seat), &listener,
+                                             nullptr);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -70,6 +88,8 @@ int main(int argc, char **argv)
         const std::string argument = argv[i];
         if (argument == "--hang")
             owner.hang = true;
+        else if (argument == "--watch")
+            owner.watch = true;
         else if (argument == "--repeat-to" && i + 1 < argc)
             repeatTo = std::stoul(argv[++i]);
         else if (const auto equals = argument.find('='); equals != std::string::npos)
@@ -87,6 +107,12 @@ int main(int argc, char **argv)
     wl_display_roundtrip(display);
     if (!owner.seat || !owner.manager)
         return 1;
+    if (owner.watch) {
+        watch(owner.manager, owner.seat);
+        while (wl_display_dispatch(display) >= 0) {
+        }
+        return 0;
+    }
     static const zwlr_data_control_source_v1_listener sourceListener{
         send, [](void *, zwlr_data_control_source_v1 *) { std::exit(0); }};
     zwlr_data_control_source_v1 *source = zwlr_data_control_manager_v1_create_data_source(owner.manager);

@@ -43,6 +43,8 @@ fi
 e2e_expect_eq "the focused window" "$focused" "$(e2e_sway_focused_app)"
 wl-copy 'present at start'
 e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
+e2e_spawn watch "$DATA_CONTROL_OWNER" --watch
+e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
 if grep 'through X11' "$E2E_TMP/nimbrel.log"; then
   e2e_fail "the clipboard is not read natively"
@@ -73,3 +75,5 @@ for row in "${rows[@]}"; do
   e2e_wait_for "the copy after $name to be announced" last_body_is "after $name"
   e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(bodies | tail -n +$((before + 1)) | head -n -1)"
 done
+# A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
+e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
