@@ -117,7 +117,7 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
     dropSource();
     m_source = source;
     m_sourceOffer = std::move(offer);
-    return wl_display_flush(display) >= 0 || errno == EAGAIN;
+    return flush();
 }
 
 void WaylandClipboard::clear()
@@ -127,7 +127,19 @@ void WaylandClipboard::clear()
         return;
     setSelection(m_device, nullptr);
     dropSource();
-    wl_display_flush(m_connection->display());
+    flush();
+}
+
+bool WaylandClipboard::flush()
+{
+    if (wl_display_flush(m_connection->display()) >= 0)
+        return true;
+    if (errno != EAGAIN)
+        return false;
+    // The socket is full for now: the reading thread sends the rest once the compositor reads.
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+    return true;
 }
 
 void WaylandClipboard::dropSource()
@@ -211,8 +223,9 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
             while (wl_display_prepare_read(display) != 0)
                 wl_display_dispatch_pending(display);
         }
-        wl_display_flush(display);
-        std::vector<pollfd> fds{{wl_display_get_fd(display), POLLIN, 0}, {m_wakeFd, POLLIN, 0}, {fd, POLLIN, 0}};
+        const bool unsent = wl_display_flush(display) < 0 && errno == EAGAIN;
+        const short displayEvents = unsent ? POLLIN | POLLOUT : POLLIN;
+        std::vector<pollfd> fds{{wl_display_get_fd(display), displayEvents, 0}, {m_wakeFd, POLLIN, 0}, {fd, POLLIN, 0}};
         int timeout = m_transfers.watch(fds);
         if (deadline != ReadDeadline::max()) {
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -227,6 +240,10 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
         if (polled < 0 && errno != EINTR)
             return WaitResult::Interrupted;
         dispatch();
+        if (polled > 0 && fds[1].revents != 0) {
+            std::uint64_t wakes = 0;
+            [[maybe_unused]] const auto drained = ::read(m_wakeFd, &wakes, sizeof wakes);
+        }
         if (polled > 0)
             m_transfers.progress(fds, 3);
         {

@@ -56,6 +56,8 @@ private:
     // Serves the connection and the transfers until fd (if any) can be read or the deadline passes.
     WaitResult wait(int fd, ReadDeadline deadline);
     void dispatch();
+    // Sends the requests made on the GUI thread; false when the connection is broken.
+    bool flush();
 
     void introduced(wl_proxy *offer);
     void selected(wl_proxy *offer);
