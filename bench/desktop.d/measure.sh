@@ -87,6 +87,36 @@ bench_reaction() {
     --times "$E2E_TMP/times"
   E2E_DEADLINE=$((count * interval_us / 1000000 + 10)) e2e_wait_for "the last change" fault_peer_said burst done
   sleep 1
+  bench_lags reaction "$program" "$count"
+}
+
+# reaction-sway nimbrel MEDIAN_MS P99_MS MIN_MS MAX_MS ANNOUNCED: the same on headless sway with a
+# native Wayland window (foot) focused, each copy made by wl-copy every INTERVAL seconds; the time
+# is taken before wl-copy starts, so its start-up counts as lag.
+bench_reaction_sway() {
+  local count=$1 interval=$2 k
+  e2e_start_sway enable
+  e2e_start_session_bus
+  e2e_start_notification_monitor
+  e2e_start_notification_daemon
+  e2e_spawn foot foot
+  e2e_wait_for "foot to have the focus" bench_foot_focused
+  e2e_start_nimbrel
+  for ((k = 1; k <= count; k++)); do
+    echo "$k $(date +%s%N)" >>"$E2E_TMP/times"
+    wl-copy "reaction $k"
+    sleep "$interval"
+  done
+  sleep 1
+  bench_lags reaction-sway nimbrel "$count"
+}
+
+bench_foot_focused() { [[ "$(e2e_sway_focused_app)" == foot ]]; }
+
+# KIND PROGRAM MEDIAN_MS P99_MS MIN_MS MAX_MS ANNOUNCED/COUNT from $E2E_TMP/times ("K NANOSECONDS"
+# per change) and the Notify calls that showed "reaction K".
+bench_lags() {
+  local kind=$1 program=$2 count=$3
   bench_notify_times >"$E2E_TMP/notified"
   awk -F'\t' '
     FILENAME == ARGV[1] { if (!($2 in first)) first[$2] = $1; next }
@@ -96,13 +126,13 @@ bench_reaction() {
       if (body in first) printf "%.3f\n", (first[body] - change[2]) / 1e6
     }
   ' "$E2E_TMP/notified" "$E2E_TMP/times" | sort -n >"$E2E_TMP/lags"
-  awk -v program="$program" -v count="$count" '
+  awk -v kind="$kind" -v program="$program" -v count="$count" '
     { lags[++n] = $1 }
     END {
-      if (n == 0) { print "reaction " program " - - - - 0/" count; exit }
+      if (n == 0) { print kind " " program " - - - - 0/" count; exit }
       p99 = lags[int(0.99 * (n - 1)) + 1]
       median = (n % 2) ? lags[(n + 1) / 2] : (lags[n / 2] + lags[n / 2 + 1]) / 2
-      printf "reaction %s %.1f %.1f %.1f %.1f %d/%d\n", program, median, p99, lags[1], lags[n], n, count
+      printf "%s %s %.1f %.1f %.1f %.1f %d/%d\n", kind, program, median, p99, lags[1], lags[n], n, count
     }
   ' "$E2E_TMP/lags"
 }

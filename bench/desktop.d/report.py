@@ -13,6 +13,7 @@ values = defaultdict(list)
 columns = {
     "idle": ["cpu", "rss", "pss"],
     "reaction": ["median", "p99", "min", "max", "announced"],
+    "reaction-sway": ["median", "p99", "min", "max", "announced"],
     "large": ["shown", "slowest", "after"],
     "soak": ["warm", "end"],
 }
@@ -89,6 +90,18 @@ out.append(row("99th percentile lag, ms", "reaction", "p99", target="≤ 60 ms")
 out.append(row("fastest, ms", "reaction", "min"))
 out.append(row("slowest, ms", "reaction", "max"))
 out.append(row("changes announced", "reaction", "announced", digits=0))
+
+out.append("\n## Reaction on Wayland (Nimbrel only)\n")
+out.append("Headless sway with XWayland and a native Wayland window (foot) focused; `wl-copy` puts a "
+           "new text on the clipboard every second, 10 times per run, and the time is taken just "
+           "before it starts, so its start-up counts as lag. Nimbrel reads the clipboard through "
+           "data-control; its windows are on XWayland.\n")
+out.append("| measure | Nimbrel | target |\n|---|---:|---|")
+for label, column, digits, target in [("median lag, ms", "median", 1, "≤ 30 ms"),
+                                      ("99th percentile lag, ms", "p99", 1, ""),
+                                      ("fastest, ms", "min", 1, ""), ("slowest, ms", "max", 1, ""),
+                                      ("changes announced", "announced", 0, "10 of 10")]:
+    out.append(f"| {label} | {summary('reaction-sway', 'nimbrel', column, digits=digits)} | {target} |")
 
 out.append("\n## A 50 MB text\n")
 out.append("A peer offers 50 MB of short lines, sent incrementally (INCR) in 1 MiB pieces. "
