@@ -2,6 +2,7 @@
 
 #include "app/app_delegate.h"
 #include "platform/qt/bus_service.h"
+#include "platform/qt/command_line_main.h"
 #include "platform/qt/interface_description.h"
 #include "platform/qt/json_user_defaults.h"
 #include "platform/qt/qt_application.h"
@@ -23,6 +24,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdio>
+#include <optional>
 
 namespace nimbrel {
 
@@ -77,6 +79,8 @@ bool chooseDisplay(bool clipboardNeedsX11)
 
 int applicationMain(int argc, char **argv)
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     std::unique_ptr<ClipboardBackend> clipboard = makeClipboardBackend(ReadLimits{});
     if (!chooseDisplay(dynamic_cast<const X11Clipboard *>(clipboard.get()) != nullptr))
         return 1;
@@ -105,8 +109,14 @@ int applicationMain(int argc, char **argv)
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender(
-        [&delegate](std::string_view selector, const MessageArgument &argument) { delegate.perform(selector, argument); });
+    interface.setMessageSender([&delegate, &pasteboard](std::string_view selector, const MessageArgument &argument) {
+        // Run rewrites the clipboard: it waits until what was copied last has been read.
+        if (selector == "run:") {
+            pasteboard.whenCurrent([&delegate, argument] { delegate.perform("run:", argument); });
+            return;
+        }
+        delegate.perform(selector, argument);
+    });
 
     BusService busService(delegate, interface.clearClipboardMenuItem());
     // Launch once the contents found at start-up are read, so that they are shown as launch shows
