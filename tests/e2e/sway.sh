@@ -11,6 +11,8 @@ e2e_start_sway() {
   chmod 711 "$E2E_TMP"
   {
     echo "xwayland $1"
+    # The tray's bar is started by e2e_start_swaybar, as root, so that it reaches the session bus.
+    printf 'bar tray {\n  swaybar_command true\n}\n'
     # XWayland lets only its own user in; root is let in before the display is made known.
     [[ $1 == enable ]] && echo "exec sh -c 'xhost +si:localuser:root && echo \$DISPLAY >$dir/display'"
   } >"$dir/config"
@@ -40,4 +42,12 @@ def walk(node):
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
         walk(child)
 walk(json.load(sys.stdin))'
+}
+
+# swaybar as the tray host: the StatusNotifierWatcher and host on the session bus.
+e2e_start_swaybar() {
+  e2e_spawn swaybar swaybar -b tray -s "$SWAYSOCK"
+  e2e_wait_for "swaybar's tray" gdbus call --session --dest org.kde.StatusNotifierWatcher \
+    --object-path /StatusNotifierWatcher --method org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered
 }

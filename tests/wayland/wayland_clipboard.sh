@@ -26,6 +26,21 @@ last_body_is() { [[ "$(bodies | tail -n 1)" == "$*" ]]; }
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
 paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
 rewrite() { e2e_expect_eq "$1 answers" '(true,)' "$(e2e_call RunTextAction "$1")"; }
+# The bus name of Nimbrel's item in swaybar's tray.
+tray_item() {
+  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems |
+    grep -o ':[0-9.]*' | head -n 1
+}
+menu_at() {
+  local id
+  for id in $(xdotool search --onlyvisible --classname nimbrel 2>/dev/null); do
+    [[ "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+      END { print x, y }')" == "$1 $2" ]] && return 0
+  done
+  return 1
+}
+no_menu() { ! xdotool search --onlyvisible --classname nimbrel; }
 copy_and_rewrite() {
   wl-copy "${@:2}"
   e2e_wait_for "the copy to be announced" last_body_is "${*:2}"
@@ -43,6 +58,7 @@ fi
 e2e_expect_eq "the focused window" "$focused" "$(e2e_sway_focused_app)"
 wl-copy 'present at start'
 e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
+e2e_start_swaybar
 e2e_spawn watch "$DATA_CONTROL_OWNER" --watch
 e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
@@ -77,3 +93,18 @@ for row in "${rows[@]}"; do
 done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
+
+# A click on the tray icon is the host's call with the position clicked; on XWayland the menu opens
+# there, not at XWayland's pointer, which knows nothing of swaybar.
+if [[ $platform == xcb ]]; then
+  e2e_wait_for "Nimbrel's item in the tray" tray_item
+  for click in 'Activate 300 12' 'ContextMenu 500 14'; do
+    read -r method x y <<<"$click"
+    gdbus call --session --dest "$(tray_item)" --object-path /StatusNotifierItem \
+      --method "org.kde.StatusNotifierItem.$method" "$x" "$y" >/dev/null
+    e2e_wait_for "the menu at $x,$y after $method" menu_at "$x" "$y"
+    e2e_log "ok: $method $x $y opened the menu there"
+    xdotool key Escape
+    e2e_wait_for "the menu to close" no_menu
+  done
+fi
