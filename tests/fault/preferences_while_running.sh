@@ -19,6 +19,9 @@ printf '{"notifyText": 0, \x01\xff' >"$NIMBREL_PREFERENCES"
 cp "$NIMBREL_PREFERENCES" "$E2E_TMP/garbage"
 e2e_copy 'after the file was corrupted'
 fault_wait_for_text_view 'after the file was corrupted'
+# It may have been caught half-written, so it is set aside when the next read finds it unchanged.
+e2e_copy 'after the corrupt file was read again'
+fault_wait_for_text_view 'after the corrupt file was read again'
 e2e_wait_for "the corrupt file kept aside" cmp -s "$E2E_TMP/garbage" "$NIMBREL_PREFERENCES.corrupt"
 
 rm -f "$NIMBREL_PREFERENCES"
