@@ -120,7 +120,7 @@ int applicationMain(int argc, char **argv)
         delegate.perform(selector, argument);
     });
 
-    BusService busService(delegate, interface.clearClipboardMenuItem());
+    BusService busService(delegate, pasteboard, interface.clearClipboardMenuItem());
     // Launch once the contents found at start-up are read, so that they are shown as launch shows
     // them: in the text view, without an announcement.
     pasteboard.whenCurrent([&] {

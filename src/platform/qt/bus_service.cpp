@@ -1,21 +1,39 @@
 #include "platform/qt/bus_service.h"
 
 #include "app/app_delegate.h"
+#include "platform/qt/qt_pasteboard.h"
 #include "textactions/text_action.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
 
 #include <utility>
 #include <variant>
 
 namespace nimbrel {
 
-BusService::BusService(AppDelegate &delegate, std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent)
+BusService::BusService(AppDelegate &delegate, QtPasteboard &pasteboard, std::shared_ptr<MenuItem> clearClipboardMenuItem,
+                       QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
+    , m_pasteboard(pasteboard)
     , m_clearClipboardMenuItem(std::move(clearClipboardMenuItem))
 {
 }
 
 bool BusService::RunTextAction(const QString &title)
+{
+    if (!calledFromDBus())
+        return runTextAction(title);
+    // Answered later, once the pasteboard is current; at once when it already is.
+    setDelayedReply(true);
+    m_pasteboard.whenCurrent([this, title, call = message(), bus = connection()] {
+        bus.send(call.createReply(runTextAction(title)));
+    });
+    return false;
+}
+
+bool BusService::runTextAction(const QString &title)
 {
     const auto result = m_delegate.perform("runTextAction:", title.toStdString());
     const bool *ran = result ? std::get_if<bool>(&*result) : nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusContext>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,21 +11,23 @@ namespace nimbrel {
 
 class AppDelegate;
 class MenuItem;
+class QtPasteboard;
 
 // The scripting interface org.nimbrel.Nimbrel at /org/nimbrel/Nimbrel, so hotkey daemons and
 // scripts can reach the text actions and the windows. Every method goes through the controller.
-class BusService final : public QObject {
+class BusService final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.nimbrel.Nimbrel")
 public:
     static constexpr const char *serviceName = "org.nimbrel.Nimbrel";
     static constexpr const char *objectPath = "/org/nimbrel/Nimbrel";
 
-    BusService(AppDelegate &delegate, std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent = nullptr);
+    BusService(AppDelegate &delegate, QtPasteboard &pasteboard, std::shared_ptr<MenuItem> clearClipboardMenuItem,
+               QObject *parent = nullptr);
 
 public slots: // Named as the bus methods are, which the bus takes from the slot names.
-    // Runs the text action with exactly this title on the clipboard; false when none has it or
-    // the clipboard is empty.
+    // Runs the text action with exactly this title on the clipboard, once what was copied last has
+    // been read (a hotkey often comes right after a copy); true only when it rewrote the clipboard.
     Q_SCRIPTABLE bool RunTextAction(const QString &title);
     Q_SCRIPTABLE void ClearClipboard();
     Q_SCRIPTABLE void ShowSettings();
@@ -33,7 +36,10 @@ public slots: // Named as the bus methods are, which the bus takes from the slot
     Q_SCRIPTABLE QStringList TextActionTitles() const;
 
 private:
+    bool runTextAction(const QString &title);
+
     AppDelegate &m_delegate;
+    QtPasteboard &m_pasteboard;
     std::shared_ptr<MenuItem> m_clearClipboardMenuItem;
 };
 
