@@ -37,7 +37,7 @@ public:
 private:
     // An offer the compositor introduced, with the MIME types it listed.
     struct Offer {
-        Offer(wl_proxy *proxy) : proxy(proxy) {}
+        explicit Offer(wl_proxy *proxy) : proxy(proxy) {}
         ~Offer();
         Offer(const Offer &) = delete;
         Offer &operator=(const Offer &) = delete;
