@@ -19,8 +19,9 @@ packages=(
   # daemon, tray host, clipboard and input drivers, window inspection
   xvfb xauth dbus dbus-x11 dunst trayer xclip xdotool imagemagick
   libglib2.0-bin x11-utils
-  # Wayland tests: headless compositor with XWayland, clipboard tools, a native window
-  sway xwayland wl-clipboard foot qt6-wayland
+  # Wayland tests: headless compositor with XWayland (and xhost to let root in), clipboard
+  # tools, a native window
+  sway xwayland x11-xserver-utils wl-clipboard foot qt6-wayland
   # Fault tests and bench/desktop: immutable flag, process tree and memory
   # figures (bench/desktop installs the CopyQ it compares against itself)
   e2fsprogs procps python3
