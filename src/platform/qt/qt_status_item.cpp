@@ -23,7 +23,10 @@ void QtStatusItem::setMenu(Menu *menu)
 
 void QtStatusItem::popUpMenu(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::Trigger && m_menu != nullptr)
+    // Qt reports a click that follows the last one within the double-click interval (say, right
+    // after the menu closed) only as a double click; a quick user still wants the menu.
+    const bool leftClick = reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick;
+    if (leftClick && m_menu != nullptr && !m_menu->isVisible())
         m_menu->popup(QCursor::pos());
 }
 
