@@ -13,7 +13,7 @@ fault_keeps_answering "while the owner takes 1.5 s" 4
 e2e_wait_for_announcement 'late but welcome'
 e2e_log "ok: the late answer was announced"
 
-fault_own hung "$HUNG_OWNER" 30
+fault_own hung "$CLIPBOARD_OWNER" --hang --lifetime 30
 fault_keeps_answering "while the owner never answers" 4
 e2e_copy_and_wait 'after the hang'
 e2e_expect_eq "nothing announced for the hung owner" \
