@@ -16,12 +16,12 @@
 //   --burst N               take the clipboard N times; change K appends K to every value
 //   --interval-us N         between the changes of a burst
 //   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it
-//   --garbage-targets N     list N distinct atoms with garbage names before the real targets
+//   --garbage-targets N     list N distinct atoms with garbage names after the real targets
 //   --lifetime SECONDS      quit after this long (default 120)
 //
 // Prints one line per event, for tests to wait on: "owner" once it owns the clipboard,
 // "served TARGET" when an answer is complete, "incr TARGET" when an incremental one starts,
-// "vanished", and "done" after the last change. Quits when another client takes the clipboard.
+// "ignored" for a request left unanswered, "vanished", and "done" after the last change. Quits when another client takes the clipboard.
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -32,13 +32,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <sstream>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -52,21 +50,6 @@ struct Offer {
     xcb_atom_t atom = XCB_ATOM_NONE;
 };
 
-struct Options {
-    std::vector<Offer> offers;
-    bool listsTargets = true;
-    bool hang = false;
-    std::chrono::milliseconds delay{0};
-    std::size_t repeatTo = 0;
-    std::size_t chunk = 256 * 1024;
-    long vanishAfterChunks = -1;
-    long burst = 1;
-    std::chrono::microseconds interval{0};
-    std::string timesFile;
-    long garbageTargets = 0;
-    std::chrono::seconds lifetime{120};
-};
-
 // An incremental answer in progress: the reader deletes the property to ask for the next chunk.
 struct Transfer {
     xcb_window_t requestor = XCB_WINDOW_NONE;
@@ -75,11 +58,11 @@ struct Transfer {
     std::size_t offset = 0;
 };
 
-struct FreeDeleter {
-    void operator()(void *pointer) const { std::free(pointer); }
-};
 template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+std::unique_ptr<T, void (*)(void *)> owned(T *pointer)
+{
+    return {pointer, std::free};
+}
 
 void say(const std::string &line)
 {
@@ -95,242 +78,200 @@ std::string readFile(const std::string &path)
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-std::string base64Decoded(std::string_view text)
+std::string base64Decoded(const std::string &text)
 {
-    constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string bytes;
     std::uint32_t bits = 0;
     int count = 0;
     for (const char c : text) {
-        const std::size_t value = alphabet.find(c);
-        if (value == std::string_view::npos)
+        if (alphabet.find(c) == std::string::npos)
             continue;
-        bits = (bits << 6) | static_cast<std::uint32_t>(value);
+        bits = (bits << 6) | static_cast<std::uint32_t>(alphabet.find(c));
         if ((count += 6) >= 8)
             bytes.push_back(static_cast<char>((bits >> (count -= 8)) & 0xFF));
     }
     return bytes;
 }
 
-// One line per target: NAME TAB base64:BYTES, or "-", "refused" or "large" for a refused one.
-void readRecording(const std::string &path, Options &options)
+// Bytes 1 to 255 in lengths from 1 to 64, kept distinct by the number in the middle.
+std::string garbageName(long number)
 {
-    std::istringstream lines(readFile(path));
-    options.listsTargets = false;
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t tab = line.find('\t');
-        if (line.starts_with('#') || tab == std::string::npos)
-            continue;
-        const std::string_view value = std::string_view(line).substr(tab + 1);
-        Offer offer{line.substr(0, tab), std::nullopt};
-        if (value.starts_with("base64:"))
-            offer.value = base64Decoded(value.substr(7));
-        options.listsTargets = options.listsTargets || offer.name == "TARGETS";
-        options.offers.push_back(std::move(offer));
-    }
-}
-
-Options parse(int argc, char **argv)
-{
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--hang") {
-            options.hang = true;
-            continue;
-        }
-        const bool isOption = argument.starts_with("--");
-        if (isOption && i + 1 == argc)
-            throw std::invalid_argument(argument + " needs a value");
-        const std::string value = isOption ? argv[++i] : argument;
-        const std::size_t equals = value.find('=');
-        const auto number = [&] { return std::stol(value); };
-        if (argument == "--replay")
-            readRecording(value, options);
-        else if (argument == "--refuse")
-            options.offers.push_back({value, std::nullopt});
-        else if ((argument == "--file" || !isOption) && equals != std::string::npos && equals > 0)
-            options.offers.push_back({value.substr(0, equals), isOption ? readFile(value.substr(equals + 1))
-                                                                         : value.substr(equals + 1)});
-        else if (argument == "--delay-ms")
-            options.delay = std::chrono::milliseconds(number());
-        else if (argument == "--repeat-to")
-            options.repeatTo = static_cast<std::size_t>(number());
-        else if (argument == "--chunk")
-            options.chunk = static_cast<std::size_t>(std::max(1L, number()));
-        else if (argument == "--vanish-after-chunks")
-            options.vanishAfterChunks = number();
-        else if (argument == "--burst")
-            options.burst = std::max(1L, number());
-        else if (argument == "--interval-us")
-            options.interval = std::chrono::microseconds(number());
-        else if (argument == "--times")
-            options.timesFile = value;
-        else if (argument == "--garbage-targets")
-            options.garbageTargets = number();
-        else if (argument == "--lifetime")
-            options.lifetime = std::chrono::seconds(number());
-        else
-            throw std::invalid_argument("unknown argument " + argument);
-    }
-    if (options.listsTargets && std::none_of(options.offers.begin(), options.offers.end(),
-                                             [](const Offer &offer) { return offer.name == "TARGETS"; }))
-        options.offers.insert(options.offers.begin(), Offer{"TARGETS", std::nullopt});
-    return options;
+    std::string name(static_cast<std::size_t>(number % 64) + 1, '\0');
+    for (std::size_t i = 0; i < name.size(); ++i)
+        name[i] = static_cast<char>(1 + (number * 37 + static_cast<long>(i) * 101) % 255);
+    return name.insert(name.size() / 2, std::to_string(number));
 }
 
 class Owner {
 public:
-    explicit Owner(Options options)
-        : m_options(std::move(options))
-        , m_connection(xcb_connect(nullptr, nullptr))
+    Owner(int argc, char **argv)
     {
-        if (xcb_connection_has_error(m_connection))
-            throw std::runtime_error("cannot open the display");
-        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
-        m_window = xcb_generate_id(m_connection);
-        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        m_clipboard = intern("CLIPBOARD");
-        m_targets = intern("TARGETS");
-        m_incr = intern("INCR");
-        for (long i = 0; i < m_options.garbageTargets; ++i)
-            m_listed.push_back(intern(garbageName(i)));
-        for (Offer &offer : m_options.offers)
-            m_listed.push_back(offer.atom = intern(offer.name));
-        m_base = m_options.offers;
+        bool listsTargets = true;
+        for (int i = 1; i < argc; ++i) {
+            const std::string argument = argv[i];
+            const bool takesValue = argument.starts_with("--") && argument != "--hang";
+            if (takesValue && i + 1 == argc)
+                throw std::invalid_argument(argument + " needs a value");
+            const std::string value = takesValue ? argv[++i] : argument;
+            const std::size_t equals = value.find('=');
+            if (m_numbers.contains(argument))
+                m_numbers[argument] = std::stol(value);
+            else if (argument == "--hang")
+                m_hang = true;
+            else if (argument == "--times")
+                m_times.open(value);
+            else if (argument == "--refuse")
+                m_offers.push_back({value, std::nullopt});
+            else if (argument == "--replay")
+                listsTargets = replay(value);
+            else if ((argument == "--file" || !takesValue) && equals != std::string::npos && equals > 0)
+                m_offers.push_back({value.substr(0, equals),
+                                    takesValue ? readFile(value.substr(equals + 1)) : value.substr(equals + 1)});
+            else
+                throw std::invalid_argument("cannot use " + argument);
+        }
+        if (listsTargets && std::none_of(m_offers.begin(), m_offers.end(), [](auto &o) { return o.name == "TARGETS"; }))
+            m_offers.insert(m_offers.begin(), Offer{"TARGETS", std::nullopt});
+        connect();
     }
     ~Owner() { xcb_disconnect(m_connection); }
-    Owner(const Owner &) = delete;
-    Owner &operator=(const Owner &) = delete;
 
     int run()
     {
-        std::vector<long long> times;
-        const auto end = Clock::now() + m_options.lifetime;
+        const auto end = Clock::now() + std::chrono::seconds(m_numbers["--lifetime"]);
         auto nextChange = Clock::now();
-        for (long change = 1; Clock::now() < end;) {
-            if (change <= m_options.burst && Clock::now() >= nextChange) {
-                times.push_back(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                    std::chrono::system_clock::now().time_since_epoch()).count());
-                take(change);
-                nextChange = Clock::now() + m_options.interval;
-                if (change == 1)
-                    say("owner");
-                if (change++ == m_options.burst)
-                    finish(times);
+        while (Clock::now() < end) {
+            const bool changing = m_change < std::max(1L, m_numbers["--burst"]);
+            if (changing && Clock::now() >= nextChange) {
+                change();
+                nextChange = Clock::now() + std::chrono::microseconds(m_numbers["--interval-us"]);
             }
-            const Reply<xcb_generic_event_t> event(nextEvent(change <= m_options.burst ? nextChange : end));
+            xcb_flush(m_connection);
+            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>((changing ? nextChange : end) - Clock::now());
+            poll(&descriptor, 1, static_cast<int>(std::clamp<long>(left.count(), 0, 1000)));
+            while (const auto event = owned(xcb_poll_for_event(m_connection))) {
+                if ((event->response_type & 0x7F) == XCB_SELECTION_CLEAR)
+                    return 0;
+                handle(*event);
+            }
             if (xcb_connection_has_error(m_connection))
                 return 1;
-            if (event && !handle(*event))
-                return 0;
         }
         return 0;
     }
 
 private:
+    // One line per target: NAME TAB base64:BYTES, or "-", "refused" or "large" for a refused one.
+    // True when the recorded owner listed TARGETS itself.
+    bool replay(const std::string &path)
+    {
+        std::ifstream lines(path);
+        bool listsTargets = false;
+        for (std::string line; std::getline(lines, line);) {
+            const std::size_t tab = line.find('\t');
+            if (line.starts_with('#') || tab == std::string::npos)
+                continue;
+            m_offers.push_back({line.substr(0, tab), std::nullopt});
+            if (line.compare(tab + 1, 7, "base64:") == 0)
+                m_offers.back().value = base64Decoded(line.substr(tab + 8));
+            listsTargets = listsTargets || m_offers.back().name == "TARGETS";
+        }
+        if (m_offers.empty())
+            throw std::runtime_error("no offer in " + path);
+        return listsTargets;
+    }
+
+    void connect()
+    {
+        m_connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_connection))
+            throw std::runtime_error("cannot open the display");
+        m_window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window,
+                          xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        m_clipboard = intern("CLIPBOARD");
+        m_targets = intern("TARGETS");
+        m_incr = intern("INCR");
+        for (Offer &offer : m_offers)
+            m_listed.push_back(offer.atom = intern(offer.name));
+        for (long i = 0; i < m_numbers["--garbage-targets"]; ++i)
+            m_listed.push_back(intern(garbageName(i)));
+    }
+
     xcb_atom_t intern(const std::string &name)
     {
-        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-            m_connection, xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-            nullptr));
+        const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
+        const auto reply = owned(xcb_intern_atom_reply(m_connection, cookie, nullptr));
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
 
-    // Every byte but NUL, in lengths from 1 to 64, unique through the number in the middle.
-    static std::string garbageName(long number)
+    void change()
     {
-        std::string name(static_cast<std::size_t>(number % 64) + 1, '\0');
-        for (std::size_t i = 0; i < name.size(); ++i)
-            name[i] = static_cast<char>(1 + (number * 37 + static_cast<long>(i) * 101) % 255);
-        return name.insert(name.size() / 2, std::to_string(number));
-    }
-
-    void take(long change)
-    {
-        for (std::size_t i = 0; i < m_base.size() && m_options.burst > 1; ++i) {
-            if (m_base[i].value)
-                m_options.offers[i].value = *m_base[i].value + std::to_string(change);
-        }
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        m_times << ++m_change << ' ' << std::chrono::nanoseconds(now).count() << '\n';
         xcb_set_selection_owner(m_connection, m_window, m_clipboard, XCB_CURRENT_TIME);
-        const Reply<xcb_get_selection_owner_reply_t> owner(
+        const auto owner = owned(
             xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
         if (!owner || owner->owner != m_window)
             throw std::runtime_error("could not take the clipboard");
-    }
-
-    void finish(const std::vector<long long> &times)
-    {
-        if (!m_options.timesFile.empty()) {
-            std::ofstream file(m_options.timesFile);
-            for (std::size_t i = 0; i < times.size(); ++i)
-                file << i + 1 << ' ' << times[i] << '\n';
+        if (m_change == 1)
+            say("owner");
+        if (m_change >= m_numbers["--burst"]) {
+            m_times.flush();
+            say("done");
         }
-        say("done");
     }
 
-    xcb_generic_event_t *nextEvent(Clock::time_point until)
+    void handle(const xcb_generic_event_t &event)
     {
-        xcb_flush(m_connection);
-        xcb_generic_event_t *event = xcb_poll_for_event(m_connection);
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
-        if (event == nullptr && left > 0) {
-            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-            poll(&descriptor, 1, static_cast<int>(std::min<long long>(left, 1000)));
-            event = xcb_poll_for_event(m_connection);
-        }
-        return event;
-    }
-
-    // False once another client owns the clipboard.
-    bool handle(const xcb_generic_event_t &event)
-    {
-        switch (event.response_type & 0x7F) {
-        case XCB_SELECTION_CLEAR: return false;
-        case XCB_SELECTION_REQUEST:
-            if (!m_options.hang)
-                answer(reinterpret_cast<const xcb_selection_request_event_t &>(event));
-            return true;
-        case XCB_PROPERTY_NOTIFY: sendNextChunk(reinterpret_cast<const xcb_property_notify_event_t &>(event)); return true;
-        case 0: // an error: a reader's window that is gone takes its transfers with it
-            std::erase_if(m_transfers, [&](const Transfer &transfer) {
-                return transfer.requestor == reinterpret_cast<const xcb_generic_error_t &>(event).resource_id;
-            });
-            return true;
-        default: return true;
+        const auto type = event.response_type & 0x7F;
+        if (type == XCB_SELECTION_REQUEST && m_hang)
+            say("ignored");
+        else if (type == XCB_SELECTION_REQUEST)
+            answer(reinterpret_cast<const xcb_selection_request_event_t &>(event));
+        if (type == XCB_PROPERTY_NOTIFY)
+            sendNextChunk(reinterpret_cast<const xcb_property_notify_event_t &>(event));
+        if (type == 0) { // an error: a reader's window that is gone takes its transfers with it
+            const auto gone = reinterpret_cast<const xcb_generic_error_t &>(event).resource_id;
+            std::erase_if(m_transfers, [&](const Transfer &transfer) { return transfer.requestor == gone; });
         }
     }
 
     void answer(const xcb_selection_request_event_t &request)
     {
-        std::this_thread::sleep_for(m_options.delay);
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_numbers["--delay-ms"]));
         // Obsolete clients name no property and expect the target's name to be used.
-        const xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
-        const auto offer = std::find_if(m_options.offers.begin(), m_options.offers.end(),
+        xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
+        const auto offer = std::find_if(m_offers.begin(), m_offers.end(),
                                         [&](const Offer &offer) { return offer.atom == request.target; });
+        std::string served = "served TARGETS";
         if (request.target == m_targets) {
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32,
                                 static_cast<std::uint32_t>(m_listed.size()), m_listed.data());
-        } else if (offer == m_options.offers.end() || !offer->value) {
-            notify(request, XCB_ATOM_NONE);
-            return;
-        } else if (sizeOf(*offer) > m_options.chunk) {
-            const std::uint32_t values[] = {XCB_EVENT_MASK_PROPERTY_CHANGE};
-            xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, values);
+        } else if (offer == m_offers.end() || !offer->value) {
+            property = XCB_ATOM_NONE;
+            served.clear();
+        } else if (sizeOf(*offer) > static_cast<std::size_t>(m_numbers["--chunk"])) {
+            const std::uint32_t mask[] = {XCB_EVENT_MASK_PROPERTY_CHANGE};
+            xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, mask);
             const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(sizeOf(*offer), UINT32_MAX));
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, m_incr, 32, 1, &size);
             m_transfers.push_back({request.requestor, property, &*offer, 0});
-            notify(request, property);
-            say("incr " + offer->name);
-            return;
+            served = "incr " + offer->name;
         } else {
             const std::string bytes = bytesOf(*offer, 0, sizeOf(*offer));
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, offer->atom, 8,
                                 static_cast<std::uint32_t>(bytes.size()), bytes.data());
+            served = "served " + offer->name;
         }
-        notify(request, property);
-        say("served " + (offer == m_options.offers.end() ? std::string("TARGETS") : offer->name));
+        const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
+                                                  request.selection, request.target, property};
+        xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
+        if (!served.empty())
+            say(served);
     }
 
     void sendNextChunk(const xcb_property_notify_event_t &change)
@@ -340,7 +281,8 @@ private:
         });
         if (change.state != XCB_PROPERTY_DELETE || transfer == m_transfers.end())
             return;
-        const std::size_t length = std::min(m_options.chunk, sizeOf(*transfer->offer) - transfer->offset);
+        const auto chunk = static_cast<std::size_t>(m_numbers["--chunk"]);
+        const std::size_t length = std::min(chunk, sizeOf(*transfer->offer) - transfer->offset);
         const std::string bytes = bytesOf(*transfer->offer, transfer->offset, length);
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer->requestor, transfer->property,
                             transfer->offer->atom, 8, static_cast<std::uint32_t>(length), bytes.data());
@@ -349,50 +291,49 @@ private:
             say("served " + transfer->offer->name);
             m_transfers.erase(transfer);
         }
-        if (++m_chunksSent == m_options.vanishAfterChunks) {
+        if (++m_chunksSent == m_numbers["--vanish-after-chunks"]) {
             say("vanished");
             std::_Exit(0);
         }
     }
 
-    std::size_t sizeOf(const Offer &offer) const { return std::max(m_options.repeatTo, offer.value->size()); }
-
-    // The value repeated up to its size, from offset on.
-    std::string bytesOf(const Offer &offer, std::size_t offset, std::size_t length) const
+    // A burst numbers its values.
+    std::string valueOf(const Offer &offer)
     {
-        const std::string &value = *offer.value;
+        return *offer.value + (m_numbers["--burst"] > 1 ? std::to_string(m_change) : "");
+    }
+
+    std::size_t sizeOf(const Offer &offer)
+    {
+        const std::size_t size = valueOf(offer).size();
+        return size == 0 ? 0 : std::max(static_cast<std::size_t>(m_numbers["--repeat-to"]), size);
+    }
+
+    // The value repeated up to its size: its bytes from offset on.
+    std::string bytesOf(const Offer &offer, std::size_t offset, std::size_t length)
+    {
+        const std::string value = valueOf(offer);
         std::string bytes;
-        bytes.reserve(length);
-        while (bytes.size() < length && !value.empty()) {
-            const std::size_t at = (offset + bytes.size()) % value.size();
+        for (std::size_t at = value.empty() ? 0 : offset % value.size(); bytes.size() < length; at = 0)
             bytes.append(value, at, std::min(value.size() - at, length - bytes.size()));
-        }
         return bytes;
     }
 
-    void notify(const xcb_selection_request_event_t &request, xcb_atom_t property)
-    {
-        xcb_selection_notify_event_t event{};
-        event.response_type = XCB_SELECTION_NOTIFY;
-        event.time = request.time;
-        event.requestor = request.requestor;
-        event.selection = request.selection;
-        event.target = request.target;
-        event.property = property;
-        xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
-        xcb_flush(m_connection);
-    }
-
-    Options m_options;
-    std::vector<Offer> m_base;
+    std::map<std::string, long> m_numbers{{"--delay-ms", 0},  {"--repeat-to", 0},   {"--chunk", 256 * 1024},
+                                          {"--vanish-after-chunks", -1}, {"--burst", 1}, {"--interval-us", 0},
+                                          {"--garbage-targets", 0}, {"--lifetime", 120}};
+    std::vector<Offer> m_offers;
+    bool m_hang = false;
+    std::ofstream m_times;
+    long m_change = 0;
+    long m_chunksSent = 0;
+    std::vector<Transfer> m_transfers;
     xcb_connection_t *m_connection = nullptr;
     xcb_window_t m_window = XCB_WINDOW_NONE;
     xcb_atom_t m_clipboard = XCB_ATOM_NONE;
     xcb_atom_t m_targets = XCB_ATOM_NONE;
     xcb_atom_t m_incr = XCB_ATOM_NONE;
     std::vector<xcb_atom_t> m_listed;
-    std::vector<Transfer> m_transfers;
-    long m_chunksSent = 0;
 };
 
 } // namespace
@@ -400,7 +341,7 @@ private:
 int main(int argc, char **argv)
 {
     try {
-        return Owner(parse(argc, argv)).run();
+        return Owner(argc, argv).run();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "clipboard_owner: %s\n", error.what());
         return 2;

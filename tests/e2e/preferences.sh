@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Preferences as users and other programs change or break them, one row a case: the settings
+# window's check box, a restart, edits while Nimbrel runs, a corrupt or deleted file. Given
+# "read-only", runs the case of a file that cannot be written instead, which needs the immutable
+# flag as root (permissions do not bind root).
+source "$(dirname "$0")/lib.sh"
+
+folder=${NIMBREL_PREFERENCES%/*}
+mkdir -p "$folder"
+
+file_announced_after() { (($(e2e_notify_count) > $1)) && e2e_last_notify_body_is report.txt; }
+
+# Row: a text copy, announced or not as expected ("announced" or "silent"), then a file copy,
+# whose announcement proves the text was handled.
+copies() {
+  local name=$1 before expected=$'Nimbrel!\treport.txt'
+  [[ $2 == announced ]] && expected=$'Nimbrel!\t'"$name"$'\n'"$expected"
+  before=$(e2e_notify_count)
+  e2e_offer "UTF8_STRING=$name"
+  e2e_wait_for "Nimbrel to read [$name]" e2e_offer_read
+  e2e_offer $'text/uri-list=file:///tmp/report.txt\r\n'
+  e2e_wait_for "the announcement of the file copied after [$name]" file_announced_after "$before"
+  e2e_expect_eq "$name: $2" "$expected" "$(e2e_notify_calls | tail -n +$((before + 1)))"
+}
+
+# Toggles the first check box (text announcements), which has the keyboard focus, and waits
+# until Nimbrel has handled the key: input is handled in order, so once a later click on the
+# tray icon opens the menu, the key has been handled too.
+switch_text_announcements() {
+  e2e_call ShowSettings >/dev/null
+  e2e_wait_for "the settings window" e2e_window_shown 'Nimbrel Settings'
+  e2e_type_into 'Nimbrel Settings' space
+  e2e_open_tray_menu
+  xdotool key Escape
+}
+
+if [[ "${1:-}" == read-only ]]; then
+  printf '{"notifyFilesAndDirectories": 1, "notifyText": 1}\n' >"$NIMBREL_PREFERENCES"
+  cp "$NIMBREL_PREFERENCES" "$E2E_TMP/original"
+  chmod 444 "$NIMBREL_PREFERENCES"
+  chmod 555 "$folder"
+  if [[ $(id -u) -eq 0 ]]; then
+    chattr +i "$NIMBREL_PREFERENCES" "$folder" 2>/dev/null || { echo "no immutable flag on $folder: skipped" >&2; exit 77; }
+    trap 'status=$?; chattr -i "$NIMBREL_PREFERENCES" "$folder"; (exit $status); e2e_cleanup' EXIT
+  fi
+  touch "$folder/probe" 2>/dev/null && e2e_fail "the preferences folder is still writable"
+  e2e_start_desktop
+  e2e_start_nimbrel
+  copies 'announced at first' announced
+  switch_text_announcements
+  copies 'switched off in a read-only file' silent
+  cmp -s "$E2E_TMP/original" "$NIMBREL_PREFERENCES" || e2e_fail "the read-only preferences changed"
+  e2e_nimbrel_running || e2e_fail "Nimbrel exited"
+  exit 0
+fi
+
+e2e_start_desktop
+e2e_start_nimbrel
+e2e_wait_for "a first preferences file" e2e_preference_is notifyFilesAndDirectories 1
+switch_text_announcements
+e2e_wait_for "the check box to reach the file" e2e_preference_is notifyText 0
+e2e_expect_eq "files and folders untouched by the text check box" 1 "$(e2e_preference notifyFilesAndDirectories)"
+copies 'switched off in the settings window' silent
+
+e2e_stop_nimbrel
+e2e_start_nimbrel
+copies 'still off after a restart' silent
+e2e_expect_eq "text announcements still off in the file" 0 "$(e2e_preference notifyText)"
+
+printf '{"notifyText": 1, "notifyFilesAndDirectories": 1}\n' >"$NIMBREL_PREFERENCES"
+copies 'switched on by another program' announced
+# What Nimbrel announces after the file broke under it is left to the preferences' own tests.
+printf '{"notifyText": 0, \x01\xff' | tee "$E2E_TMP/garbage" >"$NIMBREL_PREFERENCES"
+e2e_offer 'UTF8_STRING=after the file was corrupted'
+e2e_wait_for "Nimbrel to read the copy after the file was corrupted" e2e_offer_read
+e2e_wait_for "the corrupt file kept aside" cmp -s "$E2E_TMP/garbage" "$NIMBREL_PREFERENCES.corrupt"
+rm -f "$NIMBREL_PREFERENCES"
+e2e_offer 'UTF8_STRING=after the file was deleted'
+e2e_wait_for "Nimbrel to read the copy after the file was deleted" e2e_offer_read
+e2e_keeps_answering "after the file was corrupted and deleted" 1
+
+e2e_stop_nimbrel
+printf '{"notifyText": 0, garbage' | tee "$E2E_TMP/garbage" >"$NIMBREL_PREFERENCES"
+e2e_start_nimbrel
+e2e_wait_for "the corrupt file kept aside at start" cmp -s "$E2E_TMP/garbage" "$NIMBREL_PREFERENCES.corrupt"
+e2e_wait_for "a fresh file with the defaults" e2e_preference_is notifyText 1
+copies 'started with the defaults' announced
