@@ -11,7 +11,6 @@
 #include "utf8_oracle.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,17 +24,12 @@ bool contains(const std::vector<std::string> &list, std::string_view value)
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-// A file URI for the path, every byte other than an unreserved one or '/' percent-encoded.
+// A file URI for the path, every byte but '/' percent-encoded.
 std::string fileUri(std::string_view path, std::string_view host)
 {
     std::string uri = "file://" + std::string(host);
-    for (const char c : path) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 || std::string_view("-._~/").find(c) != std::string_view::npos)
-            uri.push_back(c);
-        else
-            uri += "%" + std::string(1, "0123456789ABCDEF"[byte >> 4]) + "0123456789ABCDEF"[byte & 0xF];
-    }
+    for (const char c : path)
+        uri += c == '/' ? std::string("/") : std::string{'%', "0123456789ABCDEF"[(c >> 4) & 0xF], "0123456789ABCDEF"[c & 0xF]};
     return uri;
 }
 

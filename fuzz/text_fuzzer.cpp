@@ -23,14 +23,6 @@ namespace {
 
 using CaseMap = std::unique_ptr<UCaseMap, decltype(&ucasemap_close)>;
 
-CaseMap openCaseMap(std::uint32_t options)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    CaseMap caseMap(ucasemap_open("", options, &status), ucasemap_close);
-    NIMBREL_FUZZ_CHECK(U_SUCCESS(status));
-    return caseMap;
-}
-
 using Mapping = std::int32_t (*)(const UCaseMap *, char *, std::int32_t, const char *, std::int32_t, UErrorCode *);
 
 // Full case mapping makes a text at most three times as long in UTF-8 (U+0390 becomes three letters).
@@ -43,12 +35,6 @@ std::string icuMapped(const CaseMap &caseMap, Mapping mapping, std::string_view 
     NIMBREL_FUZZ_CHECK(U_SUCCESS(status));
     out.resize(static_cast<std::size_t>(length));
     return out;
-}
-
-std::int32_t toTitle(const UCaseMap *caseMap, char *out, std::int32_t capacity, const char *text, std::int32_t length,
-                     UErrorCode *status)
-{
-    return ucasemap_utf8ToTitle(const_cast<UCaseMap *>(caseMap), out, capacity, text, length, status);
 }
 
 // ICU's reading of the bytes with U+FFFD for each ill-formed part, written back as UTF-8.
@@ -71,8 +57,11 @@ std::string icuCleaned(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const CaseMap plain = openCaseMap(0);
-    static const CaseMap title = openCaseMap(U_TITLECASE_WHOLE_STRING | U_TITLECASE_NO_BREAK_ADJUSTMENT);
+    static UErrorCode opened = U_ZERO_ERROR;
+    static const CaseMap plain(ucasemap_open("", 0, &opened), ucasemap_close);
+    static const CaseMap title(ucasemap_open("", U_TITLECASE_WHOLE_STRING | U_TITLECASE_NO_BREAK_ADJUSTMENT, &opened),
+                               ucasemap_close);
+    NIMBREL_FUZZ_CHECK(U_SUCCESS(opened));
     const std::string_view input(reinterpret_cast<const char *>(data), size);
     const std::string clean = nimbrel::validUtf8(input);
     NIMBREL_FUZZ_CHECK(clean == icuCleaned(input));
@@ -93,7 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const bool whitespace = nimbrel::isWhitespaceAndNewline(static_cast<char32_t>(codePoint));
         if (whitespace && wordStart >= 0) {
             const std::string_view word(clean.data() + wordStart, static_cast<std::size_t>(at - wordStart));
-            capitalized += icuMapped(title, toTitle, word);
+            capitalized += icuMapped(title, [](const UCaseMap *map, char *out, std::int32_t capacity, const char *text,
+                                               std::int32_t size, UErrorCode *status) {
+                return ucasemap_utf8ToTitle(const_cast<UCaseMap *>(map), out, capacity, text, size, status);
+            }, word);
             collapsed += (collapsed.empty() ? "" : " ") + std::string(word);
         }
         if (whitespace && at < length)

@@ -55,13 +55,10 @@ announces 'one file, by its name' 'Quarterly report.pdf' $'text/uri-list=file://
 announces 'file name with a newline' $'two\nlines.txt' $'text/uri-list=file:///tmp/two%0Alines.txt\r\n'
 announces 'file name not in UTF-8' "caf$r.txt" $'text/uri-list=file:///tmp/caf%FF.txt\r\n'
 announces 'file name with markup' '&lt;b&gt;&amp;amp;.txt' $'text/uri-list=file:///tmp/%3Cb%3E%26amp%3B.txt\r\n'
-announces 'file name with an encoded slash' 'b.txt' $'text/uri-list=file:///tmp/a%2Fb.txt\r\n'
 announces '100,000 files' '100000 files' --chunk 1000000 --file "text/uri-list=$E2E_TMP/many.uris"
 announces 'an image, without a body' '' --file "image/png=$E2E_TMP/pixel.png"
 announces 'HTML with plain text, as the plain text' 'bold words' 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
 announces 'a byte that is not UTF-8' "caf$r au lait" $'UTF8_STRING=caf\xe9 au lait'
-announces 'a truncated sequence' "end $r" $'UTF8_STRING=end \xe2\x82'
-announces 'an overlong slash' "$r$r etc" $'UTF8_STRING=\xc0\xaf etc'
 announces 'NUL bytes' "one${r}two$r" --file "UTF8_STRING=$E2E_TMP/nul"
 announces 'markup' '&lt;b&gt;&amp;amp;&lt;/b&gt; &quot;q&quot; &apos;a&apos;' $'UTF8_STRING=<b>&amp;</b> "q" \'a\''
 announces 'a 1 MB text sent in pieces, cut at 1,000 characters' "$(yes 'a line of a long text' | head -c 999)…" \

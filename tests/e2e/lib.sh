@@ -27,39 +27,23 @@ NOTIFICATIONS_LOG="$E2E_TMP/notifications.log"
 
 e2e_log() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 
-e2e_fail() {
-  local file
-  e2e_log "FAIL: $*"
-  for file in "$E2E_TMP"/*.log; do
-    [[ -s "$file" ]] || continue
-    echo "----- ${file##*/} (last 40 lines) -----" >&2
-    tail -n 40 "$file" >&2
-  done
-  exit 1
-}
+# Fails the test, showing the end of every log of the world it ran in.
+e2e_fail() { e2e_log "FAIL: $*" && tail -n 40 "$E2E_TMP"/*.log >&2; exit 1; }
 
-e2e_expect_eq() {
-  [[ "$2" == "$3" ]] || e2e_fail "$1: expected [$2], got [$3]"
-  e2e_log "ok: $1"
-}
+e2e_expect_eq() { [[ "$2" == "$3" ]] || e2e_fail "$1: expected [$2], got [$3]"; e2e_log "ok: $1"; }
 
 # Ends one process group: politely first, then for good.
 e2e_end_group() {
   local i
   kill -TERM -- "-$1" 2>/dev/null || return 0
-  for ((i = 0; i < 50; i++)); do
-    kill -0 -- "-$1" 2>/dev/null || return 0
-    sleep 0.1
-  done
+  for ((i = 0; i < 50; i++)); do kill -0 -- "-$1" 2>/dev/null && sleep 0.1 || return 0; done
   kill -KILL -- "-$1" 2>/dev/null || true
 }
 
 e2e_cleanup() {
   local status=$? i
   trap - EXIT INT TERM
-  for ((i = ${#E2E_GROUPS[@]} - 1; i >= 0; i--)); do
-    e2e_end_group "${E2E_GROUPS[i]}"
-  done
+  for ((i = ${#E2E_GROUPS[@]} - 1; i >= 0; i--)); do e2e_end_group "${E2E_GROUPS[i]}"; done
   wait 2>/dev/null || true
   rm -rf "$E2E_TMP"
   exit "$status"
@@ -70,47 +54,32 @@ trap 'exit 143' TERM
 
 # Starts a command in a process group of its own, logging to $E2E_TMP/<name>.log; sets E2E_SPAWNED.
 e2e_spawn() {
-  local name=$1
-  shift
-  setsid "$@" >"$E2E_TMP/$name.log" 2>&1 </dev/null &
+  setsid "${@:2}" >"$E2E_TMP/$1.log" 2>&1 </dev/null &
   E2E_SPAWNED=$!
   E2E_GROUPS+=("$E2E_SPAWNED")
 }
 
 # Polls a command until it succeeds; fails the test when the watchdog runs out.
 e2e_wait_for() {
-  local description=$1 deadline=$((SECONDS + E2E_DEADLINE))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || e2e_fail "timed out after ${E2E_DEADLINE}s waiting for $description"
+  local deadline=$((SECONDS + E2E_DEADLINE))
+  until "${@:2}" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || e2e_fail "timed out after ${E2E_DEADLINE}s waiting for $1"
     sleep 0.05
   done
 }
 
-# A private X display; numbers are tried until a server starts, so tests side by side never share one.
+# A private X display: Xvfb picks a free number and tells it once it accepts connections.
 e2e_start_display() {
-  local display attempt
-  for ((attempt = 0; attempt < 20; attempt++)); do
-    display=$((100 + RANDOM % 800))
-    [[ -e "/tmp/.X$display-lock" || -e "/tmp/.X11-unix/X$display" ]] && continue
-    e2e_spawn xvfb Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp
-    until xdpyinfo -display ":$display" >/dev/null 2>&1; do
-      kill -0 "$E2E_SPAWNED" 2>/dev/null || continue 2
-      sleep 0.05
-    done
-    export DISPLAY=":$display"
-    return 0
-  done
-  e2e_fail "could not start Xvfb"
+  e2e_spawn xvfb Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
+  e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
+  export DISPLAY=":$(cat "$E2E_TMP/display")"
 }
 
 # A private session bus that starts no services on demand, so only the daemons a test starts are on it.
 e2e_start_session_bus() {
-  cat >"$E2E_TMP/bus.conf" <<EOF
-<busconfig><type>session</type><listen>unix:path=$E2E_TMP/bus</listen><auth>EXTERNAL</auth>
-<policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
-</busconfig>
-EOF
+  echo "<busconfig><type>session</type><listen>unix:path=$E2E_TMP/bus</listen><auth>EXTERNAL</auth><policy \
+context='default'><allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy>
+</busconfig>" >"$E2E_TMP/bus.conf"
   e2e_spawn dbus dbus-daemon --config-file="$E2E_TMP/bus.conf" --nofork --nopidfile
   export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/bus"
   e2e_wait_for "the session bus" dbus-send --session --print-reply --dest=org.freedesktop.DBus \
@@ -147,10 +116,7 @@ e2e_stop_notification_daemon() {
 
 e2e_fails() { ! "$@"; }
 
-e2e_press_notification_button() {
-  printf '%s' "$1" >"$E2E_TMP/menu-choice"
-  dunstctl context
-}
+e2e_press_notification_button() { printf '%s' "$1" >"$E2E_TMP/menu-choice" && dunstctl context; }
 
 # A real system tray host, so the status item has somewhere to live.
 e2e_start_tray() {
@@ -168,10 +134,7 @@ e2e_start_desktop() {
   e2e_start_tray
 }
 
-e2e_nimbrel_answers() {
-  gdbus call --session --timeout "$E2E_DEADLINE" --dest "$NIMBREL_BUS_NAME" \
-    --object-path "$NIMBREL_OBJECT_PATH" --method org.nimbrel.Nimbrel.TextActionTitles
-}
+e2e_nimbrel_answers() { e2e_call TextActionTitles; }
 
 # Starts the program under test; without "no-bus", waits until its event loop answers on the bus.
 e2e_start_nimbrel() {
@@ -185,37 +148,25 @@ e2e_start_nimbrel() {
 }
 
 e2e_nimbrel_running() { kill -0 "$E2E_NIMBREL_PID" 2>/dev/null; }
-e2e_nimbrel_gone() { ! e2e_nimbrel_running; }
 
-e2e_stop_nimbrel() {
-  e2e_end_group "$E2E_NIMBREL_PID"
-  wait "$E2E_NIMBREL_PID" 2>/dev/null || true
-}
+e2e_stop_nimbrel() { e2e_end_group "$E2E_NIMBREL_PID" && wait "$E2E_NIMBREL_PID" 2>/dev/null || true; }
 
 # Calls a method of Nimbrel's bus interface and prints gdbus' answer, e.g. "(true,)".
 e2e_call() {
-  local method=$1
-  shift
   gdbus call --session --timeout "$E2E_DEADLINE" --dest "$NIMBREL_BUS_NAME" \
-    --object-path "$NIMBREL_OBJECT_PATH" --method "org.nimbrel.Nimbrel.$method" "$@"
+    --object-path "$NIMBREL_OBJECT_PATH" --method "org.nimbrel.Nimbrel.$1" "${@:2}"
 }
 
 # Calls Nimbrel COUNT times; each call must be answered at all (how fast is for bench/desktop).
 e2e_keeps_answering() {
   local i
-  for ((i = 0; i < $2; i++)); do
-    e2e_nimbrel_answers >/dev/null || e2e_fail "no answer on the bus $1"
-  done
-  e2e_nimbrel_running || e2e_fail "Nimbrel exited $1"
+  for ((i = 0; i < $2; i++)); do e2e_nimbrel_answers >/dev/null || e2e_fail "no answer on the bus $1"; done
   e2e_log "ok: $2 bus answers $1"
 }
 
 # Puts text (or a file's bytes) on the clipboard under one target, UTF8_STRING unless told, and
 # waits until its owner has taken the clipboard. Usage: e2e_copy TEXT [TARGET]; e2e_copy_file FILE TARGET
-e2e_copy() {
-  printf '%s' "$1" >"$E2E_TMP/copy.data"
-  e2e_copy_file "$E2E_TMP/copy.data" "${2:-UTF8_STRING}"
-}
+e2e_copy() { printf '%s' "$1" >"$E2E_TMP/copy.data" && e2e_copy_file "$E2E_TMP/copy.data" "${2:-UTF8_STRING}"; }
 
 e2e_copy_file() {
   if [[ -n "${CLIPBOARD_OWNER:-}" ]]; then
@@ -236,13 +187,11 @@ e2e_offer() {
   e2e_wait_for "the clipboard owner to take the clipboard" e2e_offer_said owner
 }
 
-e2e_offer_said() { grep -qx -- "$1" "${2:-$E2E_OFFER_LOG}"; }
+e2e_offer_said() { grep -qx -- "$1" "$E2E_OFFER_LOG"; }
 # Someone (Nimbrel, in a test that reads nothing itself) has read data of the latest offer.
 e2e_offer_read() { grep '^served ' "$E2E_OFFER_LOG" | grep -qvx 'served TARGETS'; }
 
-e2e_clipboard_targets() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS 2>/dev/null; }
-e2e_clipboard_offers() { e2e_clipboard_targets | grep -qxF -- "$1"; }
-e2e_clipboard_lacks() { ! e2e_clipboard_offers "$1"; }
+e2e_clipboard_offers() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS | grep -qxF -- "$1"; }
 
 # The clipboard's text; fails when nobody offers text.
 e2e_clipboard_text() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
@@ -286,30 +235,28 @@ e2e_wait_for_notify() {
 
 e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$1" ]]; }
 
-# Copies text and waits until Nimbrel has announced it, so the next step acts on it.
-e2e_copy_and_wait() {
+# Runs a copy (e2e_offer or e2e_copy and their arguments) and waits until Nimbrel has announced
+# it (or, with no daemon, tried to), so the next step acts on it.
+e2e_and_wait() {
   local before
   before=$(e2e_notify_count)
-  e2e_copy "$1"
-  e2e_wait_for "the announcement of [$1]" e2e_notify_count_at_least $((before + 1))
+  "$@"
+  e2e_wait_for "an announcement of [${*:2}]" e2e_notify_count_at_least $((before + 1))
+}
+e2e_offer_and_wait() { e2e_and_wait e2e_offer "$@"; }
+e2e_copy_and_wait() {
+  e2e_and_wait e2e_copy "$1"
   e2e_wait_for "the announcement of [$1]" e2e_last_notify_body_is "$1"
 }
 
-# A value in the preferences file (true and false count as 1 and 0).
-e2e_preference() {
-  sed -n "s/.*\"$1\" *: *\([-0-9.a-z]*\).*/\1/p" "$NIMBREL_PREFERENCES" | sed 's/^true$/1/; s/^false$/0/'
-}
-e2e_preference_is() { [[ "$(e2e_preference "$1")" == "$2" ]]; }
+e2e_preference_is() { grep -q "\"$1\": *$2\b" "$NIMBREL_PREFERENCES"; }
 
 # The status icon's window, once the tray host has embedded it.
 e2e_status_icon() {
-  local tray id
-  tray=$(xdotool search --onlyvisible --class trayer | head -n 1)
-  for id in $(xdotool search --onlyvisible --classname nimbrel 2>/dev/null); do
-    if xwininfo -tree -id "$tray" | grep -qi "^ *$(printf '0x%x' "$id") "; then
-      echo "$id"
-      return 0
-    fi
+  local tree id
+  tree=$(xwininfo -tree -id "$(xdotool search --onlyvisible --class trayer | head -n 1)") || return 1
+  for id in $(xdotool search --onlyvisible --classname nimbrel); do
+    grep -qi "^ *$(printf '0x%x' "$id") " <<<"$tree" && echo "$id" && return 0
   done
   return 1
 }
@@ -319,7 +266,7 @@ e2e_status_icon() {
 e2e_menu_shown() {
   local icon id
   icon=$(e2e_status_icon) || return 1
-  for id in $(xdotool search --onlyvisible --classname nimbrel 2>/dev/null); do
+  for id in $(xdotool search --onlyvisible --classname nimbrel); do
     [[ "$id" != "$icon" ]] && xwininfo -all -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
   done
   return 1
@@ -334,19 +281,12 @@ e2e_open_tray_menu() {
   e2e_wait_for "the tray menu" e2e_menu_shown
 }
 
-# A window with this exact title that is mapped and viewable.
-e2e_window_shown() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-    xwininfo -id "$id" | grep -q 'Map State: IsViewable' && return 0
-  done
-  return 1
-}
+# A window with this exact title is on screen (mapped and viewable).
+e2e_window_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 # Presses keys in a window, which gets the keyboard focus first.
 e2e_type_into() {
   local window
   window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
-  shift
-  xdotool windowfocus --sync "$window" key --window "$window" "$@"
+  xdotool windowfocus --sync "$window" key --window "$window" "${@:2}"
 }

@@ -8,19 +8,17 @@ source "$(dirname "$0")/lib.sh"
 folder=${NIMBREL_PREFERENCES%/*}
 mkdir -p "$folder"
 
-file_announced_after() { (($(e2e_notify_count) > $1)) && e2e_last_notify_body_is report.txt; }
-
-# Row: a text copy, announced or not as expected ("announced" or "silent"), then a file copy,
-# whose announcement proves the text was handled.
+# Row: a text copy, announced or not as expected ("announced" or "silent"), then a file copy
+# named after the row, whose announcement proves the text was handled.
 copies() {
-  local name=$1 before expected=$'Nimbrel!\treport.txt'
-  [[ $2 == announced ]] && expected=$'Nimbrel!\t'"$name"$'\n'"$expected"
+  local before
   before=$(e2e_notify_count)
-  e2e_offer "UTF8_STRING=$name"
-  e2e_wait_for "Nimbrel to read [$name]" e2e_offer_read
-  e2e_offer $'text/uri-list=file:///tmp/report.txt\r\n'
-  e2e_wait_for "the announcement of the file copied after [$name]" file_announced_after "$before"
-  e2e_expect_eq "$name: $2" "$expected" "$(e2e_notify_calls | tail -n +$((before + 1)))"
+  e2e_offer "UTF8_STRING=$1"
+  e2e_wait_for "Nimbrel to read [$1]" e2e_offer_read
+  e2e_offer "text/uri-list=file:///tmp/${1// /%20}.txt"
+  e2e_wait_for "the announcement of the file copied after [$1]" e2e_last_notify_body_is "$1.txt"
+  e2e_expect_eq "$1: $2" "$([[ $2 == announced ]] && echo "$1|")$1.txt" \
+    "$(e2e_notify_calls | tail -n +$((before + 1)) | cut -f 2 | paste -sd '|')"
 }
 
 # Toggles the first check box (text announcements), which has the keyboard focus, and waits
@@ -59,13 +57,13 @@ e2e_start_nimbrel
 e2e_wait_for "a first preferences file" e2e_preference_is notifyFilesAndDirectories 1
 switch_text_announcements
 e2e_wait_for "the check box to reach the file" e2e_preference_is notifyText 0
-e2e_expect_eq "files and folders untouched by the text check box" 1 "$(e2e_preference notifyFilesAndDirectories)"
+e2e_preference_is notifyFilesAndDirectories 1 || e2e_fail "the text check box changed files and folders"
 copies 'switched off in the settings window' silent
 
 e2e_stop_nimbrel
 e2e_start_nimbrel
 copies 'still off after a restart' silent
-e2e_expect_eq "text announcements still off in the file" 0 "$(e2e_preference notifyText)"
+e2e_preference_is notifyText 0 || e2e_fail "text announcements not off in the file after a restart"
 
 printf '{"notifyText": 1, "notifyFilesAndDirectories": 1}\n' >"$NIMBREL_PREFERENCES"
 copies 'switched on by another program' announced

@@ -3,14 +3,6 @@
 # click and button, the paste item options window, the tray menu's entries and a second start.
 source "$(dirname "$0")/lib.sh"
 
-# Copies what clipboard_owner is given and waits until Nimbrel has announced it.
-offer_and_wait() {
-  local before
-  before=$(e2e_notify_count)
-  e2e_offer "$@"
-  e2e_wait_for "the announcement of [$*]" e2e_notify_count_at_least $((before + 1))
-}
-
 e2e_start_desktop
 e2e_start_nimbrel
 
@@ -35,14 +27,14 @@ for title in capitalize Shout ''; do
 done
 e2e_expect_eq "the clipboard untouched by unknown titles" 'hello   wORLD' "$(e2e_clipboard_text)"
 
-offer_and_wait 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
+e2e_offer_and_wait 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
 e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
 e2e_press_notification_button 'Clear formatting'
-e2e_wait_for "the notification's Clear formatting to drop the HTML" e2e_clipboard_lacks text/html
+e2e_wait_for "the notification's Clear formatting to drop the HTML" e2e_fails e2e_clipboard_offers text/html
 e2e_expect_eq "plain text kept by Clear formatting" 'bold words' "$(e2e_clipboard_text)"
-offer_and_wait 'text/html=<i>other</i> words' 'UTF8_STRING=other words'
+e2e_offer_and_wait 'text/html=<i>other</i> words' 'UTF8_STRING=other words'
 e2e_expect_eq "Remove rich text formatting answers" "(true,)" "$(e2e_call RunTextAction 'Remove rich text formatting')"
-e2e_wait_for "Remove rich text formatting to drop the HTML" e2e_clipboard_lacks text/html
+e2e_wait_for "Remove rich text formatting to drop the HTML" e2e_fails e2e_clipboard_offers text/html
 e2e_expect_eq "plain text kept by Remove rich text formatting" 'other words' "$(e2e_clipboard_text)"
 
 e2e_copy_and_wait 'hello   wORLD'
@@ -80,5 +72,5 @@ e2e_copy_and_wait 'the first instance still works'
 
 e2e_open_tray_menu
 xdotool key Up Return
-e2e_wait_for "the menu's Quit" e2e_nimbrel_gone
+e2e_wait_for "the menu's Quit" e2e_fails e2e_nimbrel_running
 e2e_log "ok: Quit from the tray menu"

@@ -4,20 +4,12 @@
 # the bus interface answers where there is one.
 source "$(dirname "$0")/../e2e/lib.sh"
 
-# Copies text that no daemon can show, and waits until Nimbrel has tried to announce it.
-copy_unseen() {
-  local before
-  before=$(e2e_notify_count)
-  e2e_copy "$1"
-  e2e_wait_for "Nimbrel to try announcing [$1]" e2e_notify_count_at_least $((before + 1))
-}
-
 e2e_start_desktop
 e2e_start_nimbrel
 e2e_copy_and_wait 'while the daemon runs'
 
 e2e_stop_notification_daemon
-copy_unseen 'the daemon died'
+e2e_offer_and_wait 'UTF8_STRING=the daemon died'
 e2e_expect_eq "text actions run with the daemon gone" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 e2e_wait_for "the uppercased text" e2e_clipboard_text_is 'THE DAEMON DIED'
 e2e_start_notification_daemon
@@ -28,7 +20,7 @@ e2e_log "ok: the daemon died and came back"
 e2e_stop_nimbrel
 e2e_stop_notification_daemon
 e2e_start_nimbrel
-copy_unseen 'started without a daemon'
+e2e_offer_and_wait 'UTF8_STRING=started without a daemon'
 e2e_keeps_answering "started without a daemon" 3
 e2e_start_notification_daemon
 e2e_copy_and_wait 'the daemon came after Nimbrel'

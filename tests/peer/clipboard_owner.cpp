@@ -32,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -59,16 +60,9 @@ struct Transfer {
 };
 
 template <typename T>
-std::unique_ptr<T, void (*)(void *)> owned(T *pointer)
-{
-    return {pointer, std::free};
-}
+std::unique_ptr<T, void (*)(void *)> owned(T *pointer) { return {pointer, std::free}; }
 
-void say(const std::string &line)
-{
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
+void say(const std::string &line) { std::printf("%s\n", line.c_str()) && std::fflush(stdout); }
 
 std::string readFile(const std::string &path)
 {
@@ -92,15 +86,6 @@ std::string base64Decoded(const std::string &text)
             bytes.push_back(static_cast<char>((bits >> (count -= 8)) & 0xFF));
     }
     return bytes;
-}
-
-// Bytes 1 to 255 in lengths from 1 to 64, kept distinct by the number in the middle.
-std::string garbageName(long number)
-{
-    std::string name(static_cast<std::size_t>(number % 64) + 1, '\0');
-    for (std::size_t i = 0; i < name.size(); ++i)
-        name[i] = static_cast<char>(1 + (number * 37 + static_cast<long>(i) * 101) % 255);
-    return name.insert(name.size() / 2, std::to_string(number));
 }
 
 class Owner {
@@ -133,7 +118,20 @@ public:
         }
         if (listsTargets && std::none_of(m_offers.begin(), m_offers.end(), [](auto &o) { return o.name == "TARGETS"; }))
             m_offers.insert(m_offers.begin(), Offer{"TARGETS", std::nullopt});
-        connect();
+        m_connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_connection))
+            throw std::runtime_error("cannot open the display");
+        m_window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window,
+                          xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        m_clipboard = intern("CLIPBOARD");
+        m_targets = intern("TARGETS");
+        m_incr = intern("INCR");
+        for (Offer &offer : m_offers)
+            m_listed.push_back(offer.atom = intern(offer.name));
+        for (long i = 0; i < m_numbers["--garbage-targets"]; ++i) // names that are not UTF-8, all distinct
+            m_listed.push_back(intern("\x01garbage\xff\xfe" + std::to_string(i) + "\n\t\x7f"));
     }
     ~Owner() { xcb_disconnect(m_connection); }
 
@@ -152,9 +150,18 @@ public:
             const auto left = std::chrono::ceil<std::chrono::milliseconds>((changing ? nextChange : end) - Clock::now());
             poll(&descriptor, 1, static_cast<int>(std::clamp<long>(left.count(), 0, 1000)));
             while (const auto event = owned(xcb_poll_for_event(m_connection))) {
-                if ((event->response_type & 0x7F) == XCB_SELECTION_CLEAR)
+                const auto type = event->response_type & 0x7F;
+                if (type == XCB_SELECTION_CLEAR)
                     return 0;
-                handle(*event);
+                if (type == XCB_SELECTION_REQUEST && m_hang)
+                    say("ignored");
+                else if (type == XCB_SELECTION_REQUEST)
+                    answer(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
+                if (type == XCB_PROPERTY_NOTIFY)
+                    sendNextChunk(reinterpret_cast<const xcb_property_notify_event_t &>(*event));
+                // An error: a reader whose window is gone has given up.
+                if (type == 0 && m_transfer.requestor == reinterpret_cast<xcb_generic_error_t &>(*event).resource_id)
+                    m_transfer = {};
             }
             if (xcb_connection_has_error(m_connection))
                 return 1;
@@ -183,24 +190,6 @@ private:
         return listsTargets;
     }
 
-    void connect()
-    {
-        m_connection = xcb_connect(nullptr, nullptr);
-        if (xcb_connection_has_error(m_connection))
-            throw std::runtime_error("cannot open the display");
-        m_window = xcb_generate_id(m_connection);
-        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window,
-                          xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        m_clipboard = intern("CLIPBOARD");
-        m_targets = intern("TARGETS");
-        m_incr = intern("INCR");
-        for (Offer &offer : m_offers)
-            m_listed.push_back(offer.atom = intern(offer.name));
-        for (long i = 0; i < m_numbers["--garbage-targets"]; ++i)
-            m_listed.push_back(intern(garbageName(i)));
-    }
-
     xcb_atom_t intern(const std::string &name)
     {
         const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
@@ -225,21 +214,6 @@ private:
         }
     }
 
-    void handle(const xcb_generic_event_t &event)
-    {
-        const auto type = event.response_type & 0x7F;
-        if (type == XCB_SELECTION_REQUEST && m_hang)
-            say("ignored");
-        else if (type == XCB_SELECTION_REQUEST)
-            answer(reinterpret_cast<const xcb_selection_request_event_t &>(event));
-        if (type == XCB_PROPERTY_NOTIFY)
-            sendNextChunk(reinterpret_cast<const xcb_property_notify_event_t &>(event));
-        if (type == 0) { // an error: a reader's window that is gone takes its transfers with it
-            const auto gone = reinterpret_cast<const xcb_generic_error_t &>(event).resource_id;
-            std::erase_if(m_transfers, [&](const Transfer &transfer) { return transfer.requestor == gone; });
-        }
-    }
-
     void answer(const xcb_selection_request_event_t &request)
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(m_numbers["--delay-ms"]));
@@ -259,7 +233,7 @@ private:
             xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, mask);
             const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(sizeOf(*offer), UINT32_MAX));
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, m_incr, 32, 1, &size);
-            m_transfers.push_back({request.requestor, property, &*offer, 0});
+            m_transfer = {request.requestor, property, &*offer, 0};
             served = "incr " + offer->name;
         } else {
             const std::string bytes = bytesOf(*offer, 0, sizeOf(*offer));
@@ -276,20 +250,19 @@ private:
 
     void sendNextChunk(const xcb_property_notify_event_t &change)
     {
-        const auto transfer = std::find_if(m_transfers.begin(), m_transfers.end(), [&](const Transfer &transfer) {
-            return transfer.requestor == change.window && transfer.property == change.atom;
-        });
-        if (change.state != XCB_PROPERTY_DELETE || transfer == m_transfers.end())
+        Transfer &transfer = m_transfer;
+        if (!transfer.offer || change.state != XCB_PROPERTY_DELETE || change.window != transfer.requestor
+            || change.atom != transfer.property)
             return;
         const auto chunk = static_cast<std::size_t>(m_numbers["--chunk"]);
-        const std::size_t length = std::min(chunk, sizeOf(*transfer->offer) - transfer->offset);
-        const std::string bytes = bytesOf(*transfer->offer, transfer->offset, length);
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer->requestor, transfer->property,
-                            transfer->offer->atom, 8, static_cast<std::uint32_t>(length), bytes.data());
-        transfer->offset += length;
+        const std::size_t length = std::min(chunk, sizeOf(*transfer.offer) - transfer.offset);
+        const std::string bytes = bytesOf(*transfer.offer, transfer.offset, length);
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer.requestor, transfer.property,
+                            transfer.offer->atom, 8, static_cast<std::uint32_t>(length), bytes.data());
+        transfer.offset += length;
         if (length == 0) {
-            say("served " + transfer->offer->name);
-            m_transfers.erase(transfer);
+            say("served " + transfer.offer->name);
+            transfer = {};
         }
         if (++m_chunksSent == m_numbers["--vanish-after-chunks"]) {
             say("vanished");
@@ -327,7 +300,7 @@ private:
     std::ofstream m_times;
     long m_change = 0;
     long m_chunksSent = 0;
-    std::vector<Transfer> m_transfers;
+    Transfer m_transfer; // one at a time: a new one takes over
     xcb_connection_t *m_connection = nullptr;
     xcb_window_t m_window = XCB_WINDOW_NONE;
     xcb_atom_t m_clipboard = XCB_ATOM_NONE;

@@ -20,7 +20,7 @@ e2e_log "$(e2e_notify_count) announcements for 10000 changes"
 # Quit from the menu, its last entry, so that the program exits normally and the leak check runs.
 e2e_open_tray_menu
 xdotool key Up Return
-e2e_wait_for "Nimbrel to quit" e2e_nimbrel_gone
+e2e_wait_for "Nimbrel to quit" e2e_fails e2e_nimbrel_running
 status=0
 wait "$E2E_NIMBREL_PID" || status=$?
 grep -q LeakSanitizer "$E2E_TMP/nimbrel.log" && e2e_fail "LeakSanitizer reported leaks"
