@@ -25,13 +25,6 @@ silent() {
   shift
   e2e_offer "$@"
   e2e_wait_for "Nimbrel to read $name" e2e_offer_read
-  e2e_log "read: $name"
-}
-
-# The text a recording offers under a target, as a notification body shows it (markup escaped).
-recorded_text() {
-  sed -n "s/^$2\tbase64://p" "$offers/$1.offer" | base64 -d |
-    sed "s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/\"/\&quot;/g; s/'/\&apos;/g"
 }
 
 awk 'BEGIN { for (i = 1; i <= 100000; i++) printf "file:///home/user/photos/picture-%06d.jpg\r\n", i }' \
@@ -63,13 +56,16 @@ announces 'NUL bytes' "one${r}two$r" --file "UTF8_STRING=$E2E_TMP/nul"
 announces 'markup' '&lt;b&gt;&amp;amp;&lt;/b&gt; &quot;q&quot; &apos;a&apos;' $'UTF8_STRING=<b>&amp;</b> "q" \'a\''
 announces 'a 1 MB text sent in pieces, cut at 1,000 characters' "$(yes 'a line of a long text' | head -c 999)…" \
   --repeat-to 1000000 $'UTF8_STRING=a line of a long text\n'
+announces 'an owner that answers each request 300 ms late' 'late but welcome' --delay-ms 300 'UTF8_STRING=late but welcome'
 announces '5,000 garbage targets' 'text among garbage' 'UTF8_STRING=text among garbage' --garbage-targets 5000
 silent 'a secret marked by the KDE hint' 'UTF8_STRING=hunter2' 'x-kde-passwordManagerHint=secret'
 silent 'a secret marked as concealed' 'UTF8_STRING=correct horse' 'org.nspasteboard.ConcealedType='
 silent 'KeePassXC password' --replay "$offers/keepassxc-password.offer"
 silent 'KeePassXC after it cleared the password' --replay "$offers/keepassxc-password-cleared.offer"
+# Recorded text, announced as the notification body shows it (markup escaped).
 for recording in featherpad-text chromium-page libreoffice-writer-x11-paragraph xterm-text; do
-  announces "$recording" "$(recorded_text "$recording" UTF8_STRING)" --replay "$offers/$recording.offer"
+  announces "$recording" "$(sed -n 's/^UTF8_STRING\tbase64://p' "$offers/$recording.offer" | base64 -d |
+    sed "s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/\"/\&quot;/g; s/'/\&apos;/g")" --replay "$offers/$recording.offer"
 done
 announces 'Nautilus two files' '2 files' --replay "$offers/nautilus-two-files.offer"
 announces 'Thunar one file' 'Grüße aus Köln.txt' --replay "$offers/thunar-one-file.offer"

@@ -59,13 +59,14 @@ e2e_spawn() {
   E2E_GROUPS+=("$E2E_SPAWNED")
 }
 
-# Polls a command until it succeeds; fails the test when the watchdog runs out.
+# Polls a command until it succeeds and says so; fails the test when the watchdog runs out.
 e2e_wait_for() {
   local deadline=$((SECONDS + E2E_DEADLINE))
   until "${@:2}" >/dev/null 2>&1; do
     ((SECONDS < deadline)) || e2e_fail "timed out after ${E2E_DEADLINE}s waiting for $1"
     sleep 0.05
   done
+  e2e_log "ok: $1"
 }
 
 # A private X display: Xvfb picks a free number and tells it once it accepts connections.

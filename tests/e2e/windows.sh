@@ -46,7 +46,6 @@ xdotool mousemove $((X + 20)) $((Y + 10)) click 1
 e2e_wait_for "the paste item options window opened by a click on the notification" e2e_window_shown 'Paste Item Options'
 e2e_type_into 'Paste Item Options' ctrl+Return
 e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_clipboard_text_is 'Hello   World'
-e2e_log "ok: Ctrl+Return in the paste item options window"
 
 e2e_expect_eq "ClearClipboard answers" "()" "$(e2e_call ClearClipboard)"
 e2e_wait_for "ClearClipboard to empty the clipboard" e2e_clipboard_empty
@@ -59,18 +58,14 @@ e2e_wait_for "the menu's Clear clipboard" e2e_clipboard_empty
 e2e_open_tray_menu
 xdotool key Down Down Down Return
 e2e_wait_for "the menu's Settings…" e2e_window_shown 'Nimbrel Settings'
-e2e_log "ok: Clear clipboard and Settings… from the tray menu"
 
 e2e_stop_nimbrel
 e2e_start_nimbrel
-status=0
 ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb timeout "$E2E_DEADLINE" "$NIMBREL_BINARY" \
-  >"$E2E_TMP/second.log" 2>&1 </dev/null || status=$?
-e2e_expect_eq "a second start exits with success" 0 "$status"
+  >"$E2E_TMP/second.log" 2>&1 </dev/null || e2e_fail "a second start failed with status $?"
 e2e_wait_for "the first instance's settings window" e2e_window_shown 'Nimbrel Settings'
 e2e_copy_and_wait 'the first instance still works'
 
 e2e_open_tray_menu
 xdotool key Up Return
 e2e_wait_for "the menu's Quit" e2e_fails e2e_nimbrel_running
-e2e_log "ok: Quit from the tray menu"

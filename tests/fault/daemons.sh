@@ -6,7 +6,6 @@ source "$(dirname "$0")/../e2e/lib.sh"
 
 e2e_start_desktop
 e2e_start_nimbrel
-e2e_copy_and_wait 'while the daemon runs'
 
 e2e_stop_notification_daemon
 e2e_offer_and_wait 'UTF8_STRING=the daemon died'
@@ -14,18 +13,15 @@ e2e_expect_eq "text actions run with the daemon gone" "(true,)" "$(e2e_call RunT
 e2e_wait_for "the uppercased text" e2e_clipboard_text_is 'THE DAEMON DIED'
 e2e_start_notification_daemon
 e2e_copy_and_wait 'the daemon came back'
-e2e_wait_for "the copy on screen" e2e_displayed_count_is 1
-e2e_log "ok: the daemon died and came back"
+e2e_wait_for "the copy on screen once the daemon came back" e2e_displayed_count_is 1
 
 e2e_stop_nimbrel
 e2e_stop_notification_daemon
 e2e_start_nimbrel
 e2e_offer_and_wait 'UTF8_STRING=started without a daemon'
-e2e_keeps_answering "started without a daemon" 3
 e2e_start_notification_daemon
 e2e_copy_and_wait 'the daemon came after Nimbrel'
-e2e_wait_for "the copy on screen" e2e_displayed_count_is 1
-e2e_log "ok: a daemon that came after Nimbrel"
+e2e_wait_for "the copy on screen from a daemon that came after Nimbrel" e2e_displayed_count_is 1
 
 e2e_stop_nimbrel
 DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-bus-here" e2e_start_nimbrel no-bus
@@ -35,4 +31,3 @@ for copy in first second; do
   e2e_wait_for "Nimbrel, the only reader, to read the $copy copy without a bus" e2e_offer_read
 done
 e2e_nimbrel_running || e2e_fail "Nimbrel exited without a session bus"
-e2e_log "ok: no session bus"

@@ -92,7 +92,6 @@ class Owner {
 public:
     Owner(int argc, char **argv)
     {
-        bool listsTargets = true;
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
             const bool takesValue = argument.starts_with("--") && argument != "--hang";
@@ -109,14 +108,14 @@ public:
             else if (argument == "--refuse")
                 m_offers.push_back({value, std::nullopt});
             else if (argument == "--replay")
-                listsTargets = replay(value);
+                replay(value);
             else if ((argument == "--file" || !takesValue) && equals != std::string::npos && equals > 0)
                 m_offers.push_back({value.substr(0, equals),
                                     takesValue ? readFile(value.substr(equals + 1)) : value.substr(equals + 1)});
             else
                 throw std::invalid_argument("cannot use " + argument);
         }
-        if (listsTargets && std::none_of(m_offers.begin(), m_offers.end(), [](auto &o) { return o.name == "TARGETS"; }))
+        if (!m_replayed && std::none_of(m_offers.begin(), m_offers.end(), [](auto &o) { return o.name == "TARGETS"; }))
             m_offers.insert(m_offers.begin(), Offer{"TARGETS", std::nullopt});
         m_connection = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_connection))
@@ -171,11 +170,9 @@ public:
 
 private:
     // One line per target: NAME TAB base64:BYTES, or "-", "refused" or "large" for a refused one.
-    // True when the recorded owner listed TARGETS itself.
-    bool replay(const std::string &path)
+    void replay(const std::string &path)
     {
         std::ifstream lines(path);
-        bool listsTargets = false;
         for (std::string line; std::getline(lines, line);) {
             const std::size_t tab = line.find('\t');
             if (line.starts_with('#') || tab == std::string::npos)
@@ -183,11 +180,10 @@ private:
             m_offers.push_back({line.substr(0, tab), std::nullopt});
             if (line.compare(tab + 1, 7, "base64:") == 0)
                 m_offers.back().value = base64Decoded(line.substr(tab + 8));
-            listsTargets = listsTargets || m_offers.back().name == "TARGETS";
         }
         if (m_offers.empty())
             throw std::runtime_error("no offer in " + path);
-        return listsTargets;
+        m_replayed = true; // TARGETS is listed only where the recorded owner listed it
     }
 
     xcb_atom_t intern(const std::string &name)
@@ -297,6 +293,7 @@ private:
                                           {"--garbage-targets", 0}, {"--lifetime", 120}};
     std::vector<Offer> m_offers;
     bool m_hang = false;
+    bool m_replayed = false;
     std::ofstream m_times;
     long m_change = 0;
     long m_chunksSent = 0;
