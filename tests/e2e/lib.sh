@@ -32,11 +32,15 @@ e2e_fail() { e2e_log "FAIL: $*" && tail -n 40 "$E2E_TMP"/*.log >&2; exit 1; }
 
 e2e_expect_eq() { [[ "$2" == "$3" ]] || e2e_fail "$1: expected [$2], got [$3]"; e2e_log "ok: $1"; }
 
-# Ends one process group: politely first, then for good.
+# Whether a process this shell started still runs. Its number alone does not tell: once it has
+# ended, the number may already be another's, say a process of a test running beside this one.
+e2e_ours() { [[ "$(ps -o ppid=,stat= -p "$1" 2>/dev/null)" =~ ^\ *$BASHPID\ +[^Z] ]]; }
+
+# Ends one process group that is still ours: politely first, then for good.
 e2e_end_group() {
   local i
-  kill -TERM -- "-$1" 2>/dev/null || return 0
-  for ((i = 0; i < 50; i++)); do kill -0 -- "-$1" 2>/dev/null && sleep 0.1 || return 0; done
+  e2e_ours "$1" && kill -TERM -- "-$1" 2>/dev/null || return 0
+  for ((i = 0; i < 50; i++)); do e2e_ours "$1" && sleep 0.1 || return 0; done
   kill -KILL -- "-$1" 2>/dev/null || true
 }
 
@@ -148,7 +152,7 @@ e2e_start_nimbrel() {
   [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_nimbrel_answers
 }
 
-e2e_nimbrel_running() { kill -0 "$E2E_NIMBREL_PID" 2>/dev/null; }
+e2e_nimbrel_running() { e2e_ours "$E2E_NIMBREL_PID"; }
 
 e2e_stop_nimbrel() { e2e_end_group "$E2E_NIMBREL_PID" && wait "$E2E_NIMBREL_PID" 2>/dev/null || true; }
 
@@ -254,8 +258,8 @@ e2e_preference_is() { grep -q "\"$1\": *$2\b" "$NIMBREL_PREFERENCES"; }
 
 # The status icon's window, once the tray host has embedded it.
 e2e_status_icon() {
-  local tree id
-  tree=$(xwininfo -tree -id "$(xdotool search --onlyvisible --class trayer | head -n 1)") || return 1
+  local tray tree id
+  tray=$(xdotool search --onlyvisible --class trayer | head -n 1) && tree=$(xwininfo -tree -id "$tray") || return 1
   for id in $(xdotool search --onlyvisible --classname nimbrel); do
     grep -qi "^ *$(printf '0x%x' "$id") " <<<"$tree" && echo "$id" && return 0
   done
