@@ -10,6 +10,9 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   libxcb1-dev libxcb-xfixes0-dev
+  # Packaging and its checks: dpkg-shlibdeps for the package's Depends, the
+  # desktop entry and AppStream metainfo validators
+  dpkg-dev desktop-file-utils appstream
   # Fuzzing: clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
   # End-to-end tests and screenshots: display, session bus, notification

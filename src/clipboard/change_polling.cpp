@@ -8,10 +8,35 @@
 #include "platform/pasteboard.h"
 #include "platform/pasteboard_types.h"
 #include "platform/string_operations.h"
+#include "platform/utf8.h"
 #include "ui/preferences.h"
 
 namespace nimbrel {
 namespace {
+
+// Line breaks, escapes and direction overrides in a file name would let the name forge the
+// layout of the announcement, so they are shown as U+FFFD.
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069);
+}
+
+std::string displayedName(std::string_view path)
+{
+    const std::string name = lastPathComponent(path);
+    std::string shown;
+    shown.reserve(name.size());
+    for (std::size_t position = 0; position < name.size();) {
+        const Utf8Sequence sequence = decodeUtf8(name, position);
+        if (isControl(sequence.codePoint))
+            shown += replacementCharacterUtf8;
+        else
+            shown.append(name, position, sequence.length);
+        position += sequence.length;
+    }
+    return shown;
+}
 
 std::string fileNamesSummary(const std::vector<std::string> &fileNames)
 {
@@ -19,7 +44,7 @@ std::string fileNamesSummary(const std::vector<std::string> &fileNames)
         return std::to_string(fileNames.size()) + " files";
     if (fileNames.empty())
         return {};
-    return lastPathComponent(fileNames.front());
+    return displayedName(fileNames.front());
 }
 
 } // namespace

@@ -6,18 +6,6 @@ namespace {
 class LaunchTest : public ControllerFixture {
 };
 
-TEST_F(LaunchTest, CreationPreparesTheStatusItemAndNothingElse)
-{
-    createController();
-    EXPECT_EQ(statusBar.itemsCreated(), 1);
-    EXPECT_EQ(delegate->changeCount(), 0);
-    EXPECT_FALSE(delegate->hasPasteboardPollTimer());
-    EXPECT_EQ(delegate->activePopupRunMenuItem(), nullptr);
-    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
-    EXPECT_EQ(item.memoryButton().image(), nullptr);
-    EXPECT_EQ(item.menu(), nullptr);
-}
-
 TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
 {
     launch();
@@ -129,6 +117,8 @@ TEST_F(LaunchTest, MissingOutletsAndImagesAreSkippedQuietly)
     delegate->setOutlets({});
     copyText("text");
     delegate->applicationDidFinishLaunching();
+    delegate->showSettings();
+    EXPECT_EQ(application.activations(), 0);
 
     const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
     EXPECT_EQ(item.memoryButton().image(), nullptr);
@@ -136,26 +126,6 @@ TEST_F(LaunchTest, MissingOutletsAndImagesAreSkippedQuietly)
     EXPECT_EQ(delegate->activePopupRunMenuItem(), nullptr);
     EXPECT_TRUE(delegate->hasPasteboardPollTimer());
     EXPECT_FALSE(defaults.objectForKey("notifyText"));
-}
-
-TEST_F(LaunchTest, StatusItemWithoutButtonStillGetsItsMenu)
-{
-    MemoryStatusBar barWithoutButtons(false);
-    statusBarInUse = &barWithoutButtons;
-    launch();
-    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
-    EXPECT_EQ(item.menu(), menu.get());
-}
-
-TEST_F(LaunchTest, OutletDestroyedAfterConnectingReadsAsAbsent)
-{
-    createController();
-    settingsWindow.reset();
-    clearItem.reset();
-    delegate->applicationDidFinishLaunching();
-    EXPECT_TRUE(delegate->outlets().window.expired());
-    delegate->showSettings();
-    EXPECT_EQ(application.activations(), 0);
 }
 
 } // namespace

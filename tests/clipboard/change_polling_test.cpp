@@ -79,6 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "notes.txt", true, true},
         Outcome{"OneFolderGivesItsName", {{files, std::nullopt}}, std::vector<std::string>{"/home/u/Photos/"}, 1, 1,
                 "Photos", true, true},
+        Outcome{"TwoFilesGiveACount", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 1,
+                "2 files", true, true},
+        Outcome{"ControlCharactersInANameAreNotShown", {{files, std::nullopt}},
+                std::vector<std::string>{"/tmp/two\nlines\x1B[2J\u202Etxt.exe"}, 1, 1,
+                "two\uFFFDlines\uFFFD[2J\uFFFDtxt.exe", true, true},
         Outcome{"FiveFilesGiveACount", {{files, std::nullopt}},
                 std::vector<std::string>{"/a", "/b", "/c", "/d", "/e"}, 1, 1, "5 files", true, true},
         Outcome{"FilesWithPreferenceOff", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 0, "",
@@ -114,25 +119,6 @@ TEST_F(ChangePollingTest, EmptiedClipboardOnlyDisablesTheTextActions)
     EXPECT_TRUE(center.delivered().empty());
 }
 
-TEST_F(ChangePollingTest, PreferenceThatIsNotANumberCountsAsOff)
-{
-    launch();
-    defaults.setValueForKey(std::string("yes"), "notifyText");
-    copyText("text");
-    tick();
-    EXPECT_TRUE(center.delivered().empty());
-
-    defaults.setValueForKey(OtherDefaultsValue{}, "notifyText");
-    copyText("more text");
-    tick();
-    EXPECT_TRUE(center.delivered().empty());
-
-    defaults.setValueForKey(0.5, "notifyText");
-    copyText("any non-zero number is on");
-    tick();
-    EXPECT_EQ(center.delivered().size(), 1u);
-}
-
 TEST_F(ChangePollingTest, TextActionsEntryFollowsTheFirstType)
 {
     launch();
@@ -154,46 +140,6 @@ TEST_F(ChangePollingTest, TextActionsEntryFollowsTheFirstType)
         tick();
         EXPECT_EQ(textActionsItem->isEnabled(), row.enabled);
     }
-}
-
-TEST_F(ChangePollingTest, OwnRewriteIsHandledOnTheNextTickLikeAnyChange)
-{
-    launch();
-    copyText("hello world");
-    tick();
-    ASSERT_TRUE(delegate->runTextAction("Uppercase"));
-    EXPECT_EQ(textView->string(), "hello world");
-
-    tick();
-    EXPECT_EQ(textView->string(), "HELLO WORLD");
-    ASSERT_EQ(center.delivered().size(), 2u);
-    EXPECT_EQ(center.delivered().back()->informativeText, "HELLO WORLD");
-}
-
-TEST_F(ChangePollingTest, OnlyTheFirstItemCounts)
-{
-    launch();
-    pasteboard.copy({makeItem({{png, std::nullopt}}), textItem("second item")});
-    tick();
-    EXPECT_EQ(textView->string(), "");
-    EXPECT_FALSE(textActionsItem->isEnabled());
-}
-
-TEST_F(ChangePollingTest, MissingOutletsAreSkipped)
-{
-    createController();
-    delegate->setOutlets({});
-    delegate->applicationDidFinishLaunching();
-    copyFiles({"/a"});
-    tick();
-    copyText("text");
-    tick();
-    // Without check boxes nothing defined the preferences, so neither is on.
-    EXPECT_TRUE(center.delivered().empty());
-    copy({{"image/png", std::nullopt}});
-    tick();
-    EXPECT_EQ(center.delivered().size(), 1u);
-    EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
 }
 
 } // namespace

@@ -93,13 +93,6 @@ TEST_F(CopyNotificationsTest, OtherButtonOnPlainTextOrEmptyClipboardChangesNothi
     EXPECT_TRUE(pasteboard.items().empty());
 }
 
-TEST_F(CopyNotificationsTest, EveryNotificationIsPresented)
-{
-    launch();
-    EXPECT_EQ(center.delegate(), delegate.get());
-    EXPECT_TRUE(delegate->userNotificationCenterShouldPresentNotification(center, UserNotification{}));
-}
-
 TEST_F(CopyNotificationsTest, DestroyedControllerDetachesFromTheCentre)
 {
     launch();

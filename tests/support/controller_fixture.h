@@ -31,7 +31,7 @@ inline std::shared_ptr<const PasteboardItem> textItem(const std::string &text)
 // A controller on the in-memory platform with every outlet connected, as the interface
 // description connects them: both check boxes on, the text view empty.
 class ControllerFixture : public ::testing::Test {
-protected:
+public:
     AppDelegate &createController()
     {
         delegate = std::make_unique<AppDelegate>(PlatformServices{center, pasteboard, *statusBarInUse, defaults,

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace nimbrel {
 
@@ -17,6 +18,19 @@ struct TextRow {
 inline void PrintTo(const TextRow &row, std::ostream *os)
 {
     *os << row.name;
+}
+
+// unit repeated count times, with separator between the copies: long texts whose expected
+// transformation is assembled from the expected transformation of one unit.
+inline std::string repeated(std::string_view unit, std::size_t count, std::string_view separator = {})
+{
+    std::string result;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            result.append(separator);
+        result.append(unit);
+    }
+    return result;
 }
 
 inline std::string rowName(const ::testing::TestParamInfo<TextRow> &info)

@@ -6,16 +6,6 @@ namespace {
 class WindowsTest : public ControllerFixture {
 };
 
-TEST_F(WindowsTest, SettingsAreCentredAndBroughtToFrontEveryTime)
-{
-    launch();
-    delegate->perform("openSettings:");
-    delegate->perform("openSettings:");
-    EXPECT_EQ(settingsWindow->centerCount(), 2);
-    EXPECT_EQ(settingsWindow->orderFrontCount(), 2);
-    EXPECT_EQ(application.activations(), 2);
-}
-
 TEST_F(WindowsTest, PasteItemOptionsOpenOnlyForText)
 {
     launch();
@@ -50,26 +40,6 @@ TEST_F(WindowsTest, OpeningTwiceCentresTwiceAndKeepsTheText)
     delegate->showPasteItemOptions();
     EXPECT_EQ(pasteItemOptionsWindow->centerCount(), 2);
     EXPECT_EQ(textView->string(), "shown");
-}
-
-TEST_F(WindowsTest, FilesArrivingCloseTheOpenWindow)
-{
-    copyText("text");
-    launch();
-    delegate->showPasteItemOptions();
-    ASSERT_TRUE(pasteItemOptionsWindow->isVisible());
-    copyFiles({"/tmp/a"});
-    tick();
-    EXPECT_FALSE(pasteItemOptionsWindow->isVisible());
-}
-
-TEST_F(WindowsTest, TextViewShowsExactlyTheValue)
-{
-    launch();
-    for (const auto &value : {std::string("line one\nline two\r\n\tthree"), std::string(), std::string("nul\0byte", 8)}) {
-        delegate->setCurrentTextItemViewValue(value);
-        EXPECT_EQ(textView->string(), value);
-    }
 }
 
 TEST_F(WindowsTest, ClearEmptiesTheClipboardAndDisablesItsEntryUntilNewContent)

@@ -2,6 +2,7 @@
 
 #include "app/app_delegate.h"
 #include "platform/qt/bus_service.h"
+#include "platform/qt/command_line_main.h"
 #include "platform/qt/interface_description.h"
 #include "platform/qt/json_user_defaults.h"
 #include "platform/qt/qt_application.h"
@@ -22,6 +23,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdio>
+#include <optional>
 
 namespace nimbrel {
 
@@ -71,6 +73,8 @@ bool useX11Display()
 
 int applicationMain(int argc, char **argv)
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     if (!useX11Display())
         return 1;
     QApplication application(argc, argv);
@@ -87,25 +91,35 @@ int applicationMain(int argc, char **argv)
     else if (handedOverToRunningInstance(bus))
         return 0;
 
-    QtPasteboard pasteboard;
+    QtPasteboard pasteboard(makeClipboardBackend(ReadLimits{}));
     QtUserNotificationCenter center(bus);
     QtStatusBar statusBar;
     JsonUserDefaults userDefaults(preferencesFilePath());
-    QtTimerScheduler timers;
+    QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;
     QtApplication desktop;
     InterfaceDescription interface;
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender(
-        [&delegate](std::string_view selector, const MessageArgument &argument) { delegate.perform(selector, argument); });
+    interface.setMessageSender([&delegate, &pasteboard](std::string_view selector, const MessageArgument &argument) {
+        // Run rewrites the clipboard: it waits until what was copied last has been read.
+        if (selector == "run:") {
+            pasteboard.whenCurrent([&delegate, argument] { delegate.perform("run:", argument); });
+            return;
+        }
+        delegate.perform(selector, argument);
+    });
 
     BusService busService(delegate, interface.clearClipboardMenuItem());
-    if (bus.isConnected())
-        bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService, QDBusConnection::ExportScriptableSlots);
-
-    delegate.applicationDidFinishLaunching();
+    // Launch once the contents found at start-up are read, so that they are shown as launch shows
+    // them: in the text view, without an announcement.
+    pasteboard.whenCurrent([&] {
+        delegate.applicationDidFinishLaunching();
+        if (bus.isConnected())
+            bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService,
+                               QDBusConnection::ExportScriptableSlots);
+    });
     return QApplication::exec();
 }
 

@@ -7,36 +7,83 @@
 #include "platform/qt/qt_text_view.h"
 #include "platform/qt/qt_window.h"
 #include "ui_paste_item_options_window.h"
+#include "textactions/text_action.h"
 #include "ui_settings_window.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
 
 namespace nimbrel {
 
-InterfaceDescription::InterfaceDescription()
-    : m_settingsForm(std::make_unique<Ui::SettingsWindow>())
-    , m_pasteItemOptionsForm(std::make_unique<Ui::PasteItemOptionsWindow>())
+namespace {
+
+// Escape closes a window, as it closes a dialog; the program keeps running.
+void closeOnEscape(QWidget *window)
 {
-    m_settingsForm->setupUi(m_settingsWindow.get());
-    m_pasteItemOptionsForm->setupUi(m_pasteItemOptionsWindow.get());
-    buildStatusMenu();
-
-    m_window = std::make_shared<QtWindow>(m_settingsWindow.get());
-    m_pasteItemOptionsWindowOutlet = std::make_shared<QtWindow>(m_pasteItemOptionsWindow.get());
-    m_menuOutlet = std::make_shared<QtMenu>(m_menu.get());
-    m_textNotificationButton = std::make_shared<QtButton>(m_settingsForm->textNotificationButton);
-    m_filesAndDirectoriesNotificationButton =
-        std::make_shared<QtButton>(m_settingsForm->filesAndDirectoriesNotificationButton);
-    m_runButton = std::make_shared<QtButton>(m_pasteItemOptionsForm->runButton);
-    m_currentItemTextView = std::make_shared<QtTextView>(m_pasteItemOptionsForm->currentItemTextView);
-    QComboBox *popUp = m_pasteItemOptionsForm->textActionPopUp;
-    for (int index = 0; index < popUp->count(); ++index)
-        m_popUpItems.push_back(std::make_shared<QtPopUpMenuItem>(popUp, index));
-
-    connectActions();
+    QObject::connect(new QShortcut(QKeySequence::Cancel, window), &QShortcut::activated, window, &QWidget::close);
 }
 
-InterfaceDescription::~InterfaceDescription() = default;
+} // namespace
+
+InterfaceDescription::InterfaceDescription()
+{
+    buildStatusMenu();
+    m_window = std::make_shared<QtWindow>([this] { return &settingsWindow(); });
+    m_pasteItemOptionsWindowOutlet = std::make_shared<QtWindow>([this] { return &pasteItemOptionsWindow(); });
+    m_menuOutlet = std::make_shared<QtMenu>(m_menu.get());
+    // Both announcements are on until the user says otherwise.
+    m_textNotificationButton = std::make_shared<QtButton>(1);
+    m_filesAndDirectoriesNotificationButton = std::make_shared<QtButton>(1);
+    m_runButton = std::make_shared<QtButton>();
+    m_currentItemTextView = std::make_shared<QtTextView>();
+    for (const std::string_view title : textActionTitles())
+        m_popUpItems.push_back(std::make_shared<QtPopUpMenuItem>(std::string(title)));
+    connectMenuActions();
+}
+
+// The adapters may outlive the description (the controller holds some); they must not build a window
+// of a description that is gone.
+InterfaceDescription::~InterfaceDescription()
+{
+    m_window->stopBuilding();
+    m_pasteItemOptionsWindowOutlet->stopBuilding();
+}
+
+QWidget &InterfaceDescription::settingsWindow()
+{
+    if (m_settingsWindow)
+        return *m_settingsWindow;
+    m_settingsWindow = std::make_unique<QWidget>();
+    m_settingsForm = std::make_unique<Ui::SettingsWindow>();
+    m_settingsForm->setupUi(m_settingsWindow.get());
+    closeOnEscape(m_settingsWindow.get());
+    m_textNotificationButton->attach(m_settingsForm->textNotificationButton);
+    m_filesAndDirectoriesNotificationButton->attach(m_settingsForm->filesAndDirectoriesNotificationButton);
+    connectSettingsActions();
+    return *m_settingsWindow;
+}
+
+QWidget &InterfaceDescription::pasteItemOptionsWindow()
+{
+    if (m_pasteItemOptionsWindow)
+        return *m_pasteItemOptionsWindow;
+    m_pasteItemOptionsWindow = std::make_unique<QWidget>();
+    m_pasteItemOptionsForm = std::make_unique<Ui::PasteItemOptionsWindow>();
+    m_pasteItemOptionsForm->setupUi(m_pasteItemOptionsWindow.get());
+    closeOnEscape(m_pasteItemOptionsWindow.get());
+    m_runButton->attach(m_pasteItemOptionsForm->runButton);
+    m_currentItemTextView->attach(m_pasteItemOptionsForm->currentItemTextView);
+    for (const auto &entry : m_popUpItems)
+        entry->attach(m_pasteItemOptionsForm->textActionPopUp);
+    connectPasteItemOptionsActions();
+    return *m_pasteItemOptionsWindow;
+}
+
+const Ui::PasteItemOptionsWindow &InterfaceDescription::pasteItemOptionsForm()
+{
+    pasteItemOptionsWindow();
+    return *m_pasteItemOptionsForm;
+}
 
 void InterfaceDescription::buildStatusMenu()
 {
@@ -63,7 +110,7 @@ InterfaceOutlets InterfaceDescription::outlets() const
     return outlets;
 }
 
-void InterfaceDescription::connectActions()
+void InterfaceDescription::connectMenuActions()
 {
     const auto sendOnTrigger = [this](const std::shared_ptr<QtMenuItem> &item, std::string_view selector) {
         QObject::connect(item->action(), &QAction::triggered, m_menu.get(),
@@ -73,7 +120,10 @@ void InterfaceDescription::connectActions()
     sendOnTrigger(m_clearClipboardItem, "clearClipboardMenuItem:");
     sendOnTrigger(m_settingsItem, "openSettings:");
     QObject::connect(m_quitItem->action(), &QAction::triggered, m_menu.get(), [] { QCoreApplication::quit(); });
+}
 
+void InterfaceDescription::connectSettingsActions()
+{
     // clicked, not toggled: only the user's clicks are actions, the controller's setState is not.
     const auto sendOnClick = [this](const std::shared_ptr<QtButton> &button, std::string_view selector) {
         QObject::connect(button->button(), &QAbstractButton::clicked, button->button(),
@@ -81,8 +131,12 @@ void InterfaceDescription::connectActions()
     };
     sendOnClick(m_textNotificationButton, "textNotificationButton:");
     sendOnClick(m_filesAndDirectoriesNotificationButton, "filesAndDirectoriesNotificationButton:");
-    sendOnClick(m_runButton, "run:");
+}
 
+void InterfaceDescription::connectPasteItemOptionsActions()
+{
+    QObject::connect(m_runButton->button(), &QAbstractButton::clicked, m_runButton->button(),
+                     [this] { send("run:", std::shared_ptr<Button>(m_runButton)); });
     QComboBox *popUp = m_pasteItemOptionsForm->textActionPopUp;
     QObject::connect(popUp, &QComboBox::activated, popUp, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < m_popUpItems.size())

@@ -27,7 +27,9 @@ class QtWindow;
 
 // The program's interface: the two windows from their Designer files and the status menu. It owns
 // the widgets and the adapters the controller sees as outlets, and turns every user action into a
-// message by selector name with the adapter that sent it.
+// message by selector name with the adapter that sent it. The windows are built the first time
+// they are shown: laying out their texts loads the font machinery, megabytes that a tray program
+// which is never opened need not hold.
 class InterfaceDescription final {
 public:
     using MessageSender = std::function<void(std::string_view selector, const MessageArgument &argument)>;
@@ -41,22 +43,25 @@ public:
     // Actions before this call go nowhere.
     void setMessageSender(MessageSender send) { m_send = std::move(send); }
 
-    QWidget &settingsWindow() const { return *m_settingsWindow; }
-    QWidget &pasteItemOptionsWindow() const { return *m_pasteItemOptionsWindow; }
+    // Each builds its window if it is not built yet.
+    QWidget &settingsWindow();
+    QWidget &pasteItemOptionsWindow();
     QMenu &statusMenu() const { return *m_menu; }
-    const Ui::PasteItemOptionsWindow &pasteItemOptionsForm() const { return *m_pasteItemOptionsForm; }
+    const Ui::PasteItemOptionsWindow &pasteItemOptionsForm();
     const std::shared_ptr<QtMenuItem> &clearClipboardMenuItem() const { return m_clearClipboardItem; }
     // The pop-up list's entries in list order.
     const std::vector<std::shared_ptr<QtPopUpMenuItem>> &popUpItems() const { return m_popUpItems; }
 
 private:
     void buildStatusMenu();
-    void connectActions();
+    void connectMenuActions();
+    void connectSettingsActions();
+    void connectPasteItemOptionsActions();
     void send(std::string_view selector, const MessageArgument &argument) const;
 
-    std::unique_ptr<QWidget> m_settingsWindow = std::make_unique<QWidget>();
+    std::unique_ptr<QWidget> m_settingsWindow;
     std::unique_ptr<Ui::SettingsWindow> m_settingsForm;
-    std::unique_ptr<QWidget> m_pasteItemOptionsWindow = std::make_unique<QWidget>();
+    std::unique_ptr<QWidget> m_pasteItemOptionsWindow;
     std::unique_ptr<Ui::PasteItemOptionsWindow> m_pasteItemOptionsForm;
     std::unique_ptr<QMenu> m_menu = std::make_unique<QMenu>();
 

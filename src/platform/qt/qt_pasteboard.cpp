@@ -1,53 +1,36 @@
 #include "platform/qt/qt_pasteboard.h"
 
 #include "platform/pasteboard_types.h"
-#include "platform/qt/mime_data_conversion.h"
-#include "platform/qt/snapshot_building.h"
+#include "platform/qt/clipboard_offer.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
-#include <xcb/xcb.h>
+#include <cstdio>
 
 namespace nimbrel {
 namespace {
 
-ClipboardWatcher::OwnClient ownClient()
-{
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
-        return {};
-    const xcb_setup_t *setup = xcb_get_setup(x11->connection());
-    return {setup->resource_id_base, setup->resource_id_mask};
-}
-
-QClipboard *systemClipboard()
-{
-    return qGuiApp ? QGuiApplication::clipboard() : nullptr;
-}
+// How long a caller of whenCurrent waits at most: the read limit and some time to spare.
+constexpr std::chrono::milliseconds waitMargin{1000};
 
 } // namespace
 
-QtPasteboard::QtPasteboard(QObject *parent)
-    : QtPasteboard(ReadLimits{}, parent)
-{
-}
-
-QtPasteboard::QtPasteboard(ReadLimits limits, QObject *parent)
+QtPasteboard::QtPasteboard(std::unique_ptr<ClipboardBackend> backend, QObject *parent)
     : QObject(parent)
+    , m_backend(std::move(backend))
 {
-    m_watcher = std::make_unique<ClipboardWatcher>(limits, ownClient(), [this](ClipboardWatcher::Change change) {
+    m_waitLimit.setSingleShot(true);
+    m_waitLimit.setInterval(ReadLimits{}.time + waitMargin);
+    connect(&m_waitLimit, &QTimer::timeout, this, &QtPasteboard::runWaiting);
+    m_started = m_backend && m_backend->start([this](ClipboardBackend::Change change) {
         QMetaObject::invokeMethod(this, [this, change] { applyChange(change); }, Qt::QueuedConnection);
     });
-    if (QClipboard *clipboard = systemClipboard())
-        connect(clipboard, &QClipboard::dataChanged, this, [this] { takeInAppCopy(); });
+    if (!m_started)
+        std::fprintf(stderr, "nimbrel: cannot reach the clipboard; it stays empty\n");
 }
 
-// The watcher's thread is joined first; changes it queued for this object die with it.
+// The backend's threads are joined first; changes they queued for this object die with it.
 QtPasteboard::~QtPasteboard()
 {
-    m_watcher.reset();
+    m_backend.reset();
 }
 
 std::int64_t QtPasteboard::changeCount() const
@@ -70,64 +53,82 @@ std::optional<std::vector<std::string>> QtPasteboard::propertyListForType(std::s
 void QtPasteboard::clearContents()
 {
     m_snapshot = std::make_shared<const ClipboardSnapshot>();
-    ++m_changeCount;
-    if (QClipboard *clipboard = systemClipboard()) {
-        m_writing = true;
-        // QClipboard::clear() only gives up what Qt owns, so take the clipboard first.
-        clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
-        clipboard->clear(QClipboard::Clipboard);
-        m_writing = false;
-    }
-    m_watcher->noteOwnWrite();
+    raiseChangeCount();
+    if (!m_started || m_clearPending)
+        return;
+    m_clearPending = true;
+    m_clearBasis = m_generation;
+    QMetaObject::invokeMethod(this, &QtPasteboard::carryOutClear, Qt::QueuedConnection);
+}
+
+void QtPasteboard::carryOutClear()
+{
+    // A copy that arrived since the clear was asked for is newer than the wish to clear.
+    if (!std::exchange(m_clearPending, false) || m_generation != m_clearBasis)
+        return;
+    m_backend->clear();
 }
 
 bool QtPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items)
 {
+    // A refused write means newer contents are being read: the clear that came with the write
+    // must not empty them either.
+    m_clearPending = false;
+    if (!m_started || !m_backend->write(std::make_shared<const ClipboardOffer>(offerOf(items)), m_generation))
+        return false;
     auto snapshot = std::make_shared<ClipboardSnapshot>();
     for (const auto &item : items) {
         if (item)
             snapshot->items.push_back(item);
     }
-    if (QClipboard *clipboard = systemClipboard()) {
-        m_writing = true;
-        clipboard->setMimeData(mimeDataOf(items).release(), QClipboard::Clipboard);
-        m_writing = false;
-    }
     m_snapshot = std::move(snapshot);
-    ++m_changeCount;
-    m_watcher->noteOwnWrite();
+    raiseChangeCount();
     return true;
 }
 
-void QtPasteboard::applyChange(const ClipboardWatcher::Change &change)
+void QtPasteboard::whenCurrent(std::function<void()> then)
 {
-    // Read before one of our own writes took the clipboard: that write is newer.
-    if (change.ownWrites != m_watcher->ownWrites())
+    if (isCurrent()) {
+        then();
         return;
+    }
+    m_waiting.push_back(std::move(then));
+    if (!m_waitLimit.isActive())
+        m_waitLimit.start();
+}
+
+bool QtPasteboard::isCurrent() const
+{
+    return !m_started || m_generation == m_backend->latestGeneration();
+}
+
+void QtPasteboard::applyChange(const ClipboardBackend::Change &change)
+{
+    if (change.generation < m_generation)
+        return;
+    m_generation = change.generation;
     const bool wasEmpty = m_snapshot->items.empty();
     m_snapshot = change.snapshot;
     // Contents found at start-up are no change, and an empty clipboard emptied is none either
-    // (our own clear, seen again by the watcher).
-    if (change.initial || (wasEmpty && m_snapshot->items.empty()))
-        return;
-    ++m_changeCount;
+    // (the program's own clear, seen again by the backend).
+    if (!change.initial && !(wasEmpty && m_snapshot->items.empty()))
+        raiseChangeCount();
+    if (isCurrent())
+        runWaiting();
 }
 
-// Qt reports every change, other applications' included; only a copy made in one of our windows
-// leaves Qt owning the clipboard, and the watcher skips it as our own.
-void QtPasteboard::takeInAppCopy()
+void QtPasteboard::raiseChangeCount()
 {
-    QClipboard *clipboard = systemClipboard();
-    if (m_writing || !clipboard->ownsClipboard())
-        return;
-    const QMimeData *mimeData = clipboard->mimeData(QClipboard::Clipboard);
-    // Should another application have taken the clipboard meanwhile, Qt hands out its proxy,
-    // whose every read would wait for that application on this thread; the watcher reads it.
-    if (!mimeData || mimeData->inherits("QInternalMimeData"))
-        return;
-    m_snapshot = std::make_shared<const ClipboardSnapshot>(snapshotOfOwner(contentsOf(*mimeData)));
     ++m_changeCount;
-    m_watcher->noteOwnWrite();
+    emit changeCountRaised();
+}
+
+void QtPasteboard::runWaiting()
+{
+    m_waitLimit.stop();
+    // A waiting action may wait again (by writing, say); it then waits on a list of its own.
+    for (auto &then : std::exchange(m_waiting, {}))
+        then();
 }
 
 } // namespace nimbrel

@@ -1,27 +1,27 @@
 #pragma once
 
 #include "platform/pasteboard.h"
+#include "platform/qt/clipboard_backend.h"
 #include "platform/qt/clipboard_snapshot.h"
-#include "platform/qt/clipboard_watcher.h"
-#include "platform/qt/read_limits.h"
 
 #include <QObject>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
-
-class QMimeData;
+#include <vector>
 
 namespace nimbrel {
 
-// The X11 CLIPBOARD selection (under Wayland, XWayland's). Other applications' contents are read
-// once per change by a ClipboardWatcher off the GUI thread; the change count is raised on the GUI
-// thread when that read is done, so every query answers from the last snapshot without waiting.
-// The program's own writes go through QClipboard, which serves them to other applications; so do
-// copies made in the program's own windows, which are taken from Qt as they happen.
+// The desktop clipboard as the program sees it, on the GUI thread. The backend reads each change
+// by another program off the GUI thread; the change count rises here when that read is done, so
+// every query answers from the last snapshot without waiting. The program's own writes go to the
+// backend, which serves them to other programs.
 class QtPasteboard final : public QObject, public Pasteboard {
+    Q_OBJECT
 public:
-    explicit QtPasteboard(QObject *parent = nullptr);
-    explicit QtPasteboard(ReadLimits limits, QObject *parent = nullptr);
+    // A null or unreachable backend gives a clipboard that stays empty and refuses writes.
+    explicit QtPasteboard(std::unique_ptr<ClipboardBackend> backend, QObject *parent = nullptr);
     ~QtPasteboard() override;
 
     std::int64_t changeCount() const override;
@@ -30,14 +30,32 @@ public:
     void clearContents() override;
     bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
 
-private:
-    void applyChange(const ClipboardWatcher::Change &change);
-    void takeInAppCopy();
+    // Runs then as soon as the snapshot is of the newest contents the backend has seen (at once
+    // when it already is), so that what acts on the clipboard acts on what is really there. A read
+    // ends within the read limit, so the wait does too; past it, then runs all the same.
+    void whenCurrent(std::function<void()> then);
 
+signals:
+    void changeCountRaised();
+
+private:
+    bool isCurrent() const;
+    void applyChange(const ClipboardBackend::Change &change);
+    void raiseChangeCount();
+    void runWaiting();
+    void carryOutClear();
+
+    std::unique_ptr<ClipboardBackend> m_backend;
+    bool m_started = false;
     std::shared_ptr<const ClipboardSnapshot> m_snapshot = std::make_shared<const ClipboardSnapshot>();
+    std::uint64_t m_generation = 0;
     std::int64_t m_changeCount = 0;
-    bool m_writing = false;
-    std::unique_ptr<ClipboardWatcher> m_watcher;
+    // A clear waits for the end of the event loop's turn: a write in the same turn (a text
+    // action clears, then writes) replaces it, so the clipboard is never empty in between.
+    bool m_clearPending = false;
+    std::uint64_t m_clearBasis = 0;
+    std::vector<std::function<void()>> m_waiting;
+    QTimer m_waitLimit;
 };
 
 } // namespace nimbrel

@@ -4,26 +4,36 @@
 
 namespace nimbrel {
 
-QtPopUpMenuItem::QtPopUpMenuItem(QComboBox *popUp, int index)
-    : m_popUp(popUp)
-    , m_index(index)
+QtPopUpMenuItem::QtPopUpMenuItem(std::string title)
+    : m_title(std::move(title))
 {
 }
 
 void QtPopUpMenuItem::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    applyEnabled();
+}
+
+void QtPopUpMenuItem::attach(QComboBox *popUp)
+{
+    m_popUp = popUp;
+    if (m_popUp == nullptr)
+        return;
+    m_index = m_popUp->count();
+    m_popUp->addItem(QString::fromStdString(m_title));
+    applyEnabled();
+}
+
+void QtPopUpMenuItem::applyEnabled()
 {
     if (m_popUp == nullptr)
         return;
     // A combo box built from a list of texts keeps them in a QStandardItemModel.
     if (auto *model = qobject_cast<QStandardItemModel *>(m_popUp->model())) {
         if (QStandardItem *item = model->item(m_index))
-            item->setEnabled(enabled);
+            item->setEnabled(m_enabled);
     }
-}
-
-std::string QtPopUpMenuItem::title() const
-{
-    return m_popUp != nullptr ? m_popUp->itemText(m_index).toStdString() : std::string();
 }
 
 } // namespace nimbrel

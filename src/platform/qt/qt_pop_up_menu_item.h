@@ -7,17 +7,24 @@
 
 namespace nimbrel {
 
-// One entry of the text actions' pop-up list (a combo box), by its position in the list.
+// One entry of the text actions' pop-up list (a combo box). The list's window is built on first
+// use, so the entry keeps its title and state and adds itself to the list once it exists.
 class QtPopUpMenuItem final : public MenuItem {
 public:
-    QtPopUpMenuItem(QComboBox *popUp, int index);
+    explicit QtPopUpMenuItem(std::string title);
 
     void setEnabled(bool enabled) override;
-    std::string title() const override;
+    std::string title() const override { return m_title; }
+    // Appends the entry to the list.
+    void attach(QComboBox *popUp);
 
 private:
+    void applyEnabled();
+
+    std::string m_title;
+    bool m_enabled = true;
     QPointer<QComboBox> m_popUp;
-    int m_index = 0;
+    int m_index = -1;
 };
 
 } // namespace nimbrel

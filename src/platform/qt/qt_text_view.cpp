@@ -4,22 +4,23 @@
 
 namespace nimbrel {
 
-QtTextView::QtTextView(QPlainTextEdit *view)
-    : m_view(view)
-{
-}
-
 std::string QtTextView::string() const
 {
-    return m_view != nullptr ? m_shownText : std::string();
+    return m_shownText;
 }
 
 void QtTextView::setString(std::string_view text)
 {
-    if (m_view == nullptr)
-        return;
     m_shownText = cappedText(text, displayedMaximumLength);
-    m_view->setPlainText(QString::fromStdString(m_shownText));
+    if (m_view != nullptr)
+        m_view->setPlainText(QString::fromStdString(m_shownText));
+}
+
+void QtTextView::attach(QPlainTextEdit *view)
+{
+    m_view = view;
+    if (m_view != nullptr)
+        m_view->setPlainText(QString::fromStdString(m_shownText));
 }
 
 } // namespace nimbrel

@@ -2,6 +2,7 @@
 
 #include "platform/timer.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <chrono>
@@ -10,14 +11,24 @@
 
 namespace nimbrel {
 
-// A repeating QTimer on the main thread's event loop.
+class QtPasteboard;
+
+// A repeating timer on the main thread's event loop. Tied to a pasteboard, it rests instead and
+// ticks once after each rise of the change count, at once or, in a burst, one interval after the
+// previous tick: the poll has nothing to find in between, and waking for nothing costs laptops
+// battery.
 class QtTimer final : public Timer {
 public:
     QtTimer(std::chrono::milliseconds interval, std::function<void()> tick);
+    QtTimer(std::chrono::milliseconds interval, std::function<void()> tick, QtPasteboard &wakeSource);
     ~QtTimer() override;
 
 private:
+    void wake();
+
+    std::chrono::milliseconds m_interval{0};
     QTimer *m_timer = new QTimer;
+    QElapsedTimer m_sinceTick;
     // Set while the tick runs: a timer destroyed from inside its own tick is deleted later, once
     // Qt is done delivering the timeout; at any other time at once, so none outlives the program.
     std::shared_ptr<bool> m_ticking = std::make_shared<bool>(false);

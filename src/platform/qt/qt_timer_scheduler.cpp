@@ -9,6 +9,8 @@ namespace nimbrel {
 std::unique_ptr<Timer> QtTimerScheduler::scheduledRepeatingTimer(std::chrono::milliseconds interval,
                                                                  std::function<void()> tick)
 {
+    if (m_wakeSource)
+        return std::make_unique<QtTimer>(interval, std::move(tick), *m_wakeSource);
     return std::make_unique<QtTimer>(interval, std::move(tick));
 }
 

@@ -4,13 +4,23 @@
 
 namespace nimbrel {
 
-// Timers on the Qt event loop of the thread that schedules them (the main thread).
+class QtPasteboard;
+
+// Timers on the Qt event loop of the thread that schedules them (the main thread). Given the
+// pasteboard, its timers tick only after the change count rose (see QtTimer).
 class QtTimerScheduler final : public TimerScheduler {
 public:
     QtTimerScheduler() = default;
+    explicit QtTimerScheduler(QtPasteboard &wakeSource)
+        : m_wakeSource(&wakeSource)
+    {
+    }
 
     std::unique_ptr<Timer> scheduledRepeatingTimer(std::chrono::milliseconds interval,
                                                    std::function<void()> tick) override;
+
+private:
+    QtPasteboard *m_wakeSource = nullptr;
 };
 
 } // namespace nimbrel

@@ -13,23 +13,39 @@ QtWindow::QtWindow(QWidget *widget)
 {
 }
 
+QtWindow::QtWindow(std::function<QWidget *()> build)
+    : m_build(std::move(build))
+{
+}
+
+QWidget *QtWindow::shownWidget()
+{
+    if (m_widget == nullptr && m_build) {
+        m_widget = std::exchange(m_build, {})();
+        applyMovable();
+    }
+    return m_widget;
+}
+
 void QtWindow::center()
 {
+    QWidget *widget = shownWidget();
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (m_widget == nullptr || screen == nullptr)
+    if (widget == nullptr || screen == nullptr)
         return;
-    m_widget->adjustSize();
-    m_widget->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_widget->size(),
-                                              screen->availableGeometry()));
+    widget->adjustSize();
+    widget->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, widget->size(),
+                                            screen->availableGeometry()));
 }
 
 void QtWindow::orderFrontRegardless()
 {
-    if (m_widget == nullptr)
+    QWidget *widget = shownWidget();
+    if (widget == nullptr)
         return;
-    m_widget->showNormal();
-    m_widget->raise();
-    m_widget->activateWindow();
+    widget->showNormal();
+    widget->raise();
+    widget->activateWindow();
 }
 
 void QtWindow::orderOut()
@@ -40,9 +56,15 @@ void QtWindow::orderOut()
 
 void QtWindow::setMovableByWindowBackground(bool movable)
 {
-    if (m_widget == nullptr || movable == (m_dragFilter != nullptr))
+    m_movable = movable;
+    applyMovable();
+}
+
+void QtWindow::applyMovable()
+{
+    if (m_widget == nullptr || m_movable == (m_dragFilter != nullptr))
         return;
-    if (movable) {
+    if (m_movable) {
         m_dragFilter = new WindowDragFilter(m_widget);
         m_widget->installEventFilter(m_dragFilter);
     } else {

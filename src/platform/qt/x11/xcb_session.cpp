@@ -1,6 +1,6 @@
-#include "platform/qt/xcb_session.h"
+#include "platform/qt/x11/xcb_session.h"
 
-#include "platform/qt/atom_cache.h"
+#include "platform/qt/x11/atom_cache.h"
 
 #include <xcb/xfixes.h>
 
@@ -65,7 +65,7 @@ std::optional<OwnerChange> XcbSession::ownerChange(const xcb_generic_event_t &ev
     const auto &notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t &>(event);
     if (notify.selection != m_clipboard)
         return std::nullopt;
-    return OwnerChange{notify.owner, notify.selection_timestamp, false, 0};
+    return OwnerChange{notify.owner, notify.selection_timestamp};
 }
 
 } // namespace nimbrel

@@ -1,6 +1,6 @@
-#include "platform/qt/atom_cache.h"
+#include "platform/qt/x11/atom_cache.h"
 
-#include "platform/qt/xcb_pointer.h"
+#include "platform/qt/x11/xcb_pointer.h"
 
 namespace nimbrel {
 namespace {
@@ -16,9 +16,15 @@ AtomCache::AtomCache(xcb_connection_t *connection)
 
 xcb_atom_t AtomCache::intern(std::string_view name)
 {
+    const std::string key(name);
+    if (const auto known = m_atoms.find(key); known != m_atoms.end())
+        return known->second;
     const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
     const XcbPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    if (!reply)
+        return XCB_ATOM_NONE;
+    m_atoms.emplace(key, reply->atom);
+    return reply->atom;
 }
 
 std::vector<std::string> AtomCache::names(const std::vector<xcb_atom_t> &atoms)

@@ -2,8 +2,8 @@
 
 #include "platform/qt/owner_contents.h"
 #include "platform/qt/read_limits.h"
-#include "platform/qt/xcb_event_source.h"
-#include "platform/qt/xcb_pointer.h"
+#include "platform/qt/x11/xcb_event_source.h"
+#include "platform/qt/x11/xcb_pointer.h"
 
 #include <xcb/xcb.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/xcb_pointer.h"
+#include "platform/qt/x11/xcb_pointer.h"
 
 #include <xcb/xcb.h>
 
@@ -15,8 +15,6 @@ class AtomCache;
 struct OwnerChange {
     xcb_window_t owner = XCB_WINDOW_NONE;
     xcb_timestamp_t time = XCB_CURRENT_TIME;
-    bool initial = false;
-    std::uint64_t ownWrites = 0;
 };
 
 // The X side of the clipboard watcher: a connection of its own, XFixes, and the window that

@@ -1,6 +1,6 @@
-#include "platform/qt/selection_transfer.h"
+#include "platform/qt/x11/selection_transfer.h"
 
-#include "platform/qt/atom_cache.h"
+#include "platform/qt/x11/atom_cache.h"
 #include "platform/qt/snapshot_building.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/qt/xcb_event_source.h"
+#include "platform/qt/x11/xcb_event_source.h"
 
 #include <poll.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/xcb_pointer.h"
+#include "platform/qt/x11/xcb_pointer.h"
 
 #include <xcb/xcb.h>
 

@@ -1,0 +1,48 @@
+#include "platform/qt/clipboard_offer.h"
+
+#include "platform/pasteboard_types.h"
+
+#include <algorithm>
+#include <array>
+
+namespace nimbrel {
+namespace {
+
+// The names plain text is asked for by: MIME readers, then X11's own.
+constexpr std::array<std::string_view, 4> plainTextNames{"text/plain;charset=utf-8", "text/plain", "UTF8_STRING",
+                                                         "TEXT"};
+constexpr std::string_view passwordManagerHint = "x-kde-passwordManagerHint";
+
+} // namespace
+
+const SharedText *ClipboardOffer::find(std::string_view name) const
+{
+    const auto found = std::find_if(formats.begin(), formats.end(), [name](const auto &format) { return format.first == name; });
+    return found == formats.end() ? nullptr : &found->second;
+}
+
+ClipboardOffer offerOf(const std::vector<std::shared_ptr<const StringPasteboardItem>> &items)
+{
+    ClipboardOffer offer;
+    const auto add = [&offer](std::string_view name, const SharedText &bytes) {
+        if (!offer.find(name))
+            offer.formats.emplace_back(std::string(name), bytes);
+    };
+    for (const auto &item : items) {
+        if (!item)
+            continue;
+        for (const auto &[type, text] : item->entries()) {
+            if (type == PasteboardTypeString) {
+                for (const std::string_view name : plainTextNames)
+                    add(name, text);
+            } else if (type == PasteboardTypeConcealed) {
+                add(passwordManagerHint, SharedText("secret"));
+            } else {
+                add(type, text);
+            }
+        }
+    }
+    return offer;
+}
+
+} // namespace nimbrel

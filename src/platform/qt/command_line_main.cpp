@@ -1,0 +1,114 @@
+#include "platform/qt/command_line_main.h"
+
+#include "platform/qt/bus_client.h"
+#include "platform/qt/command_line.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+
+#include <cstdio>
+
+namespace nimbrel {
+
+namespace {
+
+enum ExitStatus : int {
+    Done = 0,
+    NotRewritten = 1,
+    NotReached = 2,
+    BadCommandLine = 2,
+};
+
+using Verb = CommandLineRequest::Verb;
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int failure(int status, const QString &reason)
+{
+    print(stderr, QStringLiteral("nimbrel: %1\n").arg(reason));
+    return status;
+}
+
+// RunTextAction answers false both for an unknown title and for a clipboard without text; the
+// titles tell the two apart.
+int runTextAction(BusClient &client, const QString &title)
+{
+    const std::optional<bool> rewritten = client.runTextAction(title);
+    if (!rewritten)
+        return failure(NotReached, client.error());
+    if (*rewritten)
+        return Done;
+    const std::optional<QStringList> titles = client.textActionTitles();
+    if (!titles)
+        return failure(NotReached, client.error());
+    if (!titles->contains(title))
+        return failure(NotRewritten, QStringLiteral("no text action is titled \"%1\"; the titles are:\n%2")
+                                         .arg(title, titles->join(QLatin1Char('\n'))));
+    return failure(NotRewritten, QStringLiteral("the clipboard holds no text to rewrite"));
+}
+
+int listTextActions(BusClient &client)
+{
+    const std::optional<QStringList> titles = client.textActionTitles();
+    if (!titles)
+        return failure(NotReached, client.error());
+    for (const QString &title : *titles)
+        print(stdout, title + QLatin1Char('\n'));
+    return Done;
+}
+
+int callWithoutReply(BusClient &client, const QString &method)
+{
+    return client.callWithoutReply(method) ? Done : failure(NotReached, client.error());
+}
+
+int runClientVerb(const CommandLineRequest &request)
+{
+    BusClient client(QDBusConnection::sessionBus());
+    if (!client.instanceRunning())
+        return failure(NotReached, client.error());
+    switch (request.verb) {
+    case Verb::RunTextAction:
+        return runTextAction(client, request.actionTitle);
+    case Verb::ListTextActions:
+        return listTextActions(client);
+    case Verb::ClearClipboard:
+        return callWithoutReply(client, QStringLiteral("ClearClipboard"));
+    case Verb::ShowSettings:
+        return callWithoutReply(client, QStringLiteral("ShowSettings"));
+    case Verb::ShowPasteItemOptions:
+    default: // Only the client verbs come here.
+        return callWithoutReply(client, QStringLiteral("ShowPasteItemOptions"));
+    }
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(int argc, char **argv)
+{
+    // A core application of its own: nothing here may need a display. QApplication gets the
+    // untouched arguments afterwards.
+    int coreArgc = argc;
+    const QCoreApplication application(coreArgc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Nimbrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
+
+    const CommandLineRequest request = parseCommandLine(QCoreApplication::arguments());
+    switch (request.verb) {
+    case Verb::Start:
+        return std::nullopt;
+    case Verb::PrintHelp:
+    case Verb::PrintVersion:
+        print(stdout, request.message.trimmed() + QLatin1Char('\n'));
+        return Done;
+    case Verb::Invalid:
+        return failure(BadCommandLine, request.message + QStringLiteral(" See nimbrel --help."));
+    default:
+        return runClientVerb(request);
+    }
+}
+
+} // namespace nimbrel

@@ -1,0 +1,98 @@
+#include "platform/qt/x11/clipboard_watcher.h"
+
+#include "platform/qt/snapshot_building.h"
+#include "platform/qt/x11/atom_cache.h"
+#include "platform/qt/x11/selection_transfer.h"
+#include "platform/qt/x11/xcb_event_source.h"
+#include "platform/qt/x11/xcb_session.h"
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <optional>
+
+namespace nimbrel {
+
+ClipboardWatcher::ClipboardWatcher(ReadLimits limits, xcb_window_t ownWindow, ClipboardBackend::ChangeHandler handler)
+    : m_limits(limits)
+    , m_ownWindow(ownWindow)
+    , m_handler(std::move(handler))
+    , m_wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+    , m_session(std::make_unique<XcbSession>())
+    , m_atoms(std::make_unique<AtomCache>(m_session->connection()))
+{
+    // Set up here rather than on the thread, so that whatever is copied once the constructor
+    // has returned counts as a change and not as the contents found at start-up.
+    if (m_wakeFd < 0 || !m_session->open(*m_atoms))
+        return;
+    Pending initial{m_session->currentOwner(), XCB_CURRENT_TIME, 1, true};
+    m_latest = {initial.generation, initial.time};
+    m_thread = std::thread([this, initial] { run(initial); });
+}
+
+ClipboardWatcher::~ClipboardWatcher()
+{
+    m_stop.store(true);
+    const std::uint64_t one = 1;
+    if (m_wakeFd >= 0)
+        [[maybe_unused]] const auto written = write(m_wakeFd, &one, sizeof one);
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_wakeFd >= 0)
+        close(m_wakeFd);
+}
+
+ClipboardWatcher::Latest ClipboardWatcher::latest() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_latest;
+}
+
+std::optional<ClipboardWatcher::Pending> ClipboardWatcher::seen(xcb_window_t owner, xcb_timestamp_t time)
+{
+    if (owner != XCB_WINDOW_NONE && owner == m_ownWindow)
+        return std::nullopt;
+    const std::lock_guard lock(m_mutex);
+    m_latest = {m_latest.generation + 1, time};
+    return Pending{owner, time, m_latest.generation, false};
+}
+
+void ClipboardWatcher::run(Pending initial)
+{
+    XcbSession &session = *m_session;
+    XcbEventSource events(session.connection(), m_wakeFd, m_stop);
+    SelectionTransfer transfer(session.connection(), events, *m_atoms, session.root(), session.ownerChangeEvent(), m_limits);
+    const auto changeOf = [&](const xcb_generic_event_t &event) -> std::optional<Pending> {
+        const std::optional<OwnerChange> change = session.ownerChange(event);
+        return change ? seen(change->owner, change->time) : std::nullopt;
+    };
+
+    std::optional<Pending> pending = initial;
+    while (!events.finished()) {
+        if (!pending) {
+            if (const XcbPointer<xcb_generic_event_t> event = events.next(XcbEventSource::Deadline::max()))
+                pending = changeOf(*event);
+            continue;
+        }
+        // Of a burst of changes only the last one matters.
+        while (XcbPointer<xcb_generic_event_t> queued = events.next(XcbEventSource::Deadline::min())) {
+            if (std::optional<Pending> newer = changeOf(*queued))
+                pending = newer;
+        }
+        const Pending change = *pending;
+        pending.reset();
+        auto snapshot = std::make_shared<ClipboardSnapshot>();
+        if (change.owner != XCB_WINDOW_NONE) {
+            std::optional<OwnerContents> contents = transfer.read(change.time);
+            if (!contents) {
+                if (const XcbPointer<xcb_generic_event_t> newer = transfer.takeInterruption())
+                    pending = changeOf(*newer);
+                continue;
+            }
+            *snapshot = snapshotOfOwner(std::move(*contents));
+        }
+        m_handler(ClipboardBackend::Change{std::move(snapshot), change.generation, change.initial});
+    }
+}
+
+} // namespace nimbrel

@@ -1,0 +1,260 @@
+#include "platform/qt/x11/selection_writer.h"
+
+#include "platform/qt/x11/atom_cache.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+namespace nimbrel {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Pieces of an incremental answer; an answer up to this size goes in one property.
+constexpr std::size_t largestPiece = 256 * 1024;
+// A requestor that stops asking for pieces this long is given up on.
+constexpr auto transferPatience = std::chrono::seconds(10);
+
+constexpr std::uint8_t eventType(const xcb_generic_event_t &event)
+{
+    return event.response_type & 0x7F;
+}
+
+} // namespace
+
+SelectionWriter::SelectionWriter() = default;
+
+SelectionWriter::~SelectionWriter()
+{
+    m_stop.store(true);
+    const std::uint64_t one = 1;
+    if (m_wakeFd >= 0)
+        [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
+    if (m_connection)
+        xcb_disconnect(m_connection);
+}
+
+bool SelectionWriter::open()
+{
+    int screenNumber = 0;
+    m_connection = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(m_connection))
+        return false;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
+    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+        xcb_screen_next(&screens);
+    if (screens.rem == 0)
+        return false;
+    m_atoms = std::make_unique<AtomCache>(m_connection);
+    m_clipboard = m_atoms->intern("CLIPBOARD");
+    m_targets = m_atoms->intern("TARGETS");
+    m_timestamp = m_atoms->intern("TIMESTAMP");
+    m_incr = m_atoms->intern("INCR");
+    m_utf8String = m_atoms->intern("UTF8_STRING");
+    m_text = m_atoms->intern("TEXT");
+    m_pieceSize = std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(m_connection)) * 4 - 64);
+
+    m_window = xcb_generate_id(m_connection);
+    const std::uint32_t values[] = {1};
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screens.data->root, -10, -10, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, values);
+    xcb_flush(m_connection);
+    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_wakeFd < 0)
+        return false;
+    m_thread = std::thread([this] { run(); });
+    return true;
+}
+
+bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_timestamp_t since)
+{
+    if (m_window == XCB_WINDOW_NONE)
+        return false;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_offer = std::move(offer);
+        m_takenAt = since;
+        ++m_takes;
+    }
+    xcb_set_selection_owner(m_connection, m_window, m_clipboard, since);
+    const XcbPointer<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+    if (owner && owner->owner == m_window)
+        return true;
+    const std::lock_guard lock(m_mutex);
+    m_offer.reset();
+    return false;
+}
+
+void SelectionWriter::clear()
+{
+    if (m_window == XCB_WINDOW_NONE)
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_offer.reset();
+        ++m_takes;
+    }
+    xcb_set_selection_owner(m_connection, XCB_WINDOW_NONE, m_clipboard, XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
+}
+
+std::shared_ptr<const ClipboardOffer> SelectionWriter::offer() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_offer;
+}
+
+void SelectionWriter::run()
+{
+    while (!m_stop.load()) {
+        while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)})
+            handle(*event);
+        dropExpiredTransfers();
+        xcb_flush(m_connection);
+        if (xcb_connection_has_error(m_connection)) {
+            std::fprintf(stderr, "nimbrel: lost the X11 connection that serves the clipboard\n");
+            return;
+        }
+        int timeout = -1;
+        if (!m_transfers.empty()) {
+            const auto next = std::min_element(m_transfers.begin(), m_transfers.end(), [](const auto &a, const auto &b) {
+                return a.deadline < b.deadline;
+            });
+            timeout = static_cast<int>(
+                std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(next->deadline - Clock::now()).count()));
+        }
+        pollfd fds[] = {{xcb_get_file_descriptor(m_connection), POLLIN, 0}, {m_wakeFd, POLLIN, 0}};
+        if (poll(fds, 2, timeout) < 0 && errno != EINTR)
+            return;
+    }
+}
+
+void SelectionWriter::handle(const xcb_generic_event_t &event)
+{
+    switch (eventType(event)) {
+    case XCB_SELECTION_REQUEST:
+        answer(reinterpret_cast<const xcb_selection_request_event_t &>(event));
+        break;
+    case XCB_PROPERTY_NOTIFY:
+        continueTransfer(reinterpret_cast<const xcb_property_notify_event_t &>(event));
+        break;
+    case XCB_SELECTION_CLEAR: {
+        // Another client took the clipboard: let go of the texts, unless a newer take raced this.
+        std::uint64_t takes = 0;
+        {
+            const std::lock_guard lock(m_mutex);
+            takes = m_takes;
+        }
+        const XcbPointer<xcb_get_selection_owner_reply_t> owner(
+            xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+        const std::lock_guard lock(m_mutex);
+        if (takes == m_takes && (!owner || owner->owner != m_window))
+            m_offer.reset();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SelectionWriter::answer(const xcb_selection_request_event_t &request)
+{
+    // Obsolete clients name no property and expect the target's name to be used.
+    const xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
+    const bool stored = request.selection == m_clipboard && store(request, property);
+    xcb_selection_notify_event_t notify{};
+    notify.response_type = XCB_SELECTION_NOTIFY;
+    notify.time = request.time;
+    notify.requestor = request.requestor;
+    notify.selection = request.selection;
+    notify.target = request.target;
+    notify.property = stored ? property : xcb_atom_t{XCB_ATOM_NONE};
+    xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
+}
+
+bool SelectionWriter::store(const xcb_selection_request_event_t &request, xcb_atom_t property)
+{
+    const std::shared_ptr<const ClipboardOffer> offer = this->offer();
+    if (!offer)
+        return false;
+    if (request.target == m_targets) {
+        std::vector<xcb_atom_t> targets{m_targets, m_timestamp};
+        for (const auto &format : offer->formats)
+            targets.push_back(m_atoms->intern(format.first));
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32,
+                            static_cast<std::uint32_t>(targets.size()), targets.data());
+        return true;
+    }
+    if (request.target == m_timestamp) {
+        xcb_timestamp_t takenAt = XCB_CURRENT_TIME;
+        {
+            const std::lock_guard lock(m_mutex);
+            takenAt = m_takenAt;
+        }
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_INTEGER, 32, 1,
+                            &takenAt);
+        return true;
+    }
+    const auto format = std::find_if(offer->formats.begin(), offer->formats.end(), [&](const auto &candidate) {
+        return m_atoms->intern(candidate.first) == request.target;
+    });
+    if (format == offer->formats.end())
+        return false;
+    Transfer transfer{request.requestor, property, request.target == m_text ? m_utf8String : request.target,
+                      format->second, 0, Clock::now() + transferPatience};
+    if (transfer.bytes.str().size() <= m_pieceSize) {
+        sendPiece(transfer);
+        return true;
+    }
+    // Too large for one request: announce the size and send pieces as the requestor asks for them.
+    const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, &mask);
+    const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(transfer.bytes.str().size(), UINT32_MAX));
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, m_incr, 32, 1, &size);
+    m_transfers.push_back(std::move(transfer));
+    return true;
+}
+
+void SelectionWriter::continueTransfer(const xcb_property_notify_event_t &notify)
+{
+    if (notify.state != XCB_PROPERTY_DELETE)
+        return;
+    const auto transfer = std::find_if(m_transfers.begin(), m_transfers.end(), [&](const Transfer &candidate) {
+        return candidate.requestor == notify.window && candidate.property == notify.atom;
+    });
+    if (transfer == m_transfers.end())
+        return;
+    const bool finished = transfer->sent == transfer->bytes.str().size();
+    sendPiece(*transfer);
+    transfer->deadline = Clock::now() + transferPatience;
+    if (finished)
+        m_transfers.erase(transfer);
+}
+
+// The next piece; the empty piece after the last one ends an incremental transfer.
+void SelectionWriter::sendPiece(Transfer &transfer)
+{
+    const std::string &bytes = transfer.bytes.str();
+    const std::size_t size = std::min(m_pieceSize, bytes.size() - transfer.sent);
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer.requestor, transfer.property, transfer.type, 8,
+                        static_cast<std::uint32_t>(size), bytes.data() + transfer.sent);
+    transfer.sent += size;
+}
+
+void SelectionWriter::dropExpiredTransfers()
+{
+    const auto now = Clock::now();
+    m_transfers.remove_if([now](const Transfer &transfer) { return transfer.deadline <= now; });
+}
+
+} // namespace nimbrel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/qt/clipboard_offer.h"
+#include "platform/qt/x11/xcb_pointer.h"
+
+#include <xcb/xcb.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace nimbrel {
+
+class AtomCache;
+
+// Serves the program's own clipboard contents to other X11 clients from a connection and thread of
+// its own, large texts in pieces (INCR), so a slow reader never holds up the GUI thread. Taking the
+// clipboard names the time of the contents it replaces: the X server refuses it when the clipboard
+// changed since, which makes the take atomic against copies the program has not read yet.
+class SelectionWriter {
+public:
+    SelectionWriter();
+    ~SelectionWriter();
+    SelectionWriter(const SelectionWriter &) = delete;
+    SelectionWriter &operator=(const SelectionWriter &) = delete;
+
+    // False without a usable display.
+    bool open();
+    // The window that owns the clipboard while the program's contents are on it.
+    xcb_window_t window() const { return m_window; }
+
+    // Takes the clipboard for the offer unless its last change is newer than since (the time of
+    // the contents replaced; XCB_CURRENT_TIME takes it unconditionally). Safe from any thread.
+    bool take(std::shared_ptr<const ClipboardOffer> offer, xcb_timestamp_t since);
+    // Leaves the clipboard without an owner, whoever had it.
+    void clear();
+
+private:
+    // One answer sent in pieces: the requestor deletes the property to ask for the next one.
+    struct Transfer {
+        xcb_window_t requestor = XCB_WINDOW_NONE;
+        xcb_atom_t property = XCB_ATOM_NONE;
+        xcb_atom_t type = XCB_ATOM_NONE;
+        SharedText bytes;
+        std::size_t sent = 0;
+        std::chrono::steady_clock::time_point deadline;
+    };
+
+    void run();
+    void handle(const xcb_generic_event_t &event);
+    void answer(const xcb_selection_request_event_t &request);
+    bool store(const xcb_selection_request_event_t &request, xcb_atom_t property);
+    void continueTransfer(const xcb_property_notify_event_t &notify);
+    void sendPiece(Transfer &transfer);
+    void dropExpiredTransfers();
+    std::shared_ptr<const ClipboardOffer> offer() const;
+
+    xcb_connection_t *m_connection = nullptr;
+    std::unique_ptr<AtomCache> m_atoms;
+    xcb_window_t m_window = XCB_WINDOW_NONE;
+    xcb_atom_t m_clipboard = XCB_ATOM_NONE;
+    xcb_atom_t m_targets = XCB_ATOM_NONE;
+    xcb_atom_t m_timestamp = XCB_ATOM_NONE;
+    xcb_atom_t m_incr = XCB_ATOM_NONE;
+    xcb_atom_t m_utf8String = XCB_ATOM_NONE;
+    xcb_atom_t m_text = XCB_ATOM_NONE;
+    std::size_t m_pieceSize = 0;
+
+    mutable std::mutex m_mutex;
+    std::shared_ptr<const ClipboardOffer> m_offer;
+    xcb_timestamp_t m_takenAt = XCB_CURRENT_TIME;
+    // Counts takes and clears, so a late notice of a lost clipboard cannot drop a newer offer.
+    std::uint64_t m_takes = 0;
+
+    std::list<Transfer> m_transfers;
+    std::atomic<bool> m_stop{false};
+    int m_wakeFd = -1;
+    std::thread m_thread;
+};
+
+} // namespace nimbrel

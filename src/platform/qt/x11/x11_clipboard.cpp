@@ -1,0 +1,47 @@
+#include "platform/qt/x11/x11_clipboard.h"
+
+#include "platform/qt/x11/clipboard_watcher.h"
+#include "platform/qt/x11/selection_writer.h"
+
+namespace nimbrel {
+
+X11Clipboard::X11Clipboard(ReadLimits limits)
+    : m_limits(limits)
+{
+}
+
+X11Clipboard::~X11Clipboard() = default;
+
+bool X11Clipboard::start(ChangeHandler handler)
+{
+    m_writer = std::make_unique<SelectionWriter>();
+    if (!m_writer->open())
+        return false;
+    m_watcher = std::make_unique<ClipboardWatcher>(m_limits, m_writer->window(), std::move(handler));
+    return m_watcher->started();
+}
+
+std::uint64_t X11Clipboard::latestGeneration() const
+{
+    return m_watcher ? m_watcher->latest().generation : 0;
+}
+
+bool X11Clipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis)
+{
+    if (!m_watcher || !m_writer)
+        return false;
+    const ClipboardWatcher::Latest latest = m_watcher->latest();
+    if (latest.generation != basis)
+        return false;
+    // The X server refuses the take when the clipboard changed after the contents replaced, even
+    // if the watcher has not heard of that change yet.
+    return m_writer->take(std::move(offer), latest.time);
+}
+
+void X11Clipboard::clear()
+{
+    if (m_writer)
+        m_writer->clear();
+}
+
+} // namespace nimbrel
