@@ -45,7 +45,7 @@ e2e_wait_for "exactly one notification on screen" e2e_displayed_count_is 1
 
 announces 'three files' '3 files' $'text/uri-list=file:///tmp/a\r\nfile:///tmp/b\r\nfile:///tmp/c\r\n'
 announces 'one file, by its name' 'Quarterly report.pdf' $'text/uri-list=file:///home/someone/Quarterly%20report.pdf\r\n'
-announces 'file name with a newline' $'two\nlines.txt' $'text/uri-list=file:///tmp/two%0Alines.txt\r\n'
+announces 'file name with a newline, shown as U+FFFD' "two${r}lines.txt" $'text/uri-list=file:///tmp/two%0Alines.txt\r\n'
 announces 'file name not in UTF-8' "caf$r.txt" $'text/uri-list=file:///tmp/caf%FF.txt\r\n'
 announces 'file name with markup' '&lt;b&gt;&amp;amp;.txt' $'text/uri-list=file:///tmp/%3Cb%3E%26amp%3B.txt\r\n'
 announces '20,000 files' '20000 files' --chunk 1000000 --file "text/uri-list=$E2E_TMP/many.uris"
