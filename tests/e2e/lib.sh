@@ -143,7 +143,7 @@ e2e_nimbrel_answers() { e2e_call TextActionTitles; }
 
 # Starts the program under test; without "no-bus", waits until its event loop answers on the bus.
 e2e_start_nimbrel() {
-  : "${NIMBREL_BINARY:?the path of the nimbrel binary must be given}"
+  [[ -n "${NIMBREL_BINARY:-}" ]] || e2e_fail "NIMBREL_BINARY must give the path of the nimbrel binary"
   # Qt and fontconfig keep caches alive until exit, which LeakSanitizer would report; the soak
   # checks our leaks with E2E_DETECT_LEAKS=1.
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=${E2E_DETECT_LEAKS:-0}:exitcode=23" \
@@ -185,7 +185,7 @@ e2e_copy_file() {
 # Makes tests/peer/clipboard_owner own the clipboard with these arguments (TARGET=VALUE..., see
 # its options) and waits until it does. Its events are in $E2E_OFFER_LOG.
 e2e_offer() {
-  : "${CLIPBOARD_OWNER:?the path of tests/peer/clipboard_owner must be given}"
+  [[ -n "${CLIPBOARD_OWNER:-}" ]] || e2e_fail "CLIPBOARD_OWNER must give the path of tests/peer/clipboard_owner"
   E2E_OFFERS=$((E2E_OFFERS + 1))
   e2e_spawn "offer$E2E_OFFERS" "$CLIPBOARD_OWNER" "$@"
   E2E_OFFER_LOG="$E2E_TMP/offer$E2E_OFFERS.log"

@@ -1,6 +1,7 @@
 #include "platform/qt/application_main.h"
 
 #include "app/app_delegate.h"
+#include "platform/qt/bus_receive_limits.h"
 #include "platform/qt/bus_service.h"
 #include "platform/qt/command_line_main.h"
 #include "platform/qt/interface_description.h"
@@ -86,6 +87,7 @@ int applicationMain(int argc, char **argv)
 
     // Without a session bus the program still runs, only without single instance and scripting.
     QDBusConnection bus = QDBusConnection::sessionBus();
+    liftBusReceiveLimits(bus);
     if (!bus.isConnected())
         std::fprintf(stderr, "nimbrel: no session bus; notifications and scripting are off\n");
     else if (handedOverToRunningInstance(bus))

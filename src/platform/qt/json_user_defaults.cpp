@@ -8,14 +8,19 @@
 #include <QJsonValue>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
-#include <utility>
 
 namespace nimbrel {
 
 namespace {
+
+// More bad files than this beside the preferences means something is badly wrong; give up.
+constexpr int maximumSetAsideFiles = 10000;
 
 QString toQString(std::string_view text)
 {
@@ -42,12 +47,54 @@ QJsonValue toJsonValue(const DefaultsValue &value)
     return QJsonValue(QJsonValue::Null);
 }
 
+std::chrono::nanoseconds sinceEpoch(const timespec &time)
+{
+    return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
+}
+
+// The path may have become a FIFO since it was looked at: O_NONBLOCK keeps open(2) from waiting
+// for a writer, and only a regular file is read. Nothing when it cannot be read.
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maximumSize)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        return std::nullopt;
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    // Sized by the file, not by the bound: reserving the bound on every read is costly.
+    QByteArray contents = file.read(qMin<qint64>(status.st_size, maximumSize) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return contents;
+}
+
+// rename(2) would replace an earlier bad file; RENAME_NOREPLACE fails instead, and where the file
+// system does not offer it (NFS), link(2) does the same.
+bool moveWithoutReplacing(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+    if (::link(from.constData(), to.constData()) != 0)
+        return false;
+    ::unlink(from.constData());
+    return true;
+}
+
 } // namespace
 
 bool JsonUserDefaults::FileStamp::operator==(const FileStamp &other) const
 {
-    return exists == other.exists && device == other.device && inode == other.inode && size == other.size
-        && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    return exists == other.exists && regular == other.regular && device == other.device && inode == other.inode
+        && size == other.size && modified.tv_sec == other.modified.tv_sec
+        && modified.tv_nsec == other.modified.tv_nsec;
 }
 
 JsonUserDefaults::JsonUserDefaults(std::string filePath)
@@ -64,6 +111,9 @@ std::optional<DefaultsValue> JsonUserDefaults::objectForKey(std::string_view key
 void JsonUserDefaults::setValueForKey(const DefaultsValue &value, std::string_view key)
 {
     refresh();
+    // The write replaces the file, so a suspect one is judged now rather than at a later look.
+    if (m_suspect)
+        refresh();
     m_values.insert(toQString(key), toJsonValue(value));
     m_unsaved = !save();
 }
@@ -73,7 +123,7 @@ JsonUserDefaults::FileStamp JsonUserDefaults::currentStamp() const
     struct stat status {};
     if (::stat(QFile::encodeName(m_filePath).constData(), &status) != 0)
         return {};
-    return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+    return {true, S_ISREG(status.st_mode), status.st_dev, status.st_ino, status.st_size, status.st_mtim};
 }
 
 void JsonUserDefaults::refresh() const
@@ -81,48 +131,79 @@ void JsonUserDefaults::refresh() const
     // Values that could not be written are newer than anything on disk.
     if (m_unsaved)
         return;
+    // Taken before the stat: an edit after this moment gets a later time stamp.
+    timespec lookedAt{};
+    ::clock_gettime(CLOCK_REALTIME, &lookedAt);
     const FileStamp stamp = currentStamp();
-    if (m_loaded && stamp == m_stamp)
+    if (m_settled && stamp == m_stamp)
         return;
-    m_loaded = true;
+    const bool suspectedBefore = m_suspect && stamp == m_stamp;
     m_stamp = stamp;
-    m_values = {};
-    if (stamp.exists)
-        load();
+    m_suspect = false;
+    // A deleted file leaves the values as they are; a new one changes the stamp.
+    m_settled = !stamp.exists;
+    if (!stamp.exists)
+        return;
+    switch (load()) {
+    case Contents::good:
+        m_settled = sinceEpoch(lookedAt) - sinceEpoch(stamp.modified) >= stampGranularity;
+        break;
+    case Contents::unreadable:
+        break;
+    case Contents::unparsable:
+        if (!suspectedBefore) {
+            m_suspect = true;
+            break;
+        }
+        setAsideBadFile();
+        // The settings window shows the last good values; the file says so again.
+        if (!m_stamp.exists && !m_values.isEmpty())
+            m_unsaved = !save();
+        break;
+    }
 }
 
-void JsonUserDefaults::load() const
+JsonUserDefaults::Contents JsonUserDefaults::load() const
 {
-    QFile file(m_filePath);
-    if (m_stamp.size > maximumFileSize) {
-        setAsideCorruptFile();
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    // Sized by the file, not by the bound: reserving the bound on every read is costly.
-    const QByteArray contents = file.read(qMin<qint64>(file.size(), maximumFileSize) + 1);
-    file.close();
+    if (!m_stamp.regular)
+        return Contents::unreadable;
+    if (m_stamp.size > maximumFileSize)
+        return Contents::unparsable;
+    const std::optional<QByteArray> contents = readRegularFile(m_filePath, maximumFileSize);
+    if (!contents)
+        return Contents::unreadable;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(contents, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        setAsideCorruptFile();
-        return;
-    }
+    const QJsonDocument document = QJsonDocument::fromJson(*contents, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return Contents::unparsable;
     m_values = document.object();
+    return Contents::good;
 }
 
-void JsonUserDefaults::setAsideCorruptFile() const
+void JsonUserDefaults::setAsideBadFile() const
 {
+    m_suspect = false;
     const QByteArray from = QFile::encodeName(m_filePath);
-    const QByteArray to = QFile::encodeName(m_filePath + QStringLiteral(".corrupt"));
-    // rename(2) replaces an older copy in one step.
-    if (std::rename(from.constData(), to.constData()) == 0)
-        m_stamp = currentStamp();
+    for (int number = 0; number < maximumSetAsideFiles; ++number) {
+        QString to = m_filePath + QStringLiteral(".corrupt");
+        if (number > 0)
+            to += QLatin1Char('.') + QString::number(number);
+        if (moveWithoutReplacing(from, QFile::encodeName(to)) || errno != EEXIST)
+            break;
+    }
+    m_stamp = currentStamp();
+    m_settled = !m_stamp.exists;
 }
 
-bool JsonUserDefaults::save()
+bool JsonUserDefaults::save() const
 {
+    // A bad file still in place would be replaced unseen.
+    if (m_suspect)
+        setAsideBadFile();
+    // Only a regular file is ever replaced: a FIFO, device or folder someone put there stays.
+    const FileStamp before = currentStamp();
+    if (before.exists && !before.regular)
+        return false;
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly))
@@ -130,8 +211,9 @@ bool JsonUserDefaults::save()
     file.write(QJsonDocument(m_values).toJson(QJsonDocument::Indented));
     if (!file.commit())
         return false;
+    // Read once more at the next look: an edit within the time stamp's granularity keeps it.
     m_stamp = currentStamp();
-    m_loaded = true;
+    m_settled = false;
     return true;
 }
 

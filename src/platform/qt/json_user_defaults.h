@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -16,11 +17,19 @@ namespace nimbrel {
 
 // Preferences kept as one JSON object in a file, e.g. {"notifyText": 1}. Numbers and strings keep
 // their type, JSON true/false read as 1/0, anything else reads as OtherDefaultsValue; keys the
-// program does not know are kept untouched. The file is re-read only when its identity (inode,
-// size, modification time) changed since the last look, so edits by another program are seen at
-// the next read. Writes replace the file atomically. A file that cannot be parsed is moved aside
-// to "<file>.corrupt"; a file that cannot be written leaves the values in memory, which then win
-// over the file until a write succeeds.
+// program does not know are kept untouched. Writes replace the file atomically.
+//
+// Another program may edit, delete or break the file while we run, and what the settings window
+// shows must stay true, so the last values read in full stay in force until a good file replaces
+// them:
+// - The file is re-read when its identity (inode, size, modification time) changed, or when it
+//   changed so recently that a further edit could keep the same time stamp.
+// - A deleted or unreadable file (no permission, or not a regular file: a FIFO is never opened
+//   in a way that blocks) leaves the values as they are. Only a regular file is ever replaced.
+// - A file that cannot be parsed may be caught half-written, so it is read once more at the next
+//   look; only if it is still bad and unchanged is it set aside, as "<file>.corrupt", then
+//   ".corrupt.1" and so on, never replacing an earlier one.
+// - A value that could not be written wins over the file until a write succeeds.
 class JsonUserDefaults final : public UserDefaults {
 public:
     explicit JsonUserDefaults(std::string filePath);
@@ -28,30 +37,38 @@ public:
     std::optional<DefaultsValue> objectForKey(std::string_view key) const override;
     void setValueForKey(const DefaultsValue &value, std::string_view key) override;
 
-    // Bigger files are not preferences; they are moved aside unread.
+    // Bigger files are not preferences; they are treated as unparsable, unread.
     static constexpr qint64 maximumFileSize = 4 * 1024 * 1024;
 
 private:
+    // Coarser than any file system's time stamps (FAT keeps two seconds).
+    static constexpr std::chrono::seconds stampGranularity{2};
+
     struct FileStamp {
         bool exists = false;
+        bool regular = false;
         dev_t device = 0;
         ino_t inode = 0;
         off_t size = 0;
         timespec modified{};
         bool operator==(const FileStamp &other) const;
     };
+    enum class Contents { good, unparsable, unreadable };
 
     FileStamp currentStamp() const;
     void refresh() const;
-    void load() const;
-    void setAsideCorruptFile() const;
-    bool save();
+    Contents load() const;
+    void setAsideBadFile() const;
+    bool save() const;
 
     QString m_filePath;
     mutable QJsonObject m_values;
     mutable FileStamp m_stamp;
-    mutable bool m_loaded = false;
-    bool m_unsaved = false;
+    // m_values are what the file with m_stamp holds, and any change to it will change the stamp.
+    mutable bool m_settled = false;
+    // The file with m_stamp was found unparsable once.
+    mutable bool m_suspect = false;
+    mutable bool m_unsaved = false;
 };
 
 } // namespace nimbrel

@@ -1,10 +1,12 @@
 #include "platform/qt/qt_user_notification_center.h"
 
 #include "platform/qt/notification_body.h"
+#include "platform/qt/text_capping.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -25,6 +27,12 @@ QDBusMessage methodCall(const QString &method)
     return QDBusMessage::createMethodCall(service, path, interface, method);
 }
 
+bool sameNotification(const std::weak_ptr<const UserNotification> &kept,
+                      const std::shared_ptr<const UserNotification> &notification)
+{
+    return !kept.owner_before(notification) && !notification.owner_before(kept);
+}
+
 } // namespace
 
 QtUserNotificationCenter::QtUserNotificationCenter(QDBusConnection bus, QString appIcon, QObject *parent)
@@ -32,34 +40,45 @@ QtUserNotificationCenter::QtUserNotificationCenter(QDBusConnection bus, QString 
     , m_bus(std::move(bus))
     , m_appIcon(std::move(appIcon))
 {
-    if (!m_bus.isConnected()) {
-        m_capabilitiesKnown = true;
+    if (!m_bus.isConnected())
         return;
-    }
     m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
                   SLOT(actionInvoked(uint, QString)));
     m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
                   SLOT(notificationClosed(uint, uint)));
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(methodCall(QStringLiteral("GetCapabilities"))), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, &QtUserNotificationCenter::capabilitiesArrived);
+    auto *watcher = new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &newOwner) { serverChanged(newOwner); });
+    askCapabilities();
 }
 
 QtUserNotificationCenter::~QtUserNotificationCenter() = default;
 
-void QtUserNotificationCenter::capabilitiesArrived(QDBusPendingCallWatcher *watcher)
+void QtUserNotificationCenter::serverChanged(const QString &newOwner)
+{
+    // The ids the old server gave mean nothing to a new one, or name someone else's notifications.
+    m_delivered.remove_if([](const Delivery &delivery) { return delivery.id.has_value(); });
+    m_serverReadsMarkup.reset();
+    if (!newOwner.isEmpty())
+        askCapabilities();
+}
+
+void QtUserNotificationCenter::askCapabilities()
+{
+    const std::uint64_t question = ++m_lastCapabilitiesQuestion;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(methodCall(QStringLiteral("GetCapabilities"))), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, question](QDBusPendingCallWatcher *finished) { capabilitiesArrived(question, finished); });
+}
+
+void QtUserNotificationCenter::capabilitiesArrived(std::uint64_t question, QDBusPendingCallWatcher *watcher)
 {
     watcher->deleteLater();
     const QDBusPendingReply<QStringList> reply = *watcher;
-    m_escapeMarkup = reply.isValid() && reply.value().contains(QStringLiteral("body-markup"));
-    m_capabilitiesKnown = true;
-    for (auto delivery = m_delivered.begin(); delivery != m_delivered.end();) {
-        if (delivery->removed) {
-            delivery = m_delivered.erase(delivery);
-            continue;
-        }
-        send(*delivery);
-        ++delivery;
-    }
+    // An answer to an earlier question may come from a server that has left since.
+    if (question != m_lastCapabilitiesQuestion || !reply.isValid())
+        return;
+    m_serverReadsMarkup = reply.value().contains(QStringLiteral("body-markup"));
 }
 
 void QtUserNotificationCenter::deliverNotification(std::shared_ptr<const UserNotification> notification)
@@ -68,22 +87,24 @@ void QtUserNotificationCenter::deliverNotification(std::shared_ptr<const UserNot
         return;
     if (m_delegate != nullptr && !m_delegate->userNotificationCenterShouldPresentNotification(*this, *notification))
         return;
-    m_delivered.push_back({++m_lastSerial, std::move(notification), std::nullopt, false, false});
-    if (m_capabilitiesKnown)
-        send(m_delivered.back());
+    auto capped = std::make_shared<const UserNotification>(
+        UserNotification{notification->title, cappedText(notification->informativeText, notificationBodyMaximumLength),
+                         notification->hasActionButton, notification->otherButtonTitle});
+    m_delivered.push_back({++m_lastSerial, notification, std::move(capped), std::nullopt, false});
+    send(m_delivered.back());
 }
 
-void QtUserNotificationCenter::send(Delivery &delivery)
+void QtUserNotificationCenter::send(const Delivery &delivery)
 {
-    const UserNotification &notification = *delivery.notification;
+    const UserNotification &notification = *delivery.capped;
     QStringList actions{defaultAction, QStringLiteral("Open")};
     if (!notification.otherButtonTitle.empty())
         actions << otherButtonAction << QString::fromStdString(notification.otherButtonTitle);
+    const bool escapeMarkup = m_serverReadsMarkup.value_or(true);
     QDBusMessage message = methodCall(QStringLiteral("Notify"));
     message << QStringLiteral("Nimbrel") << uint(0) << m_appIcon << QString::fromStdString(notification.title)
-            << QString::fromStdString(notificationBody(notification.informativeText, m_escapeMarkup)) << actions
+            << QString::fromStdString(notificationBody(notification.informativeText, escapeMarkup)) << actions
             << QVariantMap() << int(-1);
-    delivery.sent = true;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, serial = delivery.serial](QDBusPendingCallWatcher *finished) { idArrived(serial, finished); });
@@ -111,18 +132,17 @@ void QtUserNotificationCenter::idArrived(std::uint64_t serial, QDBusPendingCallW
 void QtUserNotificationCenter::removeDeliveredNotification(const std::shared_ptr<const UserNotification> &notification)
 {
     for (auto delivery = m_delivered.begin(); delivery != m_delivered.end();) {
-        if (delivery->notification != notification) {
+        if (!sameNotification(delivery->original, notification)) {
             ++delivery;
             continue;
         }
-        if (delivery->id)
-            close(*delivery->id);
-        if (delivery->id || !delivery->sent) {
-            delivery = m_delivered.erase(delivery);
+        if (!delivery->id) {
+            delivery->removed = true;
+            ++delivery;
             continue;
         }
-        delivery->removed = true;
-        ++delivery;
+        close(*delivery->id);
+        delivery = m_delivered.erase(delivery);
     }
 }
 
@@ -138,8 +158,10 @@ void QtUserNotificationCenter::actionInvoked(uint id, const QString &actionKey)
     const auto delivery = findId(id);
     if (delivery == m_delivered.end() || m_delegate == nullptr)
         return;
-    // The delegate may remove the notification while it handles it.
-    const std::shared_ptr<const UserNotification> notification = delivery->notification;
+    // Held here because the delegate may remove the notification while it handles it.
+    std::shared_ptr<const UserNotification> notification = delivery->original.lock();
+    if (notification == nullptr)
+        notification = delivery->capped;
     if (actionKey == defaultAction)
         m_delegate->userNotificationCenterDidActivateNotification(*this, *notification);
     else if (actionKey == otherButtonAction)

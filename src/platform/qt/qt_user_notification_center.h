@@ -20,11 +20,13 @@ namespace nimbrel {
 // program: without one, notifications are dropped quietly. The server's id for a notification
 // arrives later than the program may want it gone; a removal before the id is known is carried
 // out when the id arrives.
+// A notification is sent at once, and the centre keeps only its capped text: a clipboard text can
+// be tens of megabytes, and a server that never answers must not make the program hold them all.
 class QtUserNotificationCenter final : public QObject, public UserNotificationCenter {
     Q_OBJECT
 public:
-    // Asks the server for its capabilities at once; notifications wait for the answer, since it
-    // decides whether their text needs markup escaping.
+    // Asks the server whether it reads markup in bodies, at once and again whenever another
+    // server takes the name; until it answers, markup is escaped.
     explicit QtUserNotificationCenter(QDBusConnection bus, QString appIcon = QStringLiteral("nimbrel"),
                                       QObject *parent = nullptr);
     ~QtUserNotificationCenter() override;
@@ -40,14 +42,19 @@ private slots:
 private:
     struct Delivery {
         std::uint64_t serial = 0;
-        std::shared_ptr<const UserNotification> notification;
+        // Identifies the program's notification without keeping its full text alive.
+        std::weak_ptr<const UserNotification> original;
+        // The same notification with its text capped: what is sent, and what the delegate gets
+        // once the program has let go of the original.
+        std::shared_ptr<const UserNotification> capped;
         std::optional<uint> id;
-        bool sent = false;
         bool removed = false;
     };
 
-    void capabilitiesArrived(QDBusPendingCallWatcher *watcher);
-    void send(Delivery &delivery);
+    void serverChanged(const QString &newOwner);
+    void askCapabilities();
+    void capabilitiesArrived(std::uint64_t question, QDBusPendingCallWatcher *watcher);
+    void send(const Delivery &delivery);
     void idArrived(std::uint64_t serial, QDBusPendingCallWatcher *watcher);
     void close(uint id);
     std::list<Delivery>::iterator find(std::uint64_t serial);
@@ -56,8 +63,9 @@ private:
     QDBusConnection m_bus;
     QString m_appIcon;
     UserNotificationCenterDelegate *m_delegate = nullptr;
-    bool m_capabilitiesKnown = false;
-    bool m_escapeMarkup = false;
+    // Whether the current server reads markup; unknown until it answers.
+    std::optional<bool> m_serverReadsMarkup;
+    std::uint64_t m_lastCapabilitiesQuestion = 0;
     std::uint64_t m_lastSerial = 0;
     std::list<Delivery> m_delivered;
 };

@@ -2,39 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <tuple>
 
 namespace nimbrel {
 namespace {
 
-struct CapCase {
-    const char *name;
-    std::string text;
-    std::size_t maximum;
-    std::string expected;
-};
-
-class TextCappingTest : public testing::TestWithParam<CapCase> {};
-
-TEST_P(TextCappingTest, CutsAtCodePoints)
+std::string repeated(const std::string &piece, std::size_t times)
 {
-    EXPECT_EQ(cappedText(GetParam().text, GetParam().maximum), GetParam().expected);
+    std::string result;
+    while (times-- > 0)
+        result += piece;
+    return result;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextCappingTest,
-    testing::Values(CapCase{"EmptyText", "", 1, ""},
-                    CapCase{"ShorterThanTheCap", "ab", 3, "ab"},
-                    CapCase{"ExactlyTheCap", "abc", 3, "abc"},
-                    CapCase{"OneOver", "abcd", 3, "ab\xE2\x80\xA6"},
-                    CapCase{"CapOfOneLeavesOnlyTheEllipsis", "ab", 1, "\xE2\x80\xA6"},
-                    CapCase{"TwoByteCharactersKeptWhole", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 3, "\xC3\xA9\xC3\xA9\xE2\x80\xA6"},
-                    CapCase{"FourByteCharactersKeptWhole", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80", 2,
-                            "\xF0\x9F\x98\x80\xF0\x9F\x98\x80"},
-                    CapCase{"InvalidBytesReplacedBeforeCounting", "a\xFF\xFE" "b", 3, "a\xEF\xBF\xBD\xE2\x80\xA6"},
-                    CapCase{"TruncatedSequenceAtTheEnd", "ab\xE2\x82", 5, "ab\xEF\xBF\xBD"},
-                    CapCase{"ContinuationBytesAloneAreReplaced", "\x80\x80", 5, "\xEF\xBF\xBD\xEF\xBF\xBD"}),
-    [](const testing::TestParamInfo<CapCase> &info) { return std::string(info.param.name); });
+TEST(TextCapping, CutsAtACodePointAndEndsInAnEllipsis)
+{
+    const std::string ellipsis = "\xE2\x80\xA6";
+    const std::string replacement = "\xEF\xBF\xBD";
+    const std::string mixedWidths = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"; // 1 to 4 bytes
+    const std::tuple<const char *, std::string, std::size_t, std::string> rows[] = { // name, text, cap, expected
+        {"empty", "", 1, ""}, {"exactly the cap", "abc", 3, "abc"},
+        {"one over", "abcd", 3, "ab" + ellipsis}, {"cap of one", "ab", 1, ellipsis},
+        {"multi-byte kept whole", repeated(mixedWidths, 2), 6, mixedWidths + "a" + ellipsis},
+        {"invalid bytes replaced before counting", "a\xFF\xFE" "b", 3, "a" + replacement + ellipsis},
+        {"truncated sequence at the end", "ab\xE2\x82", 5, "ab" + replacement},
+        {"truncated sequence at the cut", std::string(998, 'x') + "\xE2\x82" + std::string(5000, 'y'), 1000,
+         std::string(998, 'x') + replacement + ellipsis},
+        {"huge", repeated(mixedWidths, 2'000'000), 1000, repeated(mixedWidths, 249) + "a\xC3\xA9\xE2\x82\xAC" + ellipsis},
+    };
+    for (const auto &[name, text, maximum, expected] : rows)
+        EXPECT_TRUE(cappedText(text, maximum) == expected) << name;
+}
 
 } // namespace
 } // namespace nimbrel
