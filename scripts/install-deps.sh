@@ -9,7 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-  libxcb1-dev libxcb-xfixes0-dev libdbus-1-dev
+  libxcb1-dev libxcb-xfixes0-dev libdbus-1-dev libwayland-dev libwayland-bin
   # Packaging and its checks: dpkg-shlibdeps for the package's Depends, the
   # desktop entry and AppStream metainfo validators
   dpkg-dev desktop-file-utils appstream
@@ -19,6 +19,9 @@ packages=(
   # daemon, tray host, clipboard and input drivers, window inspection
   xvfb xauth dbus dbus-x11 dunst trayer xclip xdotool imagemagick
   libglib2.0-bin x11-utils
+  # Wayland tests: headless compositor with XWayland (and xhost to let root in), clipboard
+  # tools, a native window
+  sway xwayland x11-xserver-utils wl-clipboard foot qt6-wayland
   # Fault tests and bench/desktop: immutable flag, process tree and memory
   # figures (bench/desktop installs the CopyQ it compares against itself)
   e2fsprogs procps python3

@@ -13,9 +13,9 @@ if [[ -z "$binary" ]]; then
   exit 1
 fi
 
-# The clipboard is watched through X11, so under Wayland Nimbrel runs on
-# XWayland. Some sessions start XWayland without exporting DISPLAY: use its
-# socket then.
+# Nimbrel reads the clipboard natively where the Wayland compositor allows it and through X11
+# otherwise; its windows go to XWayland where there is one. Some sessions start XWayland without
+# exporting DISPLAY: use its socket then.
 if [[ -z "${DISPLAY:-}" && -n "${WAYLAND_DISPLAY:-}" ]]; then
   for socket in /tmp/.X11-unix/X*; do
     if [[ -S "$socket" && -O "$socket" ]]; then
@@ -23,15 +23,10 @@ if [[ -z "${DISPLAY:-}" && -n "${WAYLAND_DISPLAY:-}" ]]; then
       break
     fi
   done
-  if [[ -z "${DISPLAY:-}" ]]; then
-    echo "run: Wayland session without XWayland; Nimbrel needs XWayland (enable it in your compositor)" >&2
-    exit 1
-  fi
 fi
-if [[ -z "${DISPLAY:-}" ]]; then
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "run: no graphical session found (neither DISPLAY nor WAYLAND_DISPLAY is set)" >&2
   exit 1
 fi
 
-export QT_QPA_PLATFORM=xcb
 exec "$binary" "$@"

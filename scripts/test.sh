@@ -9,10 +9,12 @@ cd "$(dirname "$0")/.."
 cmake --preset test
 cmake --build --preset test -j2
 
-# Each fuzzer briefly, before the tests so that ctest's summary closes the output.
-./scripts/fuzz.sh 30
+# Each fuzzer briefly (scripts/fuzz.sh runs them longer), before the tests so that ctest's
+# summary closes the output.
+./scripts/fuzz.sh "${NIMBREL_FUZZ_SECONDS:-20}"
 
 started=()
+display_file=$(mktemp)
 cleanup() {
   local status=$? pid
   trap - EXIT INT TERM
@@ -20,39 +22,31 @@ cleanup() {
     kill -TERM -- "-$pid" 2>/dev/null || true
   done
   wait 2>/dev/null || true
+  rm -f "$display_file"
   exit "$status"
 }
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# A free display number: no lock file and no socket, and the server really starts.
+# A private display for the tests that want one: Xvfb picks a free number and tells it once ready.
 start_display() {
-  local display attempt
-  for ((attempt = 0; attempt < 50; attempt++)); do
-    display=$((90 + attempt))
-    [[ -e "/tmp/.X$display-lock" || -e "/tmp/.X11-unix/X$display" ]] && continue
-    setsid Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
-    local pid=$!
-    started+=("$pid")
-    local deadline=$((SECONDS + 15))
-    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do
-      if xdpyinfo -display ":$display" >/dev/null 2>&1; then
-        export DISPLAY=":$display"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill -TERM -- "-$pid" 2>/dev/null || true
+  local number
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null 3>"$display_file" &
+  started+=("$!")
+  until number=$(cat "$display_file") && [[ -n "$number" ]]; do
+    kill -0 "$!" 2>/dev/null || { echo "test: could not start Xvfb" >&2; return 1; }
+    sleep 0.1
   done
-  echo "test: could not start Xvfb" >&2
-  return 1
+  export DISPLAY=":$number"
 }
 
 start_display
 unset WAYLAND_DISPLAY
 
-# ctest runs in a process group of its own so that an interrupted run ends every test too.
-setsid dbus-run-session -- ctest --preset test --timeout 300 </dev/null &
+# ctest runs in a process group of its own so that an interrupted run ends every test too. Tests
+# run side by side: the desktop ones each have a display, bus and configuration of their own and
+# mostly wait, so more run at once than there are cores.
+setsid dbus-run-session -- ctest --preset test --timeout 300 --parallel "${NIMBREL_TEST_JOBS:-4}" </dev/null &
 started+=("$!")
 wait "$!"

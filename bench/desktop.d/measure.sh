@@ -1,6 +1,20 @@
 # shellcheck shell=bash
 # The measurements bench/desktop takes of one program in a private desktop world, after
-# tests/e2e/lib.sh and tests/fault/fault_lib.sh have been sourced. Each prints one result line.
+# tests/e2e/lib.sh has been sourced. Each prints one result line. The speed and memory targets
+# live here, not in the tests.
+
+# A process's resident memory (VmRSS) and proportional share (Pss), in kB.
+bench_rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+bench_pss_kb() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null; }
+
+# Milliseconds one TextActionTitles call takes to come back, dbus-send's start included.
+bench_bus_answer_ms() {
+  local start
+  start=$(date +%s%N)
+  dbus-send --session --print-reply --reply-timeout=5000 --dest="$NIMBREL_BUS_NAME" "$NIMBREL_OBJECT_PATH" \
+    org.nimbrel.Nimbrel.TextActionTitles >/dev/null || return 1
+  echo $((($(date +%s%N) - start) / 1000000))
+}
 
 # Starts a desktop world and the program to measure in it: "nimbrel" (NIMBREL_BINARY) or "copyq", with notifications of new
 # clipboard text switched on and a home directory of its own. Sets BENCH_PID.
@@ -47,8 +61,8 @@ bench_cpu_ticks() {
 bench_memory_kb() {
   local pid rss=0 pss=0
   for pid in $(bench_process_tree "$1"); do
-    rss=$((rss + $(fault_rss_kb "$pid")))
-    pss=$((pss + $(fault_pss_kb "$pid")))
+    rss=$((rss + $(bench_rss_kb "$pid")))
+    pss=$((pss + $(bench_pss_kb "$pid")))
   done
   echo "$rss $pss"
 }
@@ -83,10 +97,40 @@ bench_notify_times() {
 bench_reaction() {
   local program=$1 count=$2 interval_us=$3
   bench_start "$program"
-  fault_own burst "$BURST_OWNER" --count "$count" --interval-us "$interval_us" --prefix 'reaction ' \
-    --times "$E2E_TMP/times"
-  E2E_DEADLINE=$((count * interval_us / 1000000 + 10)) e2e_wait_for "the last change" fault_peer_said burst done
+  e2e_offer --burst "$count" --interval-us "$interval_us" --times "$E2E_TMP/times" --lifetime 3600 \
+    'UTF8_STRING=reaction '
+  E2E_DEADLINE=$((count * interval_us / 1000000 + 10)) e2e_wait_for "the last change" e2e_offer_said done
   sleep 1
+  bench_lags reaction "$program" "$count"
+}
+
+# reaction-sway nimbrel MEDIAN_MS P99_MS MIN_MS MAX_MS ANNOUNCED: the same on headless sway with a
+# native Wayland window (foot) focused, each copy made by wl-copy every INTERVAL seconds; the time
+# is taken before wl-copy starts, so its start-up counts as lag.
+bench_reaction_sway() {
+  local count=$1 interval=$2 k
+  e2e_start_sway enable
+  e2e_start_session_bus
+  e2e_start_notification_monitor
+  e2e_start_notification_daemon
+  e2e_spawn foot foot
+  e2e_wait_for "foot to have the focus" bench_foot_focused
+  e2e_start_nimbrel
+  for ((k = 1; k <= count; k++)); do
+    echo "$k $(date +%s%N)" >>"$E2E_TMP/times"
+    wl-copy "reaction $k"
+    sleep "$interval"
+  done
+  sleep 1
+  bench_lags reaction-sway nimbrel "$count"
+}
+
+bench_foot_focused() { [[ "$(e2e_sway_focused_app)" == foot ]]; }
+
+# KIND PROGRAM MEDIAN_MS P99_MS MIN_MS MAX_MS ANNOUNCED/COUNT from $E2E_TMP/times ("K NANOSECONDS"
+# per change) and the Notify calls that showed "reaction K".
+bench_lags() {
+  local kind=$1 program=$2 count=$3
   bench_notify_times >"$E2E_TMP/notified"
   awk -F'\t' '
     FILENAME == ARGV[1] { if (!($2 in first)) first[$2] = $1; next }
@@ -96,13 +140,13 @@ bench_reaction() {
       if (body in first) printf "%.3f\n", (first[body] - change[2]) / 1e6
     }
   ' "$E2E_TMP/notified" "$E2E_TMP/times" | sort -n >"$E2E_TMP/lags"
-  awk -v program="$program" -v count="$count" '
+  awk -v kind="$kind" -v program="$program" -v count="$count" '
     { lags[++n] = $1 }
     END {
-      if (n == 0) { print "reaction " program " - - - - 0/" count; exit }
+      if (n == 0) { print kind " " program " - - - - 0/" count; exit }
       p99 = lags[int(0.99 * (n - 1)) + 1]
       median = (n % 2) ? lags[(n + 1) / 2] : (lags[n / 2] + lags[n / 2 + 1]) / 2
-      printf "reaction %s %.1f %.1f %.1f %.1f %d/%d\n", program, median, p99, lags[1], lags[n], n, count
+      printf "%s %s %.1f %.1f %.1f %.1f %d/%d\n", kind, program, median, p99, lags[1], lags[n], n, count
     }
   ' "$E2E_TMP/lags"
 }
@@ -131,13 +175,13 @@ bench_copyq_answer_ms() {
 bench_large() {
   local program=$1 call owned shown after
   bench_start "$program"
-  call=fault_bus_answer_ms
+  call=bench_bus_answer_ms
   [[ $program == copyq ]] && call=bench_copyq_answer_ms
   touch "$E2E_TMP/sampling"
   bench_sample_answers "$call" "$E2E_TMP/sampling" >"$E2E_TMP/answers" &
   local sampler=$!
-  fault_own large "$SLOW_OWNER" --bytes 50000000 $'a line of a fifty megabyte text\n'
-  owned=$(awk '/^owner/ { print $2 }' "$E2E_TMP/large.log")
+  e2e_offer --repeat-to 50000000 --chunk 1048576 --times "$E2E_TMP/owned" $'UTF8_STRING=a line of a fifty megabyte text\n'
+  owned=$(awk '{ print $2 }' "$E2E_TMP/owned")
   local deadline=$((SECONDS + 30))
   until grep -q 'a line of a fifty' "$NOTIFICATIONS_LOG" || ((SECONDS >= deadline)); do
     sleep 0.05
@@ -149,4 +193,21 @@ bench_large() {
     /^[0-9]+\ta line of a fifty/ { printf "%.0f", ($1 - owned) / 1e6; found = 1; exit }
     END { if (!found) print "-" }')
   echo "large $program $shown $(sort -n "$E2E_TMP/answers" | tail -n 1) $after"
+}
+
+# soak nimbrel WARM_KB END_KB: resident memory after 500 changes to warm up and, settled, after
+# 10,000 more, one every millisecond.
+bench_soak() {
+  bench_start nimbrel
+  e2e_offer --burst 500 --interval-us 4000 'UTF8_STRING=warm-up '
+  e2e_wait_for "the warm-up" e2e_offer_said done
+  e2e_wait_for "the warm-up announced" e2e_last_notify_body_is 'warm-up 500'
+  sleep 2
+  local warm_kb
+  warm_kb=$(bench_rss_kb "$BENCH_PID")
+  e2e_offer --burst 10000 --interval-us 1000 --lifetime 3600 'UTF8_STRING=soak '
+  e2e_wait_for "the burst" e2e_offer_said done
+  e2e_wait_for "the burst announced" e2e_last_notify_body_is 'soak 10000'
+  sleep 2
+  echo "soak nimbrel $warm_kb $(bench_rss_kb "$BENCH_PID")"
 }

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_status_bar.h"
 #include "platform/qt/qt_timer_scheduler.h"
 #include "platform/qt/qt_user_notification_center.h"
+#include "platform/qt/x11/x11_clipboard.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -52,21 +53,26 @@ bool handedOverToRunningInstance(QDBusConnection &bus)
     return true;
 }
 
-// The clipboard is read over X11, so on Wayland the program runs through XWayland. Qt aborts
+// Qt's windows go to the X11 display where there is one (XWayland on a Wayland desktop); without
+// one they can still be native Wayland windows, unless the clipboard is read through X11. Qt aborts
 // when it cannot reach the display; a plain message and exit status 1 are kinder.
-bool useX11Display()
+bool chooseDisplay(bool clipboardNeedsX11)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
     const bool reachable = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
-    if (!reachable) {
-        std::fprintf(stderr, "nimbrel: cannot open the X11 display \"%s\"; on Wayland, XWayland provides one\n",
-                     qgetenv("DISPLAY").constData());
-        return false;
+    if (reachable || clipboardNeedsX11) {
+        if (!reachable) {
+            std::fprintf(stderr, "nimbrel: cannot open the X11 display \"%s\"; on Wayland, XWayland provides one\n",
+                         qgetenv("DISPLAY").constData());
+            return false;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
     }
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_QPA_PLATFORM", "wayland");
     return true;
 }
 
@@ -76,7 +82,8 @@ int applicationMain(int argc, char **argv)
 {
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
-    if (!useX11Display())
+    std::unique_ptr<ClipboardBackend> clipboard = makeClipboardBackend(ReadLimits{});
+    if (!chooseDisplay(dynamic_cast<const X11Clipboard *>(clipboard.get()) != nullptr))
         return 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
@@ -93,7 +100,7 @@ int applicationMain(int argc, char **argv)
     else if (handedOverToRunningInstance(bus))
         return 0;
 
-    QtPasteboard pasteboard(makeClipboardBackend(ReadLimits{}));
+    QtPasteboard pasteboard(std::move(clipboard));
     QtUserNotificationCenter center(bus);
     QtStatusBar statusBar;
     JsonUserDefaults userDefaults(preferencesFilePath());

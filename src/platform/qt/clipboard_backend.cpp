@@ -1,11 +1,25 @@
 #include "platform/qt/clipboard_backend.h"
 
+#include "platform/qt/wayland/data_control_connection.h"
+#include "platform/qt/wayland/wayland_clipboard.h"
 #include "platform/qt/x11/x11_clipboard.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace nimbrel {
 
 std::unique_ptr<ClipboardBackend> makeClipboardBackend(ReadLimits limits)
 {
+    // libwayland would try wayland-0 without it; a session that names no compositor is an X11 one.
+    const char *waylandDisplay = std::getenv("WAYLAND_DISPLAY");
+    std::string whyNot = "WAYLAND_DISPLAY is not set";
+    if (waylandDisplay && *waylandDisplay) {
+        if (auto connection = DataControlConnection::open(whyNot))
+            return std::make_unique<WaylandClipboard>(std::move(connection), limits);
+    }
+    std::fprintf(stderr, "nimbrel: %s; the clipboard is read through X11\n", whyNot.c_str());
     return std::make_unique<X11Clipboard>(limits);
 }
 

@@ -23,8 +23,14 @@ void QtStatusItem::setMenu(Menu *menu)
 
 void QtStatusItem::popUpMenu(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::Trigger && m_menu != nullptr)
-        m_menu->popup(QCursor::pos());
+    // A host that draws no menus of its own (swaybar) asks for the context menu with a position.
+    // Qt reports a click that follows the last one within the double-click interval (say, right
+    // after the menu closed) only as a double click; a quick user still wants the menu.
+    const std::optional<QPoint> hostClick = m_hostClicks.take();
+    const bool wanted = reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick
+        || (reason == QSystemTrayIcon::Context && hostClick);
+    if (wanted && m_menu != nullptr && !m_menu->isVisible())
+        m_menu->popup(hostClick.value_or(QCursor::pos()));
 }
 
 } // namespace nimbrel

@@ -223,7 +223,8 @@ class HungOwner {
 public:
     HungOwner()
     {
-        m_process.start(QStringLiteral(NIMBREL_HUNG_OWNER), {QStringLiteral("20")});
+        m_process.start(QStringLiteral(NIMBREL_HUNG_OWNER),
+                        {QStringLiteral("--hang"), QStringLiteral("--lifetime"), QStringLiteral("20")});
         m_started = eventuallyTrue([this] { return m_process.canReadLine(); });
     }
     ~HungOwner()

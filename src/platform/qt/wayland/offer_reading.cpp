@@ -1,0 +1,100 @@
+#include "platform/qt/wayland/offer_reading.h"
+
+#include "platform/qt/snapshot_building.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <utility>
+
+namespace nimbrel {
+namespace {
+
+enum class Status { Ok, TooLarge, Failed, TimedOut, Interrupted };
+
+class Pipe {
+public:
+    // Only our end is non-blocking: the owner writes through the same open file, and owners that
+    // write as plain tools do (cat, say) would stop at the first full pipe.
+    Pipe()
+    {
+        m_ok = pipe2(m_fds.data(), O_CLOEXEC) == 0;
+        if (m_ok)
+            fcntl(m_fds[0], F_SETFL, O_NONBLOCK);
+    }
+    ~Pipe()
+    {
+        closeWriteEnd();
+        if (m_ok)
+            close(m_fds[0]);
+    }
+    Pipe(const Pipe &) = delete;
+    Pipe &operator=(const Pipe &) = delete;
+
+    bool ok() const { return m_ok; }
+    int readEnd() const { return m_fds[0]; }
+    int writeEnd() const { return m_fds[1]; }
+    // Once the owner has its copy, so that the pipe ends when the owner closes it.
+    void closeWriteEnd()
+    {
+        if (m_ok && m_fds[1] >= 0)
+            close(std::exchange(m_fds[1], -1));
+    }
+
+private:
+    std::array<int, 2> m_fds{-1, -1};
+    bool m_ok = false;
+};
+
+Status readAll(int fd, ReadDeadline deadline, std::size_t limit, const WaitForReadable &wait, std::string &bytes)
+{
+    std::array<char, 64 * 1024> buffer{};
+    for (;;) {
+        const WaitResult waited = wait(fd, deadline);
+        if (waited == WaitResult::Interrupted)
+            return Status::Interrupted;
+        if (waited == WaitResult::TimedOut)
+            return Status::TimedOut;
+        const ssize_t got = read(fd, buffer.data(), buffer.size());
+        if (got == 0)
+            return Status::Ok;
+        if (got < 0) {
+            if (errno == EAGAIN || errno == EINTR)
+                continue;
+            return Status::Failed;
+        }
+        if (static_cast<std::size_t>(got) > limit - bytes.size())
+            return Status::TooLarge;
+        bytes.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+}
+
+} // namespace
+
+std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadLimits limits,
+                                       const ReceiveRequest &receive, const WaitForReadable &wait)
+{
+    OwnerContents contents;
+    contents.targets = std::move(mimeTypes);
+    const ReadDeadline deadline = std::chrono::steady_clock::now() + limits.time;
+    for (const std::string &mimeType : targetsToRead(contents.targets)) {
+        Pipe pipe;
+        if (!pipe.ok())
+            break;
+        receive(mimeType, pipe.writeEnd());
+        pipe.closeWriteEnd();
+        std::string bytes;
+        const Status status = readAll(pipe.readEnd(), deadline, limits.bytesPerType, wait, bytes);
+        if (status == Status::Interrupted)
+            return std::nullopt;
+        if (status == Status::TimedOut)
+            break;
+        if (status == Status::Ok)
+            contents.data.emplace(mimeType, std::move(bytes));
+    }
+    return contents;
+}
+
+} // namespace nimbrel

@@ -1,0 +1,78 @@
+#include "platform/qt/wayland/outgoing_transfers.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace nimbrel {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A paster that takes nothing for this long is given up on.
+constexpr auto transferPatience = std::chrono::seconds(10);
+
+} // namespace
+
+OutgoingTransfers::~OutgoingTransfers()
+{
+    for (const Transfer &transfer : m_transfers)
+        close(transfer.fd);
+}
+
+void OutgoingTransfers::add(int fd, SharedText bytes)
+{
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    Transfer transfer{fd, std::move(bytes), 0, Clock::now() + transferPatience};
+    if (send(transfer))
+        m_transfers.push_back(std::move(transfer));
+    else
+        close(fd);
+}
+
+int OutgoingTransfers::watch(std::vector<pollfd> &fds) const
+{
+    auto next = Clock::time_point::max();
+    for (const Transfer &transfer : m_transfers) {
+        fds.push_back({transfer.fd, POLLOUT, 0});
+        next = std::min(next, transfer.deadline);
+    }
+    if (m_transfers.empty())
+        return -1;
+    return static_cast<int>(std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count()));
+}
+
+void OutgoingTransfers::progress(const std::vector<pollfd> &fds, std::size_t first)
+{
+    const auto now = Clock::now();
+    std::size_t index = first;
+    for (auto transfer = m_transfers.begin(); transfer != m_transfers.end(); ++index) {
+        const bool ready = index < fds.size() && fds[index].revents != 0;
+        const bool goesOn = ready ? send(*transfer) : transfer->deadline > now;
+        if (goesOn) {
+            ++transfer;
+        } else {
+            close(transfer->fd);
+            transfer = m_transfers.erase(transfer);
+        }
+    }
+}
+
+bool OutgoingTransfers::send(Transfer &transfer)
+{
+    const std::string &bytes = transfer.bytes.str();
+    while (transfer.sent < bytes.size()) {
+        const ssize_t written = write(transfer.fd, bytes.data() + transfer.sent, bytes.size() - transfer.sent);
+        if (written < 0) {
+            // A paster that closed its end gets EPIPE; the thread keeps SIGPIPE blocked.
+            return errno == EAGAIN || errno == EINTR;
+        }
+        transfer.sent += static_cast<std::size_t>(written);
+        transfer.deadline = Clock::now() + transferPatience;
+    }
+    return false;
+}
+
+} // namespace nimbrel

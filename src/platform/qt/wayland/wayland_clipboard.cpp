@@ -1,0 +1,306 @@
+#include "platform/qt/wayland/wayland_clipboard.h"
+
+#include "platform/qt/snapshot_building.h"
+#include "platform/qt/wayland/data_control_connection.h"
+#include "platform/qt/wayland/data_control_protocol.h"
+
+#include <wayland-client-core.h>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+
+namespace nimbrel {
+namespace {
+
+// An owner listing more MIME types than this is cut short: no real program comes near it.
+constexpr std::size_t mostMimeTypes = 1024;
+
+WaylandClipboard &clipboardOf(void *data)
+{
+    return *static_cast<WaylandClipboard *>(data);
+}
+
+} // namespace
+
+WaylandClipboard::Offer::~Offer()
+{
+    destroyDataControlObject(proxy);
+}
+
+WaylandClipboard::WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits)
+    : m_connection(std::move(connection))
+    , m_limits(limits)
+{
+}
+
+WaylandClipboard::~WaylandClipboard()
+{
+    m_stop.store(true);
+    const std::uint64_t one = 1;
+    if (m_wakeFd >= 0)
+        [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
+    // Offers and sources go before the connection they belong to.
+    m_pending.reset();
+    m_introduced.reset();
+    dropSource();
+    if (m_device)
+        destroyDataControlObject(m_device);
+}
+
+bool WaylandClipboard::start(ChangeHandler handler)
+{
+    static const DataControlDeviceListener listener{
+        [](void *data, wl_proxy *, wl_proxy *offer) { clipboardOf(data).introduced(offer); },
+        [](void *data, wl_proxy *, wl_proxy *offer) { clipboardOf(data).selected(offer); },
+        [](void *data, wl_proxy *) { clipboardOf(data).deviceFinished(); },
+        [](void *data, wl_proxy *, wl_proxy *offer) { clipboardOf(data).primarySelected(offer); },
+    };
+    m_handler = std::move(handler);
+    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_wakeFd < 0)
+        return false;
+    // The compositor answers a new device with the current selection. It is awaited here rather
+    // than on the thread, so that whatever is copied once start has returned is a change.
+    {
+        const std::lock_guard lock(m_mutex);
+        m_device = getDataDevice(m_connection->protocol(), m_connection->manager(), m_connection->seat());
+        wl_proxy_add_listener(m_device, reinterpret_cast<void (**)(void)>(const_cast<DataControlDeviceListener *>(&listener)),
+                              this);
+        m_starting = true;
+        const int answered = wl_display_roundtrip(m_connection->display());
+        m_starting = false;
+        if (answered < 0)
+            return false;
+        if (!m_pending)
+            m_pending = Pending{nullptr, ++m_generation, true};
+    }
+    m_thread = std::thread([this] { run(); });
+    return true;
+}
+
+std::uint64_t WaylandClipboard::latestGeneration() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_generation;
+}
+
+bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis)
+{
+    static const DataControlSourceListener listener{
+        [](void *data, wl_proxy *source, const char *mimeType, std::int32_t fd) {
+            clipboardOf(data).sendRequested(source, mimeType, fd);
+        },
+        [](void *data, wl_proxy *source) { clipboardOf(data).cancelled(source); },
+    };
+    const std::lock_guard lock(m_mutex);
+    wl_display *display = m_connection->display();
+    if (!m_device || basis != m_generation || wl_display_get_error(display) != 0)
+        return false;
+    wl_proxy *source = createDataSource(m_connection->protocol(), m_connection->manager());
+    wl_proxy_add_listener(source, reinterpret_cast<void (**)(void)>(const_cast<DataControlSourceListener *>(&listener)),
+                          this);
+    for (const auto &format : offer->formats)
+        offerMimeType(source, format.first.c_str());
+    // The new source replaces the old one in one step, so the clipboard is never empty between.
+    setSelection(m_device, source);
+    dropSource();
+    m_source = source;
+    m_sourceOffer = std::move(offer);
+    return flush();
+}
+
+void WaylandClipboard::clear()
+{
+    const std::lock_guard lock(m_mutex);
+    if (!m_device)
+        return;
+    setSelection(m_device, nullptr);
+    dropSource();
+    flush();
+}
+
+bool WaylandClipboard::flush()
+{
+    if (wl_display_flush(m_connection->display()) >= 0)
+        return true;
+    if (errno != EAGAIN)
+        return false;
+    // The socket is full for now: the reading thread sends the rest once the compositor reads.
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
+    return true;
+}
+
+void WaylandClipboard::dropSource()
+{
+    if (m_source)
+        destroyDataControlObject(m_source);
+    m_source = nullptr;
+    m_sourceOffer.reset();
+}
+
+void WaylandClipboard::introduced(wl_proxy *offer)
+{
+    static const DataControlOfferListener listener{[](void *data, wl_proxy *, const char *mimeType) {
+        auto &mimeTypes = static_cast<Offer *>(data)->mimeTypes;
+        if (mimeTypes.size() < mostMimeTypes)
+            mimeTypes.emplace_back(mimeType);
+    }};
+    m_introduced = std::make_unique<Offer>(offer);
+    wl_proxy_add_listener(offer, reinterpret_cast<void (**)(void)>(const_cast<DataControlOfferListener *>(&listener)),
+                          m_introduced.get());
+}
+
+std::unique_ptr<WaylandClipboard::Offer> WaylandClipboard::takeIntroduced(wl_proxy *offer)
+{
+    if (!offer || !m_introduced || m_introduced->proxy != offer)
+        return nullptr;
+    return std::move(m_introduced);
+}
+
+void WaylandClipboard::selected(wl_proxy *offer)
+{
+    std::unique_ptr<Offer> introduced = takeIntroduced(offer);
+    // Our own source seen again: the compositor cancels it before it announces anyone else's.
+    if (m_source)
+        return;
+    // Any older selection still waiting is dropped with its offer: only the newest matters.
+    m_pending = Pending{std::move(introduced), ++m_generation, m_starting};
+}
+
+void WaylandClipboard::primarySelected(wl_proxy *offer)
+{
+    takeIntroduced(offer);
+}
+
+void WaylandClipboard::deviceFinished()
+{
+    std::fprintf(stderr, "nimbrel: the Wayland compositor ended the clipboard's data-control device\n");
+    destroyDataControlObject(std::exchange(m_device, nullptr));
+}
+
+void WaylandClipboard::sendRequested(wl_proxy *source, const char *mimeType, int fd)
+{
+    const SharedText *bytes = source == m_source && m_sourceOffer ? m_sourceOffer->find(mimeType) : nullptr;
+    if (!bytes) {
+        ::close(fd);
+        return;
+    }
+    m_transfers.add(fd, *bytes);
+}
+
+void WaylandClipboard::cancelled(wl_proxy *source)
+{
+    if (source == m_source)
+        dropSource();
+    else
+        destroyDataControlObject(source);
+}
+
+void WaylandClipboard::dispatch()
+{
+    const std::lock_guard lock(m_mutex);
+    wl_display_dispatch_pending(m_connection->display());
+}
+
+WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
+{
+    wl_display *display = m_connection->display();
+    for (;;) {
+        {
+            const std::lock_guard lock(m_mutex);
+            while (wl_display_prepare_read(display) != 0)
+                wl_display_dispatch_pending(display);
+        }
+        const bool unsent = wl_display_flush(display) < 0 && errno == EAGAIN;
+        const short displayEvents = unsent ? POLLIN | POLLOUT : POLLIN;
+        std::vector<pollfd> fds{{wl_display_get_fd(display), displayEvents, 0}, {m_wakeFd, POLLIN, 0}, {fd, POLLIN, 0}};
+        int timeout = m_transfers.watch(fds);
+        if (deadline != ReadDeadline::max()) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const int leftMs = static_cast<int>(std::clamp<long long>(left.count(), 0, INT_MAX));
+            timeout = timeout < 0 ? leftMs : std::min(timeout, leftMs);
+        }
+        const int polled = poll(fds.data(), fds.size(), timeout);
+        if (polled > 0 && (fds[0].revents & POLLIN) != 0)
+            wl_display_read_events(display);
+        else
+            wl_display_cancel_read(display);
+        if (polled < 0 && errno != EINTR)
+            return WaitResult::Interrupted;
+        dispatch();
+        if (polled > 0 && fds[1].revents != 0) {
+            std::uint64_t wakes = 0;
+            [[maybe_unused]] const auto drained = ::read(m_wakeFd, &wakes, sizeof wakes);
+        }
+        if (polled > 0)
+            m_transfers.progress(fds, 3);
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_stop.load() || wl_display_get_error(display) != 0 || (fd >= 0 && m_pending))
+                return WaitResult::Interrupted;
+        }
+        if (fd >= 0 && fds[2].revents != 0)
+            return WaitResult::Readable;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return WaitResult::TimedOut;
+        if (fd < 0)
+            return WaitResult::Readable;
+    }
+}
+
+std::shared_ptr<ClipboardSnapshot> WaylandClipboard::read(Offer &offer)
+{
+    const auto receive = [&](const std::string &mimeType, int fd) {
+        receiveOffer(offer.proxy, mimeType.c_str(), fd);
+        wl_display_flush(m_connection->display());
+    };
+    std::optional<OwnerContents> contents =
+        readOffer(offer.mimeTypes, m_limits, receive, [this](int fd, ReadDeadline deadline) { return wait(fd, deadline); });
+    if (!contents)
+        return nullptr;
+    return std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(*contents)));
+}
+
+void WaylandClipboard::run()
+{
+    // A paster that closes its pipe early must cost a write error, not the program.
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+
+    while (!m_stop.load()) {
+        std::optional<Pending> change;
+        {
+            const std::lock_guard lock(m_mutex);
+            change = std::exchange(m_pending, std::nullopt);
+        }
+        if (!change) {
+            if (wait(-1, ReadDeadline::max()) == WaitResult::Interrupted && !m_stop.load()) {
+                std::fprintf(stderr, "nimbrel: lost the connection to the Wayland compositor\n");
+                return;
+            }
+            continue;
+        }
+        auto snapshot = change->offer ? read(*change->offer) : std::make_shared<ClipboardSnapshot>();
+        if (!snapshot)
+            continue;
+        // The offer is done with before the change is told, so no more than one is kept.
+        change->offer.reset();
+        m_handler(Change{std::move(snapshot), change->generation, change->initial});
+    }
+}
+
+} // namespace nimbrel

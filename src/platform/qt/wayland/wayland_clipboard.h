@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/qt/clipboard_backend.h"
+#include "platform/qt/wayland/offer_reading.h"
+#include "platform/qt/wayland/outgoing_transfers.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct wl_proxy;
+
+namespace nimbrel {
+
+class DataControlConnection;
+
+// The Wayland compositor's clipboard through data-control, which needs neither a window nor focus.
+// One thread with the clipboard's own connection reads each other program's selection once and
+// serves the program's own sources; a newer selection abandons the read in progress. Selections
+// are numbered as they are seen (generations); while one of the program's own sources is on the
+// clipboard, the selection the compositor announces is that source, seen again, and is not one.
+// The primary selection is ignored.
+class WaylandClipboard final : public ClipboardBackend {
+public:
+    WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits);
+    ~WaylandClipboard() override;
+
+    bool start(ChangeHandler handler) override;
+    std::uint64_t latestGeneration() const override;
+    bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
+    void clear() override;
+
+private:
+    // An offer the compositor introduced, with the MIME types it listed.
+    struct Offer {
+        explicit Offer(wl_proxy *proxy) : proxy(proxy) {}
+        ~Offer();
+        Offer(const Offer &) = delete;
+        Offer &operator=(const Offer &) = delete;
+        wl_proxy *proxy = nullptr;
+        std::vector<std::string> mimeTypes;
+    };
+    // A selection by another program, waiting to be read; no offer for an empty clipboard.
+    struct Pending {
+        std::unique_ptr<Offer> offer;
+        std::uint64_t generation = 0;
+        bool initial = false;
+    };
+
+    void run();
+    std::shared_ptr<ClipboardSnapshot> read(Offer &offer);
+    // Serves the connection and the transfers until fd (if any) can be read or the deadline passes.
+    WaitResult wait(int fd, ReadDeadline deadline);
+    void dispatch();
+    // Sends the requests made on the GUI thread; false when the connection is broken.
+    bool flush();
+
+    void introduced(wl_proxy *offer);
+    void selected(wl_proxy *offer);
+    void primarySelected(wl_proxy *offer);
+    void deviceFinished();
+    void sendRequested(wl_proxy *source, const char *mimeType, int fd);
+    void cancelled(wl_proxy *source);
+    std::unique_ptr<Offer> takeIntroduced(wl_proxy *offer);
+    void dropSource();
+
+    std::unique_ptr<DataControlConnection> m_connection;
+    ReadLimits m_limits;
+    ChangeHandler m_handler;
+
+    // Guards the connection's objects and everything below: events are dispatched with it held,
+    // and writes from the GUI thread take it too.
+    mutable std::mutex m_mutex;
+    wl_proxy *m_device = nullptr;
+    std::unique_ptr<Offer> m_introduced;
+    std::optional<Pending> m_pending;
+    std::uint64_t m_generation = 0;
+    bool m_starting = false;
+    // The program's own contents while they are on the clipboard.
+    wl_proxy *m_source = nullptr;
+    std::shared_ptr<const ClipboardOffer> m_sourceOffer;
+
+    OutgoingTransfers m_transfers;
+    std::atomic<bool> m_stop{false};
+    int m_wakeFd = -1;
+    std::thread m_thread;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Preferences as users and other programs change or break them, one row a case: the settings
+# window's check box, a restart, edits while Nimbrel runs, a corrupt or deleted file. Given
+# "read-only", runs the case of a file that cannot be written instead, which needs the immutable
+# flag as root (permissions do not bind root).
+source "$(dirname "$0")/lib.sh"
+
+folder=${NIMBREL_PREFERENCES%/*}
+mkdir -p "$folder"
+
+# Row: a text copy, announced or not as expected ("announced" or "silent"), then a file copy
+# named after the row, whose announcement proves the text was handled.
+copies() {
+  local before
+  before=$(e2e_notify_count)
+  e2e_offer "UTF8_STRING=$1"
+  e2e_wait_for "Nimbrel to read [$1]" e2e_offer_read
+  e2e_offer "text/uri-list=file:///tmp/${1// /%20}.txt"
+  e2e_wait_for "the announcement of the file copied after [$1]" e2e_last_notify_body_is "$1.txt"
+  e2e_expect_eq "$1: $2" "$([[ $2 == announced ]] && echo "$1|")$1.txt" \
+    "$(e2e_notify_calls | tail -n +$((before + 1)) | cut -f 2 | paste -sd '|')"
+}
+
+# Toggles the first check box (text announcements), which has the keyboard focus, and waits
+# until Nimbrel has handled the key: input is handled in order, so once a later click on the
+# tray icon opens the menu, the key has been handled too.
+switch_text_announcements() {
+  e2e_call ShowSettings >/dev/null
+  e2e_wait_for "the settings window" e2e_window_shown 'Nimbrel Settings'
+  e2e_type_into 'Nimbrel Settings' space
+  e2e_open_tray_menu
+  xdotool key Escape
+}
+
+if [[ "${1:-}" == read-only ]]; then
+  printf '{"notifyFilesAndDirectories": 1, "notifyText": 1}\n' >"$NIMBREL_PREFERENCES"
+  cp "$NIMBREL_PREFERENCES" "$E2E_TMP/original"
+  chmod 444 "$NIMBREL_PREFERENCES"
+  chmod 555 "$folder"
+  if [[ $(id -u) -eq 0 ]]; then
+    chattr +i "$NIMBREL_PREFERENCES" "$folder" 2>/dev/null || { echo "no immutable flag on $folder: skipped" >&2; exit 77; }
+    trap 'status=$?; chattr -i "$NIMBREL_PREFERENCES" "$folder"; (exit $status); e2e_cleanup' EXIT
+  fi
+  touch "$folder/probe" 2>/dev/null && e2e_fail "the preferences folder is still writable"
+  e2e_start_desktop
+  e2e_start_nimbrel
+  copies 'announced at first' announced
+  switch_text_announcements
+  copies 'switched off in a read-only file' silent
+  cmp -s "$E2E_TMP/original" "$NIMBREL_PREFERENCES" || e2e_fail "the read-only preferences changed"
+  e2e_nimbrel_running || e2e_fail "Nimbrel exited"
+  exit 0
+fi
+
+e2e_start_desktop
+e2e_start_nimbrel
+e2e_wait_for "a first preferences file" e2e_preference_is notifyFilesAndDirectories 1
+switch_text_announcements
+e2e_wait_for "the check box to reach the file" e2e_preference_is notifyText 0
+e2e_preference_is notifyFilesAndDirectories 1 || e2e_fail "the text check box changed files and folders"
+copies 'switched off in the settings window' silent
+
+e2e_stop_nimbrel
+e2e_start_nimbrel
+copies 'still off after a restart' silent
+e2e_preference_is notifyText 0 || e2e_fail "text announcements not off in the file after a restart"
+
+printf '{"notifyText": 1, "notifyFilesAndDirectories": 1}\n' >"$NIMBREL_PREFERENCES"
+copies 'switched on by another program' announced
+# A broken file may be half-written: it is set aside once a second read finds it unchanged, and
+# meanwhile, as after it is deleted, the settings last read hold.
+printf '{"notifyText": 0, \x01\xff' | tee "$E2E_TMP/garbage" >"$NIMBREL_PREFERENCES"
+copies 'after the file was corrupted' announced
+copies 'after the corrupt file was read again' announced
+e2e_wait_for "the corrupt file kept aside" cmp -s "$E2E_TMP/garbage" "$NIMBREL_PREFERENCES.corrupt"
+e2e_wait_for "the settings last read written back" e2e_preference_is notifyText 1
+rm "$NIMBREL_PREFERENCES"
+copies 'after the file was deleted' announced
+
+e2e_stop_nimbrel
+printf '{"notifyText": 0, garbage' | tee "$E2E_TMP/garbage" >"$NIMBREL_PREFERENCES"
+e2e_start_nimbrel
+copies 'started with the defaults' announced
+e2e_wait_for "the second corrupt file kept aside beside the first" cmp -s "$E2E_TMP/garbage" "$NIMBREL_PREFERENCES.corrupt.1"
+e2e_wait_for "a fresh file with the defaults" e2e_preference_is notifyText 1

@@ -1,0 +1,53 @@
+# shellcheck shell=bash
+# A private headless sway for the Wayland tests, sourced after lib.sh. sway refuses to run as
+# root, so it runs as nobody in a runtime directory of its own; root's clients (Nimbrel, wl-copy,
+# foot) reach its socket all the same.
+
+# Starts sway with XWayland "enable"d or "disable"d and exports WAYLAND_DISPLAY and SWAYSOCK, and
+# DISPLAY with XWayland (unset without).
+e2e_start_sway() {
+  local dir="$E2E_TMP/sway"
+  mkdir -p "$dir"
+  chmod 711 "$E2E_TMP"
+  {
+    echo "xwayland $1"
+    # The tray's bar is started by e2e_start_swaybar, as root, so that it reaches the session bus.
+    printf 'bar tray {\n  swaybar_command true\n}\n'
+    # XWayland lets only its own user in; root is let in before the display is made known.
+    [[ $1 == enable ]] && echo "exec sh -c 'xhost +si:localuser:root && echo \$DISPLAY >$dir/display'"
+  } >"$dir/config"
+  chown nobody "$dir"
+  chmod 700 "$dir"
+  e2e_spawn sway setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" XDG_RUNTIME_DIR="$dir" \
+    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$dir/config"
+  e2e_wait_for "sway's socket" compgen -G "$dir/sway-ipc.*.sock"
+  WAYLAND_DISPLAY=$(compgen -G "$dir/wayland-[0-9]")
+  SWAYSOCK=$(compgen -G "$dir/sway-ipc.*.sock")
+  export WAYLAND_DISPLAY SWAYSOCK
+  unset DISPLAY
+  if [[ $1 == enable ]]; then
+    e2e_wait_for "XWayland" test -s "$dir/display"
+    DISPLAY=$(<"$dir/display")
+    export DISPLAY
+  fi
+}
+
+# The app_id of the window with the focus; nothing when no window has it.
+e2e_sway_focused_app() {
+  swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    if node.get("focused") and node.get("app_id"):
+        print(node["app_id"])
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))'
+}
+
+# swaybar as the tray host: the StatusNotifierWatcher and host on the session bus.
+e2e_start_swaybar() {
+  e2e_spawn swaybar swaybar -b tray -s "$SWAYSOCK"
+  e2e_wait_for "swaybar's tray" gdbus call --session --dest org.kde.StatusNotifierWatcher \
+    --object-path /StatusNotifierWatcher --method org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Ten thousand clipboard changes in a burst, one every millisecond: afterwards the
+# last content is the last announcement, nothing older follows it, and Nimbrel quits from its
+# menu cleanly, with LeakSanitizer (in the sanitizer build) finding nothing. bench/desktop
+# measures its memory.
+source "$(dirname "$0")/../e2e/lib.sh"
+
+E2E_DETECT_LEAKS=1
+e2e_start_desktop
+e2e_start_nimbrel
+
+e2e_offer --burst 10000 --interval-us 1000 --lifetime 3600 'UTF8_STRING=soak '
+e2e_wait_for "the last change" e2e_offer_said done
+e2e_wait_for "the last content announced" e2e_last_notify_body_is 'soak 10000'
+e2e_copy_and_wait 'after the burst'
+e2e_expect_eq "nothing older announced after the last content" $'Nimbrel!\tsoak 10000' \
+  "$(e2e_notify_calls | tail -n 2 | head -n 1)"
+e2e_log "$(e2e_notify_count) announcements for 10000 changes"
+
+# Quit from the menu, its last entry, so that the program exits normally and the leak check runs.
+e2e_open_tray_menu
+xdotool key Up Return
+e2e_wait_for "Nimbrel to quit" e2e_fails e2e_nimbrel_running
+wait "$E2E_NIMBREL_PID" || e2e_fail "Nimbrel exited with status $? (23: LeakSanitizer found leaks)"
+e2e_log "ok: a clean exit"

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Nimbrel reads and writes a Wayland compositor's clipboard natively (data-control) on headless
+# sway, driven by wl-copy, wl-paste and a data-control owner of our own, whether or not a native
+# window has the focus and whether Qt's windows are on XWayland or native.
+#
+#   wayland_clipboard.sh XWAYLAND(enable|disable) QT_QPA_PLATFORM FOCUSED_APP(or "")
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/../e2e/sway.sh"
+
+xwayland=$1 platform=$2 focused=$3
+: "${DATA_CONTROL_OWNER:?the path of data_control_owner must be given}"
+
+own() {
+  e2e_spawn owner "$DATA_CONTROL_OWNER" "$@"
+  e2e_wait_for "the owner to own the clipboard" grep -qx owner "$E2E_TMP/owner.log"
+}
+# owner_said asked|served MIME...: the owner was asked for, or has written, each of the types.
+owner_said() {
+  local verb=$1 mime
+  for mime in "${@:2}"; do
+    grep -qxF "$verb $mime" "$E2E_TMP/owner.log" || return 1
+  done
+}
+bodies() { e2e_notify_calls | cut -f 2-; }
+last_body_is() { [[ "$(bodies | tail -n 1)" == "$*" ]]; }
+focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
+paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
+rewrite() { e2e_expect_eq "$1 answers" '(true,)' "$(e2e_call RunTextAction "$1")"; }
+# The bus name of Nimbrel's item in swaybar's tray.
+tray_item() {
+  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems |
+    grep -o ':[0-9.]*' | head -n 1
+}
+menu_at() {
+  local id
+  for id in $(xdotool search --onlyvisible --classname nimbrel 2>/dev/null); do
+    [[ "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+      END { print x, y }')" == "$1 $2" ]] && return 0
+  done
+  return 1
+}
+no_menu() { ! xdotool search --onlyvisible --classname nimbrel; }
+copy_and_rewrite() {
+  wl-copy "${@:2}"
+  e2e_wait_for "the copy to be announced" last_body_is "${*:2}"
+  rewrite "$1"
+}
+
+e2e_start_sway "$xwayland"
+e2e_start_session_bus
+e2e_start_notification_monitor
+e2e_start_notification_daemon
+if [[ -n $focused ]]; then
+  e2e_spawn "$focused" "$focused"
+  e2e_wait_for "$focused to have the focus" focus_is "$focused"
+fi
+e2e_expect_eq "the focused window" "$focused" "$(e2e_sway_focused_app)"
+wl-copy 'present at start'
+e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
+e2e_start_swaybar
+e2e_spawn watch "$DATA_CONTROL_OWNER" --watch
+e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
+QT_QPA_PLATFORM=$platform e2e_start_nimbrel
+if grep 'through X11' "$E2E_TMP/nimbrel.log"; then
+  e2e_fail "the clipboard is not read natively"
+fi
+
+# name | step | what to wait for before the next copy, which would abandon an unfinished read |
+# the texts the step's announcements show, \n between (an announcement without text, as for
+# contents Nimbrel could not read, shows none). A rewrite is announced once, as Nimbrel's own
+# change; its write is never read back as a copy.
+rows=(
+  'start-up contents|rewrite Uppercase|paste_is PRESENT AT START|PRESENT AT START'
+  'text|wl-copy hello wayland|last_body_is hello wayland|hello wayland'
+  'file list|wl-copy -t text/uri-list file:///tmp/one.txt|last_body_is one.txt|one.txt'
+  'HTML with plain text|own text/html=<b>bold</b> text/plain=bold|last_body_is bold|bold'
+  'password hint|own text/plain=hunter2 x-kde-passwordManagerHint=secret|owner_said served text/plain x-kde-passwordManagerHint|'
+  'owner that never answers|own --hang text/plain=unsent|owner_said asked text/plain|'
+  'over the size limit|own --repeat-to 67108865 text/plain=x|owner_said served text/plain|'
+  'RunTextAction seen by wl-paste|copy_and_rewrite Capitalize hello wORLD|paste_is Hello World|hello wORLD\nHello World'
+  'ClearClipboard|e2e_call ClearClipboard|paste_is|'
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name step condition announced <<<"$row"
+  before=$(bodies | wc -l)
+  read -ra words <<<"$step"
+  "${words[@]}" >/dev/null
+  read -ra words <<<"$condition"
+  e2e_wait_for "$condition after $name" "${words[@]}"
+  wl-copy "after $name"
+  e2e_wait_for "the copy after $name to be announced" last_body_is "after $name"
+  e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(bodies | tail -n +$((before + 1)) | head -n -1 | sed '/^$/d')"
+done
+# A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
+e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
+
+# A click on the tray icon is the host's call with the position clicked; on XWayland the menu opens
+# there, not at XWayland's pointer, which knows nothing of swaybar.
+if [[ $platform == xcb ]]; then
+  e2e_wait_for "Nimbrel's item in the tray" tray_item
+  for click in 'Activate 300 12' 'ContextMenu 500 14'; do
+    read -r method x y <<<"$click"
+    gdbus call --session --dest "$(tray_item)" --object-path /StatusNotifierItem \
+      --method "org.kde.StatusNotifierItem.$method" "$x" "$y" >/dev/null
+    e2e_wait_for "the menu at $x,$y after $method" menu_at "$x" "$y"
+    e2e_log "ok: $method $x $y opened the menu there"
+    xdotool key Escape
+    e2e_wait_for "the menu to close" no_menu
+  done
+fi
