@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <utility>
@@ -78,21 +79,29 @@ std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadL
 {
     OwnerContents contents;
     contents.targets = std::move(mimeTypes);
+    if (contents.targets.size() > limits.targets)
+        contents.targets.resize(limits.targets);
     const ReadDeadline deadline = std::chrono::steady_clock::now() + limits.time;
-    for (const std::string &mimeType : targetsToRead(contents.targets)) {
-        Pipe pipe;
-        if (!pipe.ok())
-            break;
-        receive(mimeType, pipe.writeEnd());
-        pipe.closeWriteEnd();
-        std::string bytes;
-        const Status status = readAll(pipe.readEnd(), deadline, limits.bytesPerType, wait, bytes);
-        if (status == Status::Interrupted)
-            return std::nullopt;
-        if (status == Status::TimedOut)
-            break;
-        if (status == Status::Ok)
-            contents.data.emplace(mimeType, std::move(bytes));
+    for (const std::vector<std::string> &alternatives : targetsToRead(contents.targets)) {
+        for (const std::string &mimeType : alternatives) {
+            const auto now = std::chrono::steady_clock::now();
+            Pipe pipe;
+            if (now >= deadline || !pipe.ok())
+                return contents;
+            receive(mimeType, pipe.writeEnd());
+            pipe.closeWriteEnd();
+            std::string bytes;
+            // No one answer may take more than half the time, so one that never comes leaves time
+            // for the next.
+            const Status status =
+                readAll(pipe.readEnd(), std::min(deadline, now + limits.time / 2), limits.bytesPerType, wait, bytes);
+            if (status == Status::Interrupted)
+                return std::nullopt;
+            if (status == Status::Ok) {
+                contents.data.emplace(mimeType, std::move(bytes));
+                break;
+            }
+        }
     }
     return contents;
 }
