@@ -53,13 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                                PasteboardTypeString, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(ItemInspectionTest, EmptyClipboardHasNoFirstItem)
-{
-    createController();
-    EXPECT_FALSE(delegate->hasItems());
-    EXPECT_EQ(delegate->getFirstItem(), nullptr);
-}
-
 TEST_F(ItemInspectionTest, OnlyTheFirstOfSeveralItemsIsInspected)
 {
     pasteboard.copy({makeItem({{"image/png", std::nullopt}}), makeItem({{rtf, "x"}, {html, "y"}})});
@@ -68,15 +61,6 @@ TEST_F(ItemInspectionTest, OnlyTheFirstOfSeveralItemsIsInspected)
     ASSERT_TRUE(item);
     EXPECT_FALSE(delegate->isRTFItem(*item));
     EXPECT_EQ(delegate->getItemType(*item), PasteboardTypeString);
-}
-
-TEST_F(ItemInspectionTest, QueriesReadTheClipboardAnewEachTime)
-{
-    createController();
-    copyText("first");
-    EXPECT_TRUE(delegate->hasItems());
-    pasteboard.clearContents();
-    EXPECT_FALSE(delegate->hasItems());
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 //   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it
 //   --garbage-targets N     list N distinct atoms with garbage names after the real targets
 //   --lifetime SECONDS      quit after this long (default 120)
+//   --wayland ...           own a Wayland compositor's clipboard instead (see wayland_owner.cpp)
 //
 // Prints one line per event, for tests to wait on: "owner" once it owns the clipboard,
 // "served TARGET" when an answer is complete, "incr TARGET" when an incremental one starts,
@@ -308,8 +309,12 @@ private:
 
 } // namespace
 
+int runWaylandOwner(int argc, char **argv);
+
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "--wayland")
+        return runWaylandOwner(argc - 1, argv + 1);
     try {
         return Owner(argc, argv).run();
     } catch (const std::exception &error) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Nimbrel reads and writes a Wayland compositor's clipboard natively (data-control) on headless
-# sway, driven by wl-copy, wl-paste and a data-control owner of our own, whether or not a native
+# sway, driven by wl-copy, wl-paste and the clipboard owner in its Wayland mode, whether or not a native
 # window has the focus and whether Qt's windows are on XWayland or native.
 #
 #   wayland_clipboard.sh XWAYLAND(enable|disable) QT_QPA_PLATFORM FOCUSED_APP(or "")
@@ -8,10 +8,10 @@ source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/../e2e/sway.sh"
 
 xwayland=$1 platform=$2 focused=$3
-: "${DATA_CONTROL_OWNER:?the path of data_control_owner must be given}"
+: "${CLIPBOARD_OWNER:?the path of clipboard_owner must be given}"
 
 own() {
-  e2e_spawn owner "$DATA_CONTROL_OWNER" "$@"
+  e2e_spawn owner "$CLIPBOARD_OWNER" --wayland "$@"
   e2e_wait_for "the owner to own the clipboard" grep -qx owner "$E2E_TMP/owner.log"
 }
 # owner_said asked|served MIME...: the owner was asked for, or has written, each of the types.
@@ -59,7 +59,7 @@ e2e_expect_eq "the focused window" "$focused" "$(e2e_sway_focused_app)"
 wl-copy 'present at start'
 e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
 e2e_start_swaybar
-e2e_spawn watch "$DATA_CONTROL_OWNER" --watch
+e2e_spawn watch "$CLIPBOARD_OWNER" --wayland --watch
 e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
 if grep 'through X11' "$E2E_TMP/nimbrel.log"; then

@@ -1,8 +1,8 @@
-// A Wayland clipboard owner for the tests, well or badly behaved, through zwlr_data_control (what
+// The Wayland side of the clipboard owner, well or badly behaved, through zwlr_data_control (what
 // sway offers), so that it needs no window and no focus.
 //
-//   data_control_owner [--hang] [--repeat-to N] MIME=VALUE...
-//   data_control_owner --watch
+//   clipboard_owner --wayland [--hang] [--repeat-to N] MIME=VALUE...
+//   clipboard_owner --wayland --watch
 //
 // --hang lists the types but never answers; --repeat-to repeats every value up to N bytes.
 // Prints "owner" once it owns the clipboard, "asked MIME" per request and "served MIME" once an
@@ -79,7 +79,7 @@ void watch(zwlr_data_control_manager_v1 *manager, wl_seat *seat)
 
 } // namespace
 
-int main(int argc, char **argv)
+int runWaylandOwner(int argc, char **argv)
 {
     std::signal(SIGPIPE, SIG_IGN);
     Owner owner;
