@@ -5,6 +5,7 @@
 // and ASCII shortcuts, so any disagreement is one of those going wrong.
 
 #include "platform/string_operations.h"
+#include "platform/whitespace_set.h"
 #include "textactions/transformations.h"
 
 #include "fuzz_check.h"
@@ -79,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             U8_NEXT(clean.data(), next, length, codePoint);
         else
             ++next;
-        const bool whitespace = nimbrel::isWhitespaceAndNewline(static_cast<char32_t>(codePoint));
+        const bool whitespace = nimbrel::inWhitespaceSet(static_cast<char32_t>(codePoint));
         if (whitespace && wordStart >= 0) {
             const std::string_view word(clean.data() + wordStart, static_cast<std::size_t>(at - wordStart));
             capitalized += icuMapped(title, [](const UCaseMap *map, char *out, std::int32_t capacity, const char *text,

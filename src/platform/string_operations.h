@@ -16,12 +16,6 @@ std::string lowercaseString(std::string_view text);
 // runs of characters outside the whitespace set, which stays as it is.
 std::string capitalizedString(std::string_view text);
 
-// Membership in the whitespace-and-newline set: Unicode Zs, Zl and Zp, U+0009 to U+000D and U+0085.
-bool isWhitespaceAndNewline(char32_t codePoint);
-
-// Every occurrence of target replaced, scanning left to right; an empty target changes nothing.
-std::string replacingOccurrences(std::string_view text, std::string_view target, std::string_view replacement);
-
 // The last component of a file path: "/home/a/notes.txt" gives "notes.txt", "/home/a/" gives "a",
 // "/" gives "/", and the empty path gives the empty text.
 std::string lastPathComponent(std::string_view path);

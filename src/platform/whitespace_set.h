@@ -1,8 +1,7 @@
 #pragma once
 
 // The whitespace-and-newline set: Unicode Zs, Zl and Zp, U+0009 to U+000D and U+0085. Inline so
-// the transformation loops can test code points without a call; isWhitespaceAndNewline is the
-// public name for the same set.
+// the transformation loops can test code points without a call.
 namespace nimbrel {
 
 constexpr bool inWhitespaceSet(char32_t codePoint)
