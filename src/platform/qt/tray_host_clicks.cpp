@@ -1,7 +1,6 @@
 #include "platform/qt/tray_host_clicks.h"
 
 #include <QLoggingCategory>
-#include <QRegularExpression>
 
 #include <atomic>
 #include <cstring>
@@ -39,11 +38,14 @@ void TrayHostClicks::handleMessage(QtMsgType type, const QMessageLogContext &con
     TrayHostClicks *clicks = listening.load();
     const bool trayDebug = type == QtDebugMsg && context.category && std::strcmp(context.category, trayCategory) == 0;
     if (clicks && trayDebug) {
-        // Activate, ContextMenu and SecondaryActivate log "x y" and nothing else.
-        static const QRegularExpression position(QStringLiteral("^(-?\\d+) (-?\\d+)$"));
-        const QRegularExpressionMatch match = position.match(message);
-        if (match.hasMatch())
-            clicks->m_position = QPoint(match.captured(1).toInt(), match.captured(2).toInt());
+        // Activate, ContextMenu and SecondaryActivate log "x y" and nothing else. (Split by hand:
+        // a regular expression would load and compile PCRE, half a megabyte, for two numbers.)
+        const QStringList numbers = message.split(QLatin1Char(' '));
+        bool xIsNumber = false;
+        bool yIsNumber = false;
+        const QPoint position(numbers.value(0).toInt(&xIsNumber), numbers.value(1).toInt(&yIsNumber));
+        if (numbers.size() == 2 && xIsNumber && yIsNumber)
+            clicks->m_position = position;
         return;
     }
     if (clicks && clicks->m_previousHandler)
