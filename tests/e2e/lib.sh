@@ -73,13 +73,6 @@ e2e_wait_for() {
   e2e_log "ok: $1"
 }
 
-# A private X display: Xvfb picks a free number and tells it once it accepts connections.
-e2e_start_display() {
-  e2e_spawn xvfb Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
-  e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
-  export DISPLAY=":$(cat "$E2E_TMP/display")"
-}
-
 # A private session bus that starts no services on demand, so only the daemons a test starts are on it.
 e2e_start_session_bus() {
   echo "<busconfig><type>session</type><listen>unix:path=$E2E_TMP/bus</listen><auth>EXTERNAL</auth><policy \
@@ -123,33 +116,29 @@ e2e_fails() { ! "$@"; }
 
 e2e_press_notification_button() { printf '%s' "$1" >"$E2E_TMP/menu-choice" && dunstctl context; }
 
-# A real system tray host, so the status item has somewhere to live.
-e2e_start_tray() {
+# Everything a test needs before Nimbrel starts: a private X display (Xvfb picks a free number
+# and tells it once it accepts connections), a session bus, the notification daemon unless told
+# "no-notifications", and a real system tray host, so the status item has somewhere to live.
+e2e_start_desktop() {
+  e2e_spawn xvfb Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
+  e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
+  export DISPLAY=":$(cat "$E2E_TMP/display")"
+  e2e_start_session_bus
+  e2e_start_notification_monitor
+  [[ "${1:-}" == no-notifications ]] || e2e_start_notification_daemon
   e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
     --transparent false --SetDockType true --expand false
   e2e_wait_for "the tray host" xdotool search --class trayer
 }
 
-# Everything a test needs before Nimbrel starts; "no-notifications" leaves the daemon out.
-e2e_start_desktop() {
-  e2e_start_display
-  e2e_start_session_bus
-  e2e_start_notification_monitor
-  [[ "${1:-}" == no-notifications ]] || e2e_start_notification_daemon
-  e2e_start_tray
-}
-
-e2e_nimbrel_answers() { e2e_call TextActionTitles; }
-
 # Starts the program under test; without "no-bus", waits until its event loop answers on the bus.
 e2e_start_nimbrel() {
-  [[ -n "${NIMBREL_BINARY:-}" ]] || e2e_fail "NIMBREL_BINARY must give the path of the nimbrel binary"
   # Qt and fontconfig keep caches alive until exit, which LeakSanitizer would report; the soak
   # checks our leaks with E2E_DETECT_LEAKS=1.
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=${E2E_DETECT_LEAKS:-0}:exitcode=23" \
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "$NIMBREL_BINARY"
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "${NIMBREL_BINARY:?the path of the nimbrel binary}"
   E2E_NIMBREL_PID=$E2E_SPAWNED
-  [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_nimbrel_answers
+  [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_call TextActionTitles
 }
 
 e2e_nimbrel_running() { e2e_ours "$E2E_NIMBREL_PID"; }
@@ -162,32 +151,11 @@ e2e_call() {
     --object-path "$NIMBREL_OBJECT_PATH" --method "org.nimbrel.Nimbrel.$1" "${@:2}"
 }
 
-# Calls Nimbrel COUNT times; each call must be answered at all (how fast is for bench/desktop).
-e2e_keeps_answering() {
-  local i
-  for ((i = 0; i < $2; i++)); do e2e_nimbrel_answers >/dev/null || e2e_fail "no answer on the bus $1"; done
-  e2e_log "ok: $2 bus answers $1"
-}
-
-# Puts text (or a file's bytes) on the clipboard under one target, UTF8_STRING unless told, and
-# waits until its owner has taken the clipboard. Usage: e2e_copy TEXT [TARGET]; e2e_copy_file FILE TARGET
-e2e_copy() { printf '%s' "$1" >"$E2E_TMP/copy.data" && e2e_copy_file "$E2E_TMP/copy.data" "${2:-UTF8_STRING}"; }
-
-e2e_copy_file() {
-  if [[ -n "${CLIPBOARD_OWNER:-}" ]]; then
-    e2e_offer --file "$2=$1"
-  else # xclip, as scripts/screenshots.sh has no test peer; fine for a first copy
-    e2e_spawn xclip xclip -quiet -selection clipboard -t "$2" -i "$1"
-    e2e_wait_for "xclip to own the clipboard" e2e_clipboard_offers "$2"
-  fi
-}
-
 # Makes tests/peer/clipboard_owner own the clipboard with these arguments (TARGET=VALUE..., see
 # its options) and waits until it does. Its events are in $E2E_OFFER_LOG.
 e2e_offer() {
-  [[ -n "${CLIPBOARD_OWNER:-}" ]] || e2e_fail "CLIPBOARD_OWNER must give the path of tests/peer/clipboard_owner"
   E2E_OFFERS=$((E2E_OFFERS + 1))
-  e2e_spawn "offer$E2E_OFFERS" "$CLIPBOARD_OWNER" "$@"
+  e2e_spawn "offer$E2E_OFFERS" "${CLIPBOARD_OWNER:?the path of tests/peer/clipboard_owner}" "$@"
   E2E_OFFER_LOG="$E2E_TMP/offer$E2E_OFFERS.log"
   e2e_wait_for "the clipboard owner to take the clipboard" e2e_offer_said owner
 }
@@ -201,7 +169,6 @@ e2e_clipboard_offers() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -
 # The clipboard's text; fails when nobody offers text.
 e2e_clipboard_text() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
 e2e_clipboard_text_is() { [[ "$(e2e_clipboard_text)" == "$1" ]]; }
-e2e_clipboard_empty() { [[ -z "$(e2e_clipboard_text)" ]]; }
 
 # Every call to the notification service and every id it answered Notify with, in order, as
 # NUL-separated records: "notify<TAB>summary<TAB>body" (the body as sent, newlines included),
@@ -232,25 +199,18 @@ e2e_last_notify_body() {
 }
 e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
 
-# Waits until the n-th Notify call has been made and prints its "summary<TAB>body".
-e2e_wait_for_notify() {
-  e2e_wait_for "notification number $1" e2e_notify_count_at_least "$1"
-  e2e_notify_calls | sed -n "${1}p"
-}
-
 e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$1" ]]; }
 
-# Runs a copy (e2e_offer or e2e_copy and their arguments) and waits until Nimbrel has announced
-# it (or, with no daemon, tried to), so the next step acts on it.
-e2e_and_wait() {
+# Makes an offer (e2e_offer's arguments) and waits until Nimbrel has announced it (or, with no
+# daemon, tried to), so the next step acts on it; e2e_copy_and_wait offers a text.
+e2e_offer_and_wait() {
   local before
   before=$(e2e_notify_count)
-  "$@"
-  e2e_wait_for "an announcement of [${*:2}]" e2e_notify_count_at_least $((before + 1))
+  e2e_offer "$@"
+  e2e_wait_for "an announcement of [$*]" e2e_notify_count_at_least $((before + 1))
 }
-e2e_offer_and_wait() { e2e_and_wait e2e_offer "$@"; }
 e2e_copy_and_wait() {
-  e2e_and_wait e2e_copy "$1"
+  e2e_offer_and_wait "UTF8_STRING=$1"
   e2e_wait_for "the announcement of [$1]" e2e_last_notify_body_is "$1"
 }
 

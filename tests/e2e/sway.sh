@@ -34,14 +34,10 @@ e2e_start_sway() {
 
 # The app_id of the window with the focus; nothing when no window has it.
 e2e_sway_focused_app() {
-  swaymsg -t get_tree | python3 -c '
-import json, sys
-def walk(node):
-    if node.get("focused") and node.get("app_id"):
-        print(node["app_id"])
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        walk(child)
-walk(json.load(sys.stdin))'
+  swaymsg -t get_tree | python3 -c 'import json, sys
+def walk(n): return ([n["app_id"]] if n.get("focused") and n.get("app_id") else []) + [
+    app for child in n.get("nodes", []) + n.get("floating_nodes", []) for app in walk(child)]
+print(*walk(json.load(sys.stdin)))'
 }
 
 # swaybar as the tray host: the StatusNotifierWatcher and host on the session bus.
