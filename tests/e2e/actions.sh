@@ -65,7 +65,9 @@ printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
 XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 e2e_start_nimbrel
 
 # What the clipboard holds first (clipboard_owner's arguments separated by ";"; "-": what the row
-# before left) | arguments | exit status | printed text | the clipboard's text afterwards.
+# before left; each action waits until Nimbrel has read it) | arguments | exit status | printed
+# text | the clipboard's text afterwards | the window that opens, shows the application icon and
+# closes on Escape.
 hello='UTF8_STRING=hello   wORLD'
 client_rows=(
   "$hello|--action;Capitalize|0||Hello   World"
@@ -78,17 +80,20 @@ client_rows=(
   "text/html=<i>rich</i> words;UTF8_STRING=rich words|--action;Remove rich text formatting|0||rich words"
   "$hello|--action;capitalize|1|no text action is titled \"capitalize\"; the titles are:"$'\n'"$titles|hello   wORLD"
   "-|--list-actions|0|$titles|hello   wORLD"
+  "-|--settings|0||hello   wORLD|Nimbrel Settings"
+  "-|--options|0||hello   wORLD|Paste Item Options"
   "-|--clear|0||"
   "-|--action;Uppercase|1|the clipboard holds no text to rewrite|"
 )
 for row in "${client_rows[@]}"; do
-  split_row "$row" offer arguments expected_status text clipboard
+  split_row "$row" offer arguments expected_status text clipboard window
   IFS=';' read -ra args <<<"$offer"
-  [[ $offer == - ]] || e2e_offer_and_wait "${args[@]}"
+  [[ $offer == - ]] || e2e_offer "${args[@]}"
   IFS=';' read -ra args <<<"$arguments"
   run "${args[@]}"
   check "$arguments" "$expected_status" "$text"
   e2e_wait_for "the clipboard to hold [$clipboard] after $arguments" clipboard_is "$clipboard"
+  [[ -z $window ]] || escape_closes "$window"
 done
 
 # The completion asks the running Nimbrel for the titles, through this stand-in for the
@@ -109,24 +114,16 @@ for row in "${completion_rows[@]}"; do
   e2e_expect_eq "completion of [${row%%|*}]" "${row#*|}" "${COMPREPLY[*]}"
 done
 
-# Verb | window title; the paste item options window opens only while the clipboard holds text.
-e2e_copy_and_wait 'some text'
-for row in "--settings|Nimbrel Settings" "--options|Paste Item Options"; do
-  run "${row%%|*}"
-  check "${row%%|*}" 0 ""
-  escape_closes "${row#*|}"
-done
+e2e_offer_and_wait 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
+e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+e2e_press_notification_button 'Clear formatting'
+e2e_wait_for "the notification's Clear formatting to keep the plain text alone" clipboard_is 'bold words'
 
 # A hotkey right after a copy whose owner answers late: the action waits for the copy and
 # rewrites it, not what the clipboard held before.
 e2e_offer --delay-ms 800 'UTF8_STRING=late but new'
 e2e_expect_eq "an action right after a late owner's copy answers" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 e2e_wait_for "the late owner's copy uppercased" e2e_clipboard_text_is 'LATE BUT NEW'
-
-e2e_offer_and_wait 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
-e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
-e2e_press_notification_button 'Clear formatting'
-e2e_wait_for "the notification's Clear formatting to keep the plain text alone" clipboard_is 'bold words'
 
 e2e_copy_and_wait 'hello   wORLD'
 e2e_wait_for "the notification on screen" e2e_displayed_count_is 1

@@ -83,17 +83,15 @@ row 'KeePassXC, cleared' - '' --replay "$offers/keepassxc-password-cleared.offer
 row 'a secret marked as concealed' - 'correct horse' 'UTF8_STRING=correct horse' 'org.nspasteboard.ConcealedType='
 row 'LENGTH listed first' = 'length first' LENGTH=3 'UTF8_STRING=length first'
 row '20,000 garbage targets' = "$two" --garbage-targets 20000 --replay "$offers/featherpad-text.offer"
-row '20,000 files' '20000 files' - --chunk 1000000 --replay "$(
-  awk 'BEGIN { for (i = 1; i <= 20000; i++) printf "file:///home/user/photos/picture-%06d.jpg\r\n", i }' |
-    recorded text/uri-list)"
+row '20,000 files' '20000 files' - --chunk 1000000 \
+  --replay "$(printf 'file:///home/user/photos/picture-%05d.jpg\r\n' {1..20000} | recorded text/uri-list)"
 row 'a file name with markup, a newline and a byte not in UTF-8' "&lt;b&gt;&amp;amp;$r${r}.txt" - \
   $'text/uri-list=file:///tmp/%3Cb%3E%26amp%3B%0A%FF.txt\r\n'
 row 'an image, without a body' '' - --replay "$(base64 -d <<<'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==' |
   recorded image/png)"
 row 'HTML with plain text, as the plain text' 'bold words' 'bold words' 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
-row 'bytes not in UTF-8 and NULs' "caf$r au lait${r}two$r" '*' --replay "$(printf 'caf\xe9 au lait\0two\0' | recorded UTF8_STRING)"
-row 'markup' '&lt;b&gt;&amp;amp;&lt;/b&gt; &quot;q&quot; &apos;a&apos;' $'<b>&amp;</b> "q" \'a\'' \
-  $'UTF8_STRING=<b>&amp;</b> "q" \'a\''
+row 'markup, bytes not in UTF-8 and NULs' "caf$r &lt;b&gt;&amp;amp;&lt;/b&gt; &quot;q&quot; &apos;a&apos;${r}two$r" '*' \
+  --replay "$(printf 'caf\xe9 <b>&amp;</b> "q" \x27a\x27\0two\0' | recorded UTF8_STRING)"
 row 'a long text sent in pieces, cut at 1,000 characters' "${long::999}…" "$long" --repeat-to 600000 --chunk 200000 \
   $'UTF8_STRING=a line of a long text\n'
 for recording in "$offers"/*.offer; do
