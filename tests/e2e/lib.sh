@@ -10,7 +10,6 @@ set -euo pipefail
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/nimbrel-e2e.XXXXXX")
 E2E_GROUPS=()
-E2E_NIMBREL_PID=""
 E2E_OFFERS=0
 # Generous: the tests run the sanitizer build, side by side, on machines busy with other work.
 E2E_DEADLINE=${E2E_DEADLINE:-90}
@@ -84,10 +83,10 @@ context='default'><allow send_destination='*' eavesdrop='true'/><allow eavesdrop
     /org/freedesktop/DBus org.freedesktop.DBus.ListNames
 }
 
-# Records every call to the notification service and the answers; read back with e2e_notify_calls.
+# Records every call to the notification service and its answers; read back with e2e_notify_calls.
 e2e_start_notification_monitor() {
   e2e_spawn notifications dbus-monitor --session \
-    "type='method_call',interface='org.freedesktop.Notifications'" "type='method_return'"
+    "type='method_call',interface='org.freedesktop.Notifications'" "type='method_return',sender='org.freedesktop.Notifications'"
   # dbus-monitor prints its own NameAcquired/NameLost bookkeeping once it is listening.
   e2e_wait_for "the bus monitor" grep -q 'NameLost\|NameAcquired' "$NOTIFICATIONS_LOG"
 }
@@ -164,23 +163,18 @@ e2e_offer_said() { grep -qx -- "$1" "$E2E_OFFER_LOG"; }
 # Someone (Nimbrel, in a test that reads nothing itself) has read data of the latest offer.
 e2e_offer_read() { grep '^served ' "$E2E_OFFER_LOG" | grep -qvx 'served TARGETS'; }
 
-e2e_clipboard_offers() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS | grep -qxF -- "$1"; }
-
 # The clipboard's text; fails when nobody offers text.
 e2e_clipboard_text() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
 e2e_clipboard_text_is() { [[ "$(e2e_clipboard_text)" == "$1" ]]; }
 
 # Every call to the notification service and every id it answered Notify with, in order, as
 # NUL-separated records: "notify<TAB>summary<TAB>body" (the body as sent, newlines included),
-# "id<TAB>N" and "close<TAB>N". A reply is matched to its call by the caller's name and serial.
+# "id<TAB>N" and "close<TAB>N". Of the service's answers only Notify's hold a bare number.
 e2e_notification_records() {
   awk '
-    function field(name) {
-      return match($0, name "=[^ ;]+") ? substr($0, RSTART + length(name) + 1, RLENGTH - length(name) - 1) : ""
-    }
-    /member=Notify$/ { calls[field("sender") "/" field("serial")]; state = "notify"; strings = 0; next }
+    /member=Notify$/ { state = "notify"; strings = 0; next }
     /member=CloseNotification$/ { state = "close"; next }
-    /^method return/ { state = (field("destination") "/" field("reply_serial")) in calls ? "id" : ""; next }
+    /^method return/ { state = "id"; next }
     /^(method|signal|error)/ { state = ""; next }
     state == "notify" && /^   string "/ && ++strings == 3 { summary = substr($0, 12); sub(/"$/, "", summary) }
     state == "notify" && strings == 4 && /^   string "/ { body = substr($0, 12); state = "body"; next }

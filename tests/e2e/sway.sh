@@ -7,7 +7,7 @@
 # DISPLAY with XWayland (unset without).
 e2e_start_sway() {
   local dir="$E2E_TMP/sway"
-  mkdir -p "$dir"
+  install -d -o nobody -m 700 "$dir"
   chmod 711 "$E2E_TMP"
   {
     echo "xwayland $1"
@@ -16,8 +16,6 @@ e2e_start_sway() {
     # XWayland lets only its own user in; root is let in before the display is made known.
     [[ $1 == enable ]] && echo "exec sh -c 'xhost +si:localuser:root && echo \$DISPLAY >$dir/display'"
   } >"$dir/config"
-  chown nobody "$dir"
-  chmod 700 "$dir"
   e2e_spawn sway setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" XDG_RUNTIME_DIR="$dir" \
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$dir/config"
   e2e_wait_for "sway's socket" compgen -G "$dir/sway-ipc.*.sock"

@@ -87,16 +87,15 @@ struct Options {
     {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
-            if (argument == "--hang" || argument == "--watch") {
-                flags.insert(argument);
-                continue;
-            }
-            const bool takesValue = argument.starts_with("--");
+            const bool flag = argument == "--hang" || argument == "--watch";
+            const bool takesValue = argument.starts_with("--") && !flag;
             if (takesValue && i + 1 == argc)
                 throw std::invalid_argument(argument + " needs a value");
             const std::string value = takesValue ? argv[++i] : argument;
             const std::size_t equals = value.find('=');
-            if (numbers.contains(argument))
+            if (flag)
+                flags.insert(argument);
+            else if (numbers.contains(argument))
                 numbers[argument] = std::stol(value);
             else if (argument == "--times")
                 times.open(value);
@@ -140,9 +139,8 @@ struct Options {
 
     std::vector<Offer> offers;
     std::set<std::string> flags;
-    std::map<std::string, long> numbers{{"--delay-ms", 0},  {"--repeat-to", 0},   {"--chunk", 256 * 1024},
-                                        {"--vanish-after-chunks", -1}, {"--burst", 1}, {"--interval-us", 0},
-                                        {"--garbage-targets", 0}, {"--lifetime", 120}};
+    std::map<std::string, long> numbers{{"--delay-ms", 0}, {"--repeat-to", 0}, {"--chunk", 256 * 1024}, {"--burst", 1},
+        {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120}};
     std::ofstream times;
 };
 
@@ -343,14 +341,7 @@ void sendOffer(void *data, zwlr_data_control_source_v1 *, const char *mimeType, 
     say(std::string("served ") + mimeType);
 }
 
-void showSelection(void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer)
-{
-    say(offer ? "selection" : "empty");
-    if (offer)
-        zwlr_data_control_offer_v1_destroy(offer);
-}
-
-int runWayland(Options &options)
+int runWayland(Options &&options)
 {
     std::signal(SIGPIPE, SIG_IGN);
     Wayland wayland{options};
@@ -365,7 +356,12 @@ int runWayland(Options &options)
     auto *device = zwlr_data_control_manager_v1_get_data_device(wayland.manager, wayland.seat);
     if (options.flags.contains("--watch")) {
         static const zwlr_data_control_device_v1_listener watcher{
-            [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *) {}, showSelection,
+            [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *) {},
+            [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer) {
+                say(offer ? "selection" : "empty");
+                if (offer)
+                    zwlr_data_control_offer_v1_destroy(offer);
+            },
             [](void *, zwlr_data_control_device_v1 *) { std::exit(1); }, nullptr};
         zwlr_data_control_device_v1_add_listener(device, &watcher, nullptr);
     } else {
@@ -390,10 +386,8 @@ int runWayland(Options &options)
 int main(int argc, char **argv)
 {
     try {
-        if (argc > 1 && std::string_view(argv[1]) == "--wayland") {
-            Options options(argc - 1, argv + 1);
-            return runWayland(options);
-        }
+        if (argc > 1 && std::string_view(argv[1]) == "--wayland")
+            return runWayland(Options(argc - 1, argv + 1));
         return X11Owner(argc, argv).run();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "clipboard_owner: %s\n", error.what());
