@@ -1,18 +1,16 @@
 // The preferences file with arbitrary contents. Each input is written as the file and its keys are
 // read through JsonUserDefaults (two looks at least, so a bad file is judged); then one key is
-// written and everything is read back, in the same object and in a fresh one. Nothing may be lost: a file that is not read is
-// set aside byte for byte, and keys other than the written one keep their values. The keys looked
-// at are the two the program uses and the first quoted string in the input.
+// written and everything is read back, in the same object and in a fresh one. Nothing may be
+// lost: a file that is not read is set aside byte for byte, and keys other than the written one
+// keep their values. The keys looked at are the two the program uses and the first quoted string
+// in the input.
 
 #include "platform/qt/json_user_defaults.h"
 
 #include "fuzz_check.h"
-#include "utf8_oracle.h"
 
 #include <unistd.h>
 
-#include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

@@ -10,7 +10,6 @@ set -euo pipefail
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/nimbrel-e2e.XXXXXX")
 E2E_GROUPS=()
-E2E_NIMBREL_PID=""
 E2E_OFFERS=0
 # Generous: the tests run the sanitizer build, side by side, on machines busy with other work.
 E2E_DEADLINE=${E2E_DEADLINE:-90}
@@ -73,13 +72,6 @@ e2e_wait_for() {
   e2e_log "ok: $1"
 }
 
-# A private X display: Xvfb picks a free number and tells it once it accepts connections.
-e2e_start_display() {
-  e2e_spawn xvfb Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
-  e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
-  export DISPLAY=":$(cat "$E2E_TMP/display")"
-}
-
 # A private session bus that starts no services on demand, so only the daemons a test starts are on it.
 e2e_start_session_bus() {
   echo "<busconfig><type>session</type><listen>unix:path=$E2E_TMP/bus</listen><auth>EXTERNAL</auth><policy \
@@ -91,10 +83,10 @@ context='default'><allow send_destination='*' eavesdrop='true'/><allow eavesdrop
     /org/freedesktop/DBus org.freedesktop.DBus.ListNames
 }
 
-# Records every call to the notification service and the answers; read back with e2e_notify_calls.
+# Records every call to the notification service and its answers; read back with e2e_notify_calls.
 e2e_start_notification_monitor() {
   e2e_spawn notifications dbus-monitor --session \
-    "type='method_call',interface='org.freedesktop.Notifications'" "type='method_return'"
+    "type='method_call',interface='org.freedesktop.Notifications'" "type='method_return',sender='org.freedesktop.Notifications'"
   # dbus-monitor prints its own NameAcquired/NameLost bookkeeping once it is listening.
   e2e_wait_for "the bus monitor" grep -q 'NameLost\|NameAcquired' "$NOTIFICATIONS_LOG"
 }
@@ -123,33 +115,29 @@ e2e_fails() { ! "$@"; }
 
 e2e_press_notification_button() { printf '%s' "$1" >"$E2E_TMP/menu-choice" && dunstctl context; }
 
-# A real system tray host, so the status item has somewhere to live.
-e2e_start_tray() {
+# Everything a test needs before Nimbrel starts: a private X display (Xvfb picks a free number
+# and tells it once it accepts connections), a session bus, the notification daemon unless told
+# "no-notifications", and a real system tray host, so the status item has somewhere to live.
+e2e_start_desktop() {
+  e2e_spawn xvfb Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
+  e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
+  export DISPLAY=":$(cat "$E2E_TMP/display")"
+  e2e_start_session_bus
+  e2e_start_notification_monitor
+  [[ "${1:-}" == no-notifications ]] || e2e_start_notification_daemon
   e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
     --transparent false --SetDockType true --expand false
   e2e_wait_for "the tray host" xdotool search --class trayer
 }
 
-# Everything a test needs before Nimbrel starts; "no-notifications" leaves the daemon out.
-e2e_start_desktop() {
-  e2e_start_display
-  e2e_start_session_bus
-  e2e_start_notification_monitor
-  [[ "${1:-}" == no-notifications ]] || e2e_start_notification_daemon
-  e2e_start_tray
-}
-
-e2e_nimbrel_answers() { e2e_call TextActionTitles; }
-
 # Starts the program under test; without "no-bus", waits until its event loop answers on the bus.
 e2e_start_nimbrel() {
-  [[ -n "${NIMBREL_BINARY:-}" ]] || e2e_fail "NIMBREL_BINARY must give the path of the nimbrel binary"
   # Qt and fontconfig keep caches alive until exit, which LeakSanitizer would report; the soak
   # checks our leaks with E2E_DETECT_LEAKS=1.
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=${E2E_DETECT_LEAKS:-0}:exitcode=23" \
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "$NIMBREL_BINARY"
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "${NIMBREL_BINARY:?the path of the nimbrel binary}"
   E2E_NIMBREL_PID=$E2E_SPAWNED
-  [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_nimbrel_answers
+  [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_call TextActionTitles
 }
 
 e2e_nimbrel_running() { e2e_ours "$E2E_NIMBREL_PID"; }
@@ -162,32 +150,11 @@ e2e_call() {
     --object-path "$NIMBREL_OBJECT_PATH" --method "org.nimbrel.Nimbrel.$1" "${@:2}"
 }
 
-# Calls Nimbrel COUNT times; each call must be answered at all (how fast is for bench/desktop).
-e2e_keeps_answering() {
-  local i
-  for ((i = 0; i < $2; i++)); do e2e_nimbrel_answers >/dev/null || e2e_fail "no answer on the bus $1"; done
-  e2e_log "ok: $2 bus answers $1"
-}
-
-# Puts text (or a file's bytes) on the clipboard under one target, UTF8_STRING unless told, and
-# waits until its owner has taken the clipboard. Usage: e2e_copy TEXT [TARGET]; e2e_copy_file FILE TARGET
-e2e_copy() { printf '%s' "$1" >"$E2E_TMP/copy.data" && e2e_copy_file "$E2E_TMP/copy.data" "${2:-UTF8_STRING}"; }
-
-e2e_copy_file() {
-  if [[ -n "${CLIPBOARD_OWNER:-}" ]]; then
-    e2e_offer --file "$2=$1"
-  else # xclip, as scripts/screenshots.sh has no test peer; fine for a first copy
-    e2e_spawn xclip xclip -quiet -selection clipboard -t "$2" -i "$1"
-    e2e_wait_for "xclip to own the clipboard" e2e_clipboard_offers "$2"
-  fi
-}
-
 # Makes tests/peer/clipboard_owner own the clipboard with these arguments (TARGET=VALUE..., see
 # its options) and waits until it does. Its events are in $E2E_OFFER_LOG.
 e2e_offer() {
-  [[ -n "${CLIPBOARD_OWNER:-}" ]] || e2e_fail "CLIPBOARD_OWNER must give the path of tests/peer/clipboard_owner"
   E2E_OFFERS=$((E2E_OFFERS + 1))
-  e2e_spawn "offer$E2E_OFFERS" "$CLIPBOARD_OWNER" "$@"
+  e2e_spawn "offer$E2E_OFFERS" "${CLIPBOARD_OWNER:?the path of tests/peer/clipboard_owner}" "$@"
   E2E_OFFER_LOG="$E2E_TMP/offer$E2E_OFFERS.log"
   e2e_wait_for "the clipboard owner to take the clipboard" e2e_offer_said owner
 }
@@ -196,24 +163,18 @@ e2e_offer_said() { grep -qx -- "$1" "$E2E_OFFER_LOG"; }
 # Someone (Nimbrel, in a test that reads nothing itself) has read data of the latest offer.
 e2e_offer_read() { grep '^served ' "$E2E_OFFER_LOG" | grep -qvx 'served TARGETS'; }
 
-e2e_clipboard_offers() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS | grep -qxF -- "$1"; }
-
 # The clipboard's text; fails when nobody offers text.
 e2e_clipboard_text() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
 e2e_clipboard_text_is() { [[ "$(e2e_clipboard_text)" == "$1" ]]; }
-e2e_clipboard_empty() { [[ -z "$(e2e_clipboard_text)" ]]; }
 
 # Every call to the notification service and every id it answered Notify with, in order, as
 # NUL-separated records: "notify<TAB>summary<TAB>body" (the body as sent, newlines included),
-# "id<TAB>N" and "close<TAB>N". A reply is matched to its call by the caller's name and serial.
+# "id<TAB>N" and "close<TAB>N". Of the service's answers only Notify's hold a bare number.
 e2e_notification_records() {
   awk '
-    function field(name) {
-      return match($0, name "=[^ ;]+") ? substr($0, RSTART + length(name) + 1, RLENGTH - length(name) - 1) : ""
-    }
-    /member=Notify$/ { calls[field("sender") "/" field("serial")]; state = "notify"; strings = 0; next }
+    /member=Notify$/ { state = "notify"; strings = 0; next }
     /member=CloseNotification$/ { state = "close"; next }
-    /^method return/ { state = (field("destination") "/" field("reply_serial")) in calls ? "id" : ""; next }
+    /^method return/ { state = "id"; next }
     /^(method|signal|error)/ { state = ""; next }
     state == "notify" && /^   string "/ && ++strings == 3 { summary = substr($0, 12); sub(/"$/, "", summary) }
     state == "notify" && strings == 4 && /^   string "/ { body = substr($0, 12); state = "body"; next }
@@ -232,25 +193,18 @@ e2e_last_notify_body() {
 }
 e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
 
-# Waits until the n-th Notify call has been made and prints its "summary<TAB>body".
-e2e_wait_for_notify() {
-  e2e_wait_for "notification number $1" e2e_notify_count_at_least "$1"
-  e2e_notify_calls | sed -n "${1}p"
-}
-
 e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$1" ]]; }
 
-# Runs a copy (e2e_offer or e2e_copy and their arguments) and waits until Nimbrel has announced
-# it (or, with no daemon, tried to), so the next step acts on it.
-e2e_and_wait() {
+# Makes an offer (e2e_offer's arguments) and waits until Nimbrel has announced it (or, with no
+# daemon, tried to), so the next step acts on it; e2e_copy_and_wait offers a text.
+e2e_offer_and_wait() {
   local before
   before=$(e2e_notify_count)
-  "$@"
-  e2e_wait_for "an announcement of [${*:2}]" e2e_notify_count_at_least $((before + 1))
+  e2e_offer "$@"
+  e2e_wait_for "an announcement of [$*]" e2e_notify_count_at_least $((before + 1))
 }
-e2e_offer_and_wait() { e2e_and_wait e2e_offer "$@"; }
 e2e_copy_and_wait() {
-  e2e_and_wait e2e_copy "$1"
+  e2e_offer_and_wait "UTF8_STRING=$1"
   e2e_wait_for "the announcement of [$1]" e2e_last_notify_body_is "$1"
 }
 

@@ -7,7 +7,7 @@
 # DISPLAY with XWayland (unset without).
 e2e_start_sway() {
   local dir="$E2E_TMP/sway"
-  mkdir -p "$dir"
+  install -d -o nobody -m 700 "$dir"
   chmod 711 "$E2E_TMP"
   {
     echo "xwayland $1"
@@ -16,8 +16,6 @@ e2e_start_sway() {
     # XWayland lets only its own user in; root is let in before the display is made known.
     [[ $1 == enable ]] && echo "exec sh -c 'xhost +si:localuser:root && echo \$DISPLAY >$dir/display'"
   } >"$dir/config"
-  chown nobody "$dir"
-  chmod 700 "$dir"
   e2e_spawn sway setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" XDG_RUNTIME_DIR="$dir" \
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$dir/config"
   e2e_wait_for "sway's socket" compgen -G "$dir/sway-ipc.*.sock"
@@ -34,14 +32,10 @@ e2e_start_sway() {
 
 # The app_id of the window with the focus; nothing when no window has it.
 e2e_sway_focused_app() {
-  swaymsg -t get_tree | python3 -c '
-import json, sys
-def walk(node):
-    if node.get("focused") and node.get("app_id"):
-        print(node["app_id"])
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        walk(child)
-walk(json.load(sys.stdin))'
+  swaymsg -t get_tree | python3 -c 'import json, sys
+def walk(n): return ([n["app_id"]] if n.get("focused") and n.get("app_id") else []) + [
+    app for child in n.get("nodes", []) + n.get("floating_nodes", []) for app in walk(child)]
+print(*walk(json.load(sys.stdin)))'
 }
 
 # swaybar as the tray host: the StatusNotifierWatcher and host on the session bus.

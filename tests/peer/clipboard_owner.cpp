@@ -1,44 +1,54 @@
-// A stand-in for any program that owns the X11 CLIPBOARD, well or badly behaved, for every test
-// suite and bench/desktop. Written against xcb alone so that it shares no code with the program
-// under test.
+// A stand-in for any program that owns the clipboard, well or badly behaved, for every test suite
+// and bench/desktop: the X11 CLIPBOARD through xcb alone, or with --wayland a Wayland compositor's
+// through zwlr_data_control (what sway offers), which needs no window and no focus. It shares no
+// code with the program under test.
 //
-//   clipboard_owner [OPTION...] [TARGET=VALUE]...
+//   clipboard_owner [--wayland] [OPTION...] [TARGET=VALUE]...
 //
-//   --file TARGET=PATH      offer TARGET with the exact bytes of PATH
 //   --refuse TARGET         list TARGET but refuse to convert it
 //   --replay FILE           offer a recorded offer (tests/data/offers): its targets in its order,
-//                           TARGETS listed only where the recording lists it
-//   --delay-ms N            answer every request N ms late
+//                           TARGETS listed only where the recording lists it; also the way to
+//                           offer bytes that a command line cannot hold, such as NUL
 //   --hang                  answer nothing at all
 //   --repeat-to N           repeat every value up to N bytes
-//   --chunk N               send values over N bytes incrementally (INCR), N at a time
-//   --vanish-after-chunks N quit, without a word to the reader, after sending N chunks
-//   --burst N               take the clipboard N times; change K appends K to every value
-//   --interval-us N         between the changes of a burst
-//   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it
-//   --garbage-targets N     list N distinct atoms with garbage names after the real targets
-//   --lifetime SECONDS      quit after this long (default 120)
-//   --wayland ...           own a Wayland compositor's clipboard instead (see wayland_owner.cpp)
+//   --delay-ms N            answer every request N ms late (X11)
+//   --chunk N               send values over N bytes incrementally (INCR), N at a time (X11)
+//   --vanish-after-chunks N quit, without a word to the reader, after sending N chunks (X11)
+//   --burst N               take the clipboard N times; change K appends K to every value (X11)
+//   --interval-us N         between the changes of a burst (X11)
+//   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it (X11)
+//   --garbage-targets N     list N distinct atoms with garbage names after the real targets (X11)
+//   --lifetime SECONDS      quit after this long (default 120; X11)
+//   --watch                 own nothing: print "selection" or "empty" for every selection the
+//                           compositor announces (Wayland)
 //
 // Prints one line per event, for tests to wait on: "owner" once it owns the clipboard,
 // "served TARGET" when an answer is complete, "incr TARGET" when an incremental one starts,
-// "ignored" for a request left unanswered, "vanished", and "done" after the last change. Quits when another client takes the clipboard.
+// "ignored" for a request left unanswered, "vanished", and "done" after the last change. Quits
+// when another client takes the clipboard.
+#include "wlr-data-control-unstable-v1-client-protocol.h"
+
+#include <wayland-client.h>
 #include <xcb/xcb.h>
 
 #include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -49,29 +59,11 @@ using Clock = std::chrono::steady_clock;
 struct Offer {
     std::string name;
     std::optional<std::string> value; // none: refused
+    std::string bytes{}; // what a reader gets of the value
     xcb_atom_t atom = XCB_ATOM_NONE;
 };
 
-// An incremental answer in progress: the reader deletes the property to ask for the next chunk.
-struct Transfer {
-    xcb_window_t requestor = XCB_WINDOW_NONE;
-    xcb_atom_t property = XCB_ATOM_NONE;
-    const Offer *offer = nullptr;
-    std::size_t offset = 0;
-};
-
-template <typename T>
-std::unique_ptr<T, void (*)(void *)> owned(T *pointer) { return {pointer, std::free}; }
-
 void say(const std::string &line) { std::printf("%s\n", line.c_str()) && std::fflush(stdout); }
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 std::string base64Decoded(const std::string &text)
 {
@@ -89,35 +81,88 @@ std::string base64Decoded(const std::string &text)
     return bytes;
 }
 
-class Owner {
-public:
-    Owner(int argc, char **argv)
+// The command line, the same in both modes, and the values it makes of the offers.
+struct Options {
+    Options(int argc, char **argv)
     {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
-            const bool takesValue = argument.starts_with("--") && argument != "--hang";
+            const bool flag = argument == "--hang" || argument == "--watch";
+            const bool takesValue = argument.starts_with("--") && !flag;
             if (takesValue && i + 1 == argc)
                 throw std::invalid_argument(argument + " needs a value");
             const std::string value = takesValue ? argv[++i] : argument;
             const std::size_t equals = value.find('=');
-            if (m_numbers.contains(argument))
-                m_numbers[argument] = std::stol(value);
-            else if (argument == "--hang")
-                m_hang = true;
+            if (flag)
+                flags.insert(argument);
+            else if (numbers.contains(argument))
+                numbers[argument] = std::stol(value);
             else if (argument == "--times")
-                m_times.open(value);
+                times.open(value);
             else if (argument == "--refuse")
-                m_offers.push_back({value, std::nullopt});
+                offers.push_back({value, std::nullopt});
             else if (argument == "--replay")
                 replay(value);
-            else if ((argument == "--file" || !takesValue) && equals != std::string::npos && equals > 0)
-                m_offers.push_back({value.substr(0, equals),
-                                    takesValue ? readFile(value.substr(equals + 1)) : value.substr(equals + 1)});
+            else if (!takesValue && equals != std::string::npos && equals > 0)
+                offers.push_back({value.substr(0, equals), value.substr(equals + 1)});
             else
                 throw std::invalid_argument("cannot use " + argument);
         }
-        if (!m_replayed && std::none_of(m_offers.begin(), m_offers.end(), [](auto &o) { return o.name == "TARGETS"; }))
-            m_offers.insert(m_offers.begin(), Offer{"TARGETS", std::nullopt});
+    }
+
+    // One line per target: NAME TAB base64:BYTES, or "-", "refused" or "large" for a refused one.
+    void replay(const std::string &path)
+    {
+        std::ifstream lines(path);
+        for (std::string line; std::getline(lines, line);) {
+            const std::size_t tab = line.find('\t');
+            if (line.starts_with('#') || tab == std::string::npos)
+                continue;
+            offers.push_back({line.substr(0, tab), std::nullopt});
+            if (line.compare(tab + 1, 7, "base64:") == 0)
+                offers.back().value = base64Decoded(line.substr(tab + 8));
+        }
+        if (offers.empty())
+            throw std::runtime_error("no offer in " + path);
+        flags.insert("--replay"); // TARGETS is listed only where the recorded owner listed it
+    }
+
+    // Change K of a burst ends every value in K; each is repeated up to --repeat-to.
+    void makeValues(long change)
+    {
+        for (Offer &offer : offers) {
+            offer.bytes = offer.value.value_or("") + (numbers["--burst"] > 1 ? std::to_string(change) : "");
+            while (!offer.bytes.empty() && offer.bytes.size() < static_cast<std::size_t>(numbers["--repeat-to"]))
+                offer.bytes += offer.bytes.substr(0, static_cast<std::size_t>(numbers["--repeat-to"]) - offer.bytes.size());
+        }
+    }
+
+    std::vector<Offer> offers;
+    std::set<std::string> flags;
+    std::map<std::string, long> numbers{{"--delay-ms", 0}, {"--repeat-to", 0}, {"--chunk", 256 * 1024}, {"--burst", 1},
+        {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120}};
+    std::ofstream times;
+};
+
+template <typename T>
+std::unique_ptr<T, void (*)(void *)> owned(T *pointer) { return {pointer, std::free}; }
+
+// An incremental answer in progress: the reader deletes the property to ask for the next chunk.
+struct Transfer {
+    xcb_window_t requestor = XCB_WINDOW_NONE;
+    xcb_atom_t property = XCB_ATOM_NONE;
+    const Offer *offer = nullptr;
+    std::size_t offset = 0;
+};
+
+// The X11 side: a window of its own that owns CLIPBOARD and answers requests for it.
+class X11Owner : Options {
+public:
+    X11Owner(int argc, char **argv)
+        : Options(argc, argv)
+    {
+        if (!flags.contains("--replay") && std::ranges::none_of(offers, [](auto &o) { return o.name == "TARGETS"; }))
+            offers.insert(offers.begin(), Offer{"TARGETS", std::nullopt});
         m_connection = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_connection))
             throw std::runtime_error("cannot open the display");
@@ -128,22 +173,22 @@ public:
         m_clipboard = intern("CLIPBOARD");
         m_targets = intern("TARGETS");
         m_incr = intern("INCR");
-        for (Offer &offer : m_offers)
+        for (Offer &offer : offers)
             m_listed.push_back(offer.atom = intern(offer.name));
-        for (long i = 0; i < m_numbers["--garbage-targets"]; ++i) // names that are not UTF-8, all distinct
+        for (long i = 0; i < numbers["--garbage-targets"]; ++i) // names that are not UTF-8, all distinct
             m_listed.push_back(intern("\x01garbage\xff\xfe" + std::to_string(i) + "\n\t\x7f"));
     }
-    ~Owner() { xcb_disconnect(m_connection); }
+    ~X11Owner() { xcb_disconnect(m_connection); }
 
     int run()
     {
-        const auto end = Clock::now() + std::chrono::seconds(m_numbers["--lifetime"]);
+        const auto end = Clock::now() + std::chrono::seconds(numbers["--lifetime"]);
         auto nextChange = Clock::now();
         while (Clock::now() < end) {
-            const bool changing = m_change < std::max(1L, m_numbers["--burst"]);
+            const bool changing = m_change < std::max(1L, numbers["--burst"]);
             if (changing && Clock::now() >= nextChange) {
                 change();
-                nextChange = Clock::now() + std::chrono::microseconds(m_numbers["--interval-us"]);
+                nextChange = Clock::now() + std::chrono::microseconds(numbers["--interval-us"]);
             }
             xcb_flush(m_connection);
             pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
@@ -153,7 +198,7 @@ public:
                 const auto type = event->response_type & 0x7F;
                 if (type == XCB_SELECTION_CLEAR)
                     return 0;
-                if (type == XCB_SELECTION_REQUEST && m_hang)
+                if (type == XCB_SELECTION_REQUEST && flags.contains("--hang"))
                     say("ignored");
                 else if (type == XCB_SELECTION_REQUEST)
                     answer(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
@@ -170,23 +215,6 @@ public:
     }
 
 private:
-    // One line per target: NAME TAB base64:BYTES, or "-", "refused" or "large" for a refused one.
-    void replay(const std::string &path)
-    {
-        std::ifstream lines(path);
-        for (std::string line; std::getline(lines, line);) {
-            const std::size_t tab = line.find('\t');
-            if (line.starts_with('#') || tab == std::string::npos)
-                continue;
-            m_offers.push_back({line.substr(0, tab), std::nullopt});
-            if (line.compare(tab + 1, 7, "base64:") == 0)
-                m_offers.back().value = base64Decoded(line.substr(tab + 8));
-        }
-        if (m_offers.empty())
-            throw std::runtime_error("no offer in " + path);
-        m_replayed = true; // TARGETS is listed only where the recorded owner listed it
-    }
-
     xcb_atom_t intern(const std::string &name)
     {
         const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
@@ -196,8 +224,9 @@ private:
 
     void change()
     {
+        makeValues(++m_change);
         const auto now = std::chrono::system_clock::now().time_since_epoch();
-        m_times << ++m_change << ' ' << std::chrono::nanoseconds(now).count() << '\n';
+        times << m_change << ' ' << std::chrono::nanoseconds(now).count() << '\n';
         xcb_set_selection_owner(m_connection, m_window, m_clipboard, XCB_CURRENT_TIME);
         const auto owner = owned(
             xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
@@ -205,37 +234,36 @@ private:
             throw std::runtime_error("could not take the clipboard");
         if (m_change == 1)
             say("owner");
-        if (m_change >= m_numbers["--burst"]) {
-            m_times.flush();
+        if (m_change >= numbers["--burst"]) {
+            times.flush();
             say("done");
         }
     }
 
     void answer(const xcb_selection_request_event_t &request)
     {
-        std::this_thread::sleep_for(std::chrono::milliseconds(m_numbers["--delay-ms"]));
+        std::this_thread::sleep_for(std::chrono::milliseconds(numbers["--delay-ms"]));
         // Obsolete clients name no property and expect the target's name to be used.
         xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
-        const auto offer = std::find_if(m_offers.begin(), m_offers.end(),
+        const auto offer = std::find_if(offers.begin(), offers.end(),
                                         [&](const Offer &offer) { return offer.atom == request.target; });
         std::string served = "served TARGETS";
         if (request.target == m_targets) {
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32,
                                 static_cast<std::uint32_t>(m_listed.size()), m_listed.data());
-        } else if (offer == m_offers.end() || !offer->value) {
+        } else if (offer == offers.end() || !offer->value) {
             property = XCB_ATOM_NONE;
             served.clear();
-        } else if (sizeOf(*offer) > static_cast<std::size_t>(m_numbers["--chunk"])) {
+        } else if (offer->bytes.size() > static_cast<std::size_t>(numbers["--chunk"])) {
             const std::uint32_t mask[] = {XCB_EVENT_MASK_PROPERTY_CHANGE};
             xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, mask);
-            const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(sizeOf(*offer), UINT32_MAX));
+            const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(offer->bytes.size(), UINT32_MAX));
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, m_incr, 32, 1, &size);
             m_transfer = {request.requestor, property, &*offer, 0};
             served = "incr " + offer->name;
         } else {
-            const std::string bytes = bytesOf(*offer, 0, sizeOf(*offer));
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, offer->atom, 8,
-                                static_cast<std::uint32_t>(bytes.size()), bytes.data());
+                                static_cast<std::uint32_t>(offer->bytes.size()), offer->bytes.data());
             served = "served " + offer->name;
         }
         const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
@@ -251,51 +279,21 @@ private:
         if (!transfer.offer || change.state != XCB_PROPERTY_DELETE || change.window != transfer.requestor
             || change.atom != transfer.property)
             return;
-        const auto chunk = static_cast<std::size_t>(m_numbers["--chunk"]);
-        const std::size_t length = std::min(chunk, sizeOf(*transfer.offer) - transfer.offset);
-        const std::string bytes = bytesOf(*transfer.offer, transfer.offset, length);
+        const std::string_view bytes = transfer.offer->bytes;
+        const std::string_view chunk = bytes.substr(std::min(transfer.offset, bytes.size()), numbers["--chunk"]);
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer.requestor, transfer.property,
-                            transfer.offer->atom, 8, static_cast<std::uint32_t>(length), bytes.data());
-        transfer.offset += length;
-        if (length == 0) {
+                            transfer.offer->atom, 8, static_cast<std::uint32_t>(chunk.size()), chunk.data());
+        transfer.offset += chunk.size();
+        if (chunk.empty()) {
             say("served " + transfer.offer->name);
             transfer = {};
         }
-        if (++m_chunksSent == m_numbers["--vanish-after-chunks"]) {
+        if (++m_chunksSent == numbers["--vanish-after-chunks"]) {
             say("vanished");
             std::_Exit(0);
         }
     }
 
-    // A burst numbers its values.
-    std::string valueOf(const Offer &offer)
-    {
-        return *offer.value + (m_numbers["--burst"] > 1 ? std::to_string(m_change) : "");
-    }
-
-    std::size_t sizeOf(const Offer &offer)
-    {
-        const std::size_t size = valueOf(offer).size();
-        return size == 0 ? 0 : std::max(static_cast<std::size_t>(m_numbers["--repeat-to"]), size);
-    }
-
-    // The value repeated up to its size: its bytes from offset on.
-    std::string bytesOf(const Offer &offer, std::size_t offset, std::size_t length)
-    {
-        const std::string value = valueOf(offer);
-        std::string bytes;
-        for (std::size_t at = value.empty() ? 0 : offset % value.size(); bytes.size() < length; at = 0)
-            bytes.append(value, at, std::min(value.size() - at, length - bytes.size()));
-        return bytes;
-    }
-
-    std::map<std::string, long> m_numbers{{"--delay-ms", 0},  {"--repeat-to", 0},   {"--chunk", 256 * 1024},
-                                          {"--vanish-after-chunks", -1}, {"--burst", 1}, {"--interval-us", 0},
-                                          {"--garbage-targets", 0}, {"--lifetime", 120}};
-    std::vector<Offer> m_offers;
-    bool m_hang = false;
-    bool m_replayed = false;
-    std::ofstream m_times;
     long m_change = 0;
     long m_chunksSent = 0;
     Transfer m_transfer; // one at a time: a new one takes over
@@ -307,16 +305,90 @@ private:
     std::vector<xcb_atom_t> m_listed;
 };
 
-} // namespace
+// The Wayland side: a seat and the data-control manager, found through the registry.
+struct Wayland {
+    Options &options;
+    wl_seat *seat = nullptr;
+    zwlr_data_control_manager_v1 *manager = nullptr;
+};
 
-int runWaylandOwner(int argc, char **argv);
+void bindGlobal(void *data, wl_registry *registry, std::uint32_t name, const char *interface, std::uint32_t)
+{
+    auto &wayland = *static_cast<Wayland *>(data);
+    if (std::strcmp(interface, wl_seat_interface.name) == 0 && !wayland.seat)
+        wayland.seat = static_cast<wl_seat *>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+    else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0)
+        wayland.manager = static_cast<zwlr_data_control_manager_v1 *>(
+            wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface, 1));
+}
+
+void sendOffer(void *data, zwlr_data_control_source_v1 *, const char *mimeType, std::int32_t fd)
+{
+    auto &options = *static_cast<Options *>(data);
+    if (options.flags.contains("--hang")) {
+        say("ignored"); // the pipe stays open and empty for as long as the owner lives
+        return;
+    }
+    for (const Offer &offer : options.offers) {
+        for (std::size_t sent = 0; offer.name == mimeType && sent < offer.bytes.size();) {
+            const ssize_t written = write(fd, offer.bytes.data() + sent, offer.bytes.size() - sent);
+            if (written <= 0)
+                break;
+            sent += static_cast<std::size_t>(written);
+        }
+    }
+    close(fd);
+    say(std::string("served ") + mimeType);
+}
+
+int runWayland(Options &&options)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    Wayland wayland{options};
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        throw std::runtime_error("cannot reach the compositor");
+    static const wl_registry_listener registryListener{bindGlobal, [](void *, wl_registry *, std::uint32_t) {}};
+    wl_registry_add_listener(wl_display_get_registry(display), &registryListener, &wayland);
+    wl_display_roundtrip(display);
+    if (!wayland.seat || !wayland.manager)
+        throw std::runtime_error("the compositor offers no seat or no data-control");
+    auto *device = zwlr_data_control_manager_v1_get_data_device(wayland.manager, wayland.seat);
+    if (options.flags.contains("--watch")) {
+        static const zwlr_data_control_device_v1_listener watcher{
+            [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *) {},
+            [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer) {
+                say(offer ? "selection" : "empty");
+                if (offer)
+                    zwlr_data_control_offer_v1_destroy(offer);
+            },
+            [](void *, zwlr_data_control_device_v1 *) { std::exit(1); }, nullptr};
+        zwlr_data_control_device_v1_add_listener(device, &watcher, nullptr);
+    } else {
+        static const zwlr_data_control_source_v1_listener sourceListener{
+            sendOffer, [](void *, zwlr_data_control_source_v1 *) { std::exit(0); }};
+        options.makeValues(1);
+        auto *source = zwlr_data_control_manager_v1_create_data_source(wayland.manager);
+        zwlr_data_control_source_v1_add_listener(source, &sourceListener, &options);
+        for (const Offer &offer : options.offers)
+            zwlr_data_control_source_v1_offer(source, offer.name.c_str());
+        zwlr_data_control_device_v1_set_selection(device, source);
+        wl_display_roundtrip(display);
+        say("owner");
+    }
+    while (wl_display_dispatch(display) >= 0) {
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && std::string(argv[1]) == "--wayland")
-        return runWaylandOwner(argc - 1, argv + 1);
     try {
-        return Owner(argc, argv).run();
+        if (argc > 1 && std::string_view(argv[1]) == "--wayland")
+            return runWayland(Options(argc - 1, argv + 1));
+        return X11Owner(argc, argv).run();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "clipboard_owner: %s\n", error.what());
         return 2;

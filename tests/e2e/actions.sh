@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# What users do with Nimbrel, one row a case: the command line (help and errors without a display
+# or bus; every text action, the other client verbs and each exit status against a running
+# Nimbrel, whose bus they go through; the bash completion), the windows it opens and Escape
+# closes, the notification's click and button, the tray menu's entries and a second start.
+source "$(dirname "$0")/lib.sh"
+export ASAN_OPTIONS=detect_leaks=0
+titles=$'Capitalize\nLowercase\nUppercase\nSnakecase\nRemove rich text formatting\nRemove multiple whitespace\nRemove all whitespace'
+
+# run [offline] ARGUMENTS...: runs nimbrel, after "offline" without a display or a bus, setting
+# $status and $output (stdout and stderr together).
+run() {
+  status=0
+  [[ ${1:-} == offline ]] && set -- env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS "$NIMBREL_BINARY" "${@:2}" ||
+    set -- "$NIMBREL_BINARY" "$@"
+  output=$(timeout 60 "$@" 2>&1) || status=$?
+}
+
+# check ROW-NAME STATUS TEXT: the last run exited with STATUS and printed TEXT among its output.
+check() {
+  e2e_expect_eq "$1: exit status" "$2" "$status"
+  [[ $output == *"$3"* ]] || e2e_fail "$1: [$3] not in the output [$output]"
+}
+
+# split_row ROW NAME...: the row's fields between "|" into the named variables; fields may hold
+# newlines.
+split_row() { IFS='|' read -rd '' "${@:2}" < <(printf '%s' "$1") || true; }
+# The clipboard holds this text and no HTML.
+clipboard_is() { ! timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS | grep -qx text/html && e2e_clipboard_text_is "$1"; }
+# The window is on screen, shows the application icon, and Escape closes it.
+escape_closes() {
+  e2e_wait_for "the window $1" e2e_window_shown "$1"
+  window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  [[ $(xprop -id "$window" _NET_WM_ICON) == *Icon* ]] || e2e_fail "$1 shows no icon"
+  xdotool windowfocus --sync "$window" key Escape
+  e2e_wait_for "Escape to close $1" e2e_fails e2e_window_shown "$1"
+}
+
+e2e_start_desktop
+run --action Uppercase
+check "--action with nobody running" 2 "Nimbrel is not running"
+
+# Qt takes a click that follows the last one within the double-click interval, as a quick user's
+# click right after the menu closed does, for a double click. With KDE's interval of ten minutes
+# every second click on the tray icon is one, and must open the menu all the same.
+printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
+XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 e2e_start_nimbrel
+
+# What the clipboard holds first (clipboard_owner's arguments separated by ";"; "-": what the row
+# before left; each action waits until Nimbrel has read it) | arguments separated by ";" (see
+# run) | exit status | printed text | the clipboard's text afterwards | the window that opens,
+# shows the application icon and closes on Escape. A tray program started offline by mistake
+# would fail with status 1.
+hello='UTF8_STRING=hello   wORLD'
+client_rows=(
+  "-|offline;--help|0|--action <title>|"
+  "-|offline;-h|0|--list-actions|"
+  "-|offline;--version|0|Nimbrel |"
+  "-|offline;--bogus|2|Unknown option 'bogus'|"
+  "-|offline;stray|2|Unexpected argument 'stray'|"
+  "-|offline;--action|2|Missing value after '--action'|"
+  "-|offline;--clear;--settings|2|Give one of|"
+  "-|offline;--list-actions|2|no session bus|"
+  "$hello|--action;Capitalize|0||Hello   World"
+  "$hello|--action;Lowercase|0||hello   world"
+  "$hello|--action=Uppercase|0||HELLO   WORLD"
+  "$hello|--action;Snakecase|0||hello_wORLD"
+  "$hello|--action;Remove multiple whitespace|0||hello wORLD"
+  "$hello|--action;Remove all whitespace|0||hellowORLD"
+  "$hello|--action;Remove rich text formatting|1||hello   wORLD"
+  "text/html=<i>rich</i> words;UTF8_STRING=rich words|--action;Remove rich text formatting|0||rich words"
+  "$hello|--action;capitalize|1|no text action is titled \"capitalize\"; the titles are:"$'\n'"$titles|hello   wORLD"
+  "-|--list-actions|0|$titles|hello   wORLD"
+  "-|--settings|0||hello   wORLD|Nimbrel Settings"
+  "-|--options|0||hello   wORLD|Paste Item Options"
+  "-|--clear|0||"
+  "-|--action;Uppercase|1|the clipboard holds no text to rewrite|"
+)
+for row in "${client_rows[@]}"; do
+  split_row "$row" offer arguments expected_status text clipboard window
+  IFS=';' read -ra args <<<"$offer"
+  [[ $offer == - ]] || e2e_offer "${args[@]}"
+  IFS=';' read -ra args <<<"$arguments"
+  run "${args[@]}"
+  check "$arguments" "$expected_status" "$text"
+  e2e_wait_for "the clipboard to hold [$clipboard] after $arguments" clipboard_is "$clipboard"
+  [[ -z $window ]] || escape_closes "$window"
+done
+
+# The completion asks the running Nimbrel for the titles, through this stand-in for the
+# installed command. Words separated by ";" | the one completion expected.
+nimbrel() { "$NIMBREL_BINARY" "$@"; }
+source "$(dirname "$0")/../../src/platform/qt/resources/nimbrel.bash-completion"
+completion_rows=(
+  'nimbrel;--li|--list-actions'
+  'nimbrel;--action;Upp|Uppercase'
+  'nimbrel;--action;Remove\ m|Remove\ multiple\ whitespace'
+  'nimbrel;--action;"Remove a|Remove all whitespace'
+  "nimbrel;--action;'Sn|Snakecase"
+)
+for row in "${completion_rows[@]}"; do
+  IFS=';' read -ra COMP_WORDS <<<"${row%%|*}"
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  _nimbrel
+  e2e_expect_eq "completion of [${row%%|*}]" "${row#*|}" "${COMPREPLY[*]}"
+done
+
+e2e_offer_and_wait 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
+e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+e2e_press_notification_button 'Clear formatting'
+e2e_wait_for "the notification's Clear formatting to keep the plain text alone" clipboard_is 'bold words'
+
+# A hotkey right after a copy whose owner answers late: the action waits for the copy and
+# rewrites it, not what the clipboard held before.
+e2e_offer --delay-ms 800 'UTF8_STRING=late but new'
+e2e_expect_eq "an action right after a late owner's copy answers" "(true,)" "$(e2e_call RunTextAction Uppercase)"
+e2e_wait_for "the late owner's copy uppercased" e2e_clipboard_text_is 'LATE BUT NEW'
+
+e2e_copy_and_wait 'hello   wORLD'
+e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+e2e_window_shown 'Paste Item Options' && e2e_fail "the paste item options window was open before the click"
+# The notification daemon's bubble is a real window: click it as a user would.
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --classname dunst | head -n 1)")"
+xdotool mousemove $((X + 20)) $((Y + 10)) click 1
+e2e_wait_for "the paste item options window opened by a click on the notification" e2e_window_shown 'Paste Item Options'
+e2e_type_into 'Paste Item Options' ctrl+Return
+e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_clipboard_text_is 'Hello   World'
+
+# The tray menu's entries in order: Text actions…, Clear clipboard, Settings…, Quit.
+e2e_open_tray_menu
+xdotool key Down Down Return
+e2e_wait_for "the menu's Clear clipboard" e2e_clipboard_text_is ''
+e2e_open_tray_menu
+xdotool key Down Down Down Return
+# That was a second click on the icon, which Qt took for a double click.
+escape_closes 'Nimbrel Settings'
+
+run
+check "a second start" 0 ""
+e2e_wait_for "the first instance's settings window" e2e_window_shown 'Nimbrel Settings'
+e2e_copy_and_wait 'the first instance still works'
+e2e_open_tray_menu
+xdotool key Up Return
+e2e_wait_for "the menu's Quit" e2e_fails e2e_nimbrel_running

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# What Nimbrel makes of each kind of copy, one row a case: copies as real programs make them
+# (every recording in tests/data/offers, replayed by tests/peer/clipboard_owner), made-up ones and
+# owners that offer them badly. A row gives the announcement's body ("-": none; "=": the text,
+# markup escaped) and the plain text that Uppercase starts from ("-": none, so the action
+# declines; "*": not compared; "=": the replayed recording's UTF8_STRING, which is how every
+# program offers its copy's text). Rows run in order against one Nimbrel and count its
+# announcements, so one that should not have been made fails the row that makes the next.
+source "$(dirname "$0")/lib.sh"
+
+offers="$(dirname "$0")/../data/offers"
+r=$'\xEF\xBF\xBD' # U+FFFD, for bytes that are not UTF-8
+long=$(yes 'a line of a long text' | head -c 600000 || true) # yes ends on SIGPIPE
+recorded_text() { sed -n 's/^UTF8_STRING\tbase64://p' "$1" | base64 -d; }
+upper() { printf '%s' "$1" | python3 -c 'import sys; sys.stdout.write(sys.stdin.read().upper())'; }
+escaped() { sed "s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/\"/\&quot;/g; s/'/\&apos;/g" <<<"$1"; }
+kill_window() { xkill -id "$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)"; }
+# A recording of one target holding the bytes read from standard input, for bytes (NUL) that no
+# command line can hold; prints its path.
+recorded() { printf 'TARGETS\t-\n%s\tbase64:%s\n' "$1" "$(base64 -w 0)" >"$E2E_TMP/${1//\//-}" && echo "$E2E_TMP/${1//\//-}"; }
+
+announced=0
+# The next announcement, which must be the last one made, shows this body.
+announced_as() {
+  announced=$((announced + 1))
+  e2e_wait_for "announcement $announced, of $1" e2e_notify_count_at_least "$announced"
+  e2e_expect_eq "$1" "$announced [$2]" "$(e2e_notify_count) [$(e2e_last_notify_body)]"
+}
+
+row() {
+  local name=$1 body=$2 text=$3 rewrote='(true,)'
+  shift 3
+  [[ $text == = ]] && text=$(recorded_text "${@: -1}")
+  replayed+=" $*"
+  e2e_offer "$@"
+  [[ $body == - ]] || announced_as "$name" "$([[ $body == = ]] && escaped "$text" || printf '%s' "$body")"
+  [[ $text == - ]] && rewrote='(false,)'
+  [[ $text == '*' ]] || e2e_expect_eq "$name: Uppercase answers" "$rewrote" "$(e2e_call RunTextAction Uppercase)"
+  [[ $text == [-*] ]] && return
+  e2e_wait_for "$name: Uppercase's text" e2e_clipboard_text_is "$(upper "$text")"
+  # The rewrite is announced as Nimbrel's own copy (but for a secret).
+  [[ $body == - ]] || e2e_wait_for "$name: the rewrite announced" e2e_notify_count_at_least $((++announced))
+}
+
+e2e_start_desktop
+# Text already on the clipboard at start is no change: Nimbrel announces nothing, but its first
+# menu entry opens the paste item options window with that text in it (copied from there, it is
+# announced as any copy is).
+e2e_offer --replay "$offers/featherpad-text.offer"
+e2e_start_nimbrel
+e2e_open_tray_menu
+xdotool key Down Return
+e2e_wait_for "the paste item options window" e2e_window_shown "Paste Item Options"
+e2e_type_into "Paste Item Options" ctrl+a ctrl+c
+announced_as "the text found at start, unannounced until copied from the window" \
+  "$(recorded_text "$offers/featherpad-text.offer")"
+
+row Mousepad = = --replay "$offers/mousepad-text.offer"
+row 'LibreOffice Writer' = = --replay "$offers/libreoffice-writer-paragraph.offer"
+row '...its UTF-16 text alone' = = --refuse UTF8_STRING --refuse 'text/plain;charset=utf-8' \
+  --replay "$offers/libreoffice-writer-paragraph.offer"
+row 'LibreOffice Writer on plain X11' = = --replay "$offers/libreoffice-writer-x11-paragraph.offer"
+row Chromium = = --replay "$offers/chromium-page.offer"
+row FeatherPad = = --replay "$offers/featherpad-text.offer"
+row FocusWriter = = --replay "$offers/focuswriter-text.offer"
+row xterm = = --replay "$offers/xterm-text.offer"
+row 'PCManFM, one file' 'Grüße aus Köln.txt' - --replay "$offers/pcmanfm-one-file.offer"
+row 'PCManFM, one file cut' 'Grüße aus Köln.txt' - --replay "$offers/pcmanfm-cut-one-file.offer"
+row 'PCManFM, three files' '3 files' - --replay "$offers/pcmanfm-three-files.offer"
+row 'Thunar, one file' 'Grüße aus Köln.txt' = --replay "$offers/thunar-one-file.offer"
+row 'Thunar, two files' '2 files' = --replay "$offers/thunar-two-files.offer"
+row 'Nautilus, two files' '2 files' = --replay "$offers/nautilus-two-files.offer"
+row KeePassXC - = --replay "$offers/keepassxc-password.offer"
+row '...its hint never given' - = --refuse x-kde-passwordManagerHint --replay "$offers/keepassxc-password.offer"
+row 'KeePassXC, cleared' - = --replay "$offers/keepassxc-password-cleared.offer"
+row 'a secret marked as concealed' - 'correct horse' 'UTF8_STRING=correct horse' 'org.nspasteboard.ConcealedType='
+row 'LENGTH listed first' = 'length first' LENGTH=3 'UTF8_STRING=length first'
+row '20,000 garbage targets' = = --garbage-targets 20000 --replay "$offers/featherpad-text.offer"
+row '20,000 files' '20000 files' - --chunk 1000000 \
+  --replay "$(printf 'file:///home/user/photos/picture-%05d.jpg\r\n' {1..20000} | recorded text/uri-list)"
+row 'a file name with markup, a newline and a byte not in UTF-8' "&lt;b&gt;&amp;amp;$r${r}.txt" - \
+  $'text/uri-list=file:///tmp/%3Cb%3E%26amp%3B%0A%FF.txt\r\n'
+row 'an image, without a body' '' - --replay "$(base64 -d <<<'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==' |
+  recorded image/png)"
+row 'HTML with plain text, as the plain text' 'bold words' 'bold words' 'text/html=<b>bold</b> words' 'UTF8_STRING=bold words'
+row 'markup, bytes not in UTF-8 and NULs' "caf$r &lt;b&gt;&amp;amp;&lt;/b&gt; &quot;q&quot; &apos;a&apos;${r}two$r" '*' \
+  --replay "$(printf 'caf\xe9 <b>&amp;</b> "q" \x27a\x27\0two\0' | recorded UTF8_STRING)"
+row 'a long text sent in pieces, cut at 1,000 characters' "${long::999}…" "$long" --repeat-to 600000 --chunk 200000 \
+  $'UTF8_STRING=a line of a long text\n'
+for recording in "$offers"/*.offer; do
+  [[ $replayed == *" $recording"* ]] || e2e_fail "no row replays $recording"
+done
+
+# The X11 connections that read and that serve the clipboard, broken, come back.
+e2e_wait_for "the reader's connection killed" kill_window "nimbrel clipboard reader"
+row 'a copy after the reader was killed' = 'read again' 'UTF8_STRING=read again'
+e2e_wait_for "the writer's connection killed" kill_window "nimbrel clipboard writer"
+row 'a copy after the writer was killed' = 'written again' 'UTF8_STRING=written again'
+e2e_expect_eq "each break said once" 2 "$(grep -c 'lost the X11 connection' "$E2E_TMP/nimbrel.log")"
+
+# One announcement at a time: each is withdrawn before the next is made.
+e2e_expect_eq "every announcement withdrawn before the next" "" "$(e2e_notification_records | tr '\0' '\n' |
+  awk -F '\t' '$1 == "notify" && shown { print "not withdrawn: " shown } $1 == "id" { shown = $2 } $1 == "close" && $2 == shown { shown = "" }')"
