@@ -190,10 +190,8 @@ public:
                 change();
                 nextChange = Clock::now() + std::chrono::microseconds(numbers["--interval-us"]);
             }
-            xcb_flush(m_connection);
-            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-            const auto left = std::chrono::ceil<std::chrono::milliseconds>((changing ? nextChange : end) - Clock::now());
-            poll(&descriptor, 1, static_cast<int>(std::clamp<long>(left.count(), 0, 1000)));
+            // Round trips leave events in libxcb's queue, where poll() cannot see them: handle
+            // what has arrived before waiting.
             while (const auto event = owned(xcb_poll_for_event(m_connection))) {
                 const auto type = event->response_type & 0x7F;
                 if (type == XCB_SELECTION_CLEAR)
@@ -208,8 +206,12 @@ public:
                 if (type == 0 && m_transfer.requestor == reinterpret_cast<xcb_generic_error_t &>(*event).resource_id)
                     m_transfer = {};
             }
+            xcb_flush(m_connection);
             if (xcb_connection_has_error(m_connection))
                 return 1;
+            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>((changing ? nextChange : end) - Clock::now());
+            poll(&descriptor, 1, static_cast<int>(std::clamp<long>(left.count(), 0, 1000)));
         }
         return 0;
     }

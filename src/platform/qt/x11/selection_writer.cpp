@@ -131,6 +131,8 @@ bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_time
         xcb_set_selection_owner(m_connection, window, m_clipboard, since);
         const XcbPointer<xcb_get_selection_owner_reply_t> owner(
             xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+        // The reply may have brought a request to serve along: the serving thread must look.
+        wakeServingThread();
         if (owner && owner->owner == window)
             return true;
         if (!xcb_connection_has_error(m_connection))
@@ -153,6 +155,14 @@ void SelectionWriter::clear()
     }
     xcb_set_selection_owner(m_connection, XCB_WINDOW_NONE, m_clipboard, XCB_CURRENT_TIME);
     xcb_flush(m_connection);
+}
+
+// Events that another thread's round trip read off the socket wait in libxcb's queue, where a
+// poll() on the socket cannot see them.
+void SelectionWriter::wakeServingThread()
+{
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
 }
 
 std::shared_ptr<const ClipboardOffer> SelectionWriter::offer() const
@@ -183,6 +193,9 @@ void SelectionWriter::run()
         pollfd fds[] = {{xcb_get_file_descriptor(m_connection), POLLIN, 0}, {m_wakeFd, POLLIN, 0}};
         if (poll(fds, 2, timeout) < 0 && errno != EINTR)
             return;
+        std::uint64_t wakeUps = 0;
+        if ((fds[1].revents & POLLIN) != 0)
+            [[maybe_unused]] const auto read = ::read(m_wakeFd, &wakeUps, sizeof wakeUps);
     }
 }
 

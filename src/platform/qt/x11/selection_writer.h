@@ -64,6 +64,7 @@ private:
     void sendPiece(Transfer &transfer);
     void dropExpiredTransfers();
     std::shared_ptr<const ClipboardOffer> offer() const;
+    void wakeServingThread();
 
     // Held while a thread other than the writer's uses the connection, and while it is replaced.
     std::mutex m_connectionMutex;
