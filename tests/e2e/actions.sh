@@ -74,7 +74,7 @@ client_rows=(
   "-|--settings|0||hello   wORLD|Nimbrel Settings"
   "-|--options|0||hello   wORLD|Paste Item Options"
   "-|--clear|0||"
-  "-|--action;Uppercase|1|the clipboard holds no text to rewrite|"
+  "-|--action;Uppercase|1|nothing to rewrite: the clipboard holds no text this action applies to|"
 )
 for row in "${client_rows[@]}"; do
   split_row "$row" offer arguments expected_status text clipboard window

@@ -32,8 +32,8 @@ int failure(int status, const QString &reason)
     return status;
 }
 
-// RunTextAction answers false both for an unknown title and for a clipboard without text; the
-// titles tell the two apart.
+// RunTextAction answers false both for an unknown title and when there was nothing to rewrite (no
+// text, or formatting to remove from plain text); the titles tell the two apart.
 int runTextAction(BusClient &client, const QString &title)
 {
     const std::optional<bool> rewritten = client.runTextAction(title);
@@ -47,7 +47,7 @@ int runTextAction(BusClient &client, const QString &title)
     if (!titles->contains(title))
         return failure(NotRewritten, QStringLiteral("no text action is titled \"%1\"; the titles are:\n%2")
                                          .arg(title, titles->join(QLatin1Char('\n'))));
-    return failure(NotRewritten, QStringLiteral("the clipboard holds no text to rewrite"));
+    return failure(NotRewritten, QStringLiteral("nothing to rewrite: the clipboard holds no text this action applies to"));
 }
 
 int listTextActions(BusClient &client)
