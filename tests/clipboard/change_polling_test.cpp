@@ -37,6 +37,11 @@ struct Outcome {
     bool expectTextActions;
 };
 
+void PrintTo(const Outcome &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class PollOutcomeTest : public ControllerFixture, public ::testing::WithParamInterface<Outcome> {
 };
 

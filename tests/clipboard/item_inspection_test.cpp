@@ -17,6 +17,11 @@ struct TypeRule {
     bool someKindOfString;
 };
 
+void PrintTo(const TypeRule &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class ItemInspectionTest : public ControllerFixture, public ::testing::WithParamInterface<TypeRule> {
 };
 

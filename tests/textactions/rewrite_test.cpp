@@ -18,6 +18,11 @@ struct RewriteCase {
     std::optional<std::string> expectedPlainText;
 };
 
+void PrintTo(const RewriteCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class RewriteTest : public ControllerFixture, public ::testing::WithParamInterface<RewriteCase> {
 };
 

@@ -12,13 +12,12 @@
 namespace nimbrel {
 namespace {
 
+// Plain names only, so that no name reaches outside the icons compiled into the program.
 TEST(QtImageLibrary, FindsOnlyImagesCompiledIntoTheProgramByPlainName)
 {
-    QtImageLibrary library;
-    for (const auto &[name, found] : std::vector<std::pair<std::string, bool>>{
-             {"statusIcon", true}, {"nimbrel", true}, {"StatusIcon", false}, {"", false},
-             {"../icons/statusIcon", false}, {"statusIcon.svg", false}, {std::string("statusIcon\0x", 12), false}}) {
-        const auto image = library.imageNamed(name);
+    for (const auto &[name, found] : {std::pair<std::string, bool>{"statusIcon", true}, {"nimbrel", true},
+                                      {"../icons/statusIcon", false}, {std::string("statusIcon\0x", 12), false}}) {
+        const auto image = QtImageLibrary().imageNamed(name);
         EXPECT_EQ(image != nullptr, found) << name;
         EXPECT_TRUE(!image || !dynamic_cast<QtImage &>(*image).icon().pixmap(22, 22).isNull()) << name;
     }
@@ -31,9 +30,7 @@ TEST(QtStatusItem, ShowsTheTrayIconOnlyWithAnImageAndTakesTheMenu)
     const auto image = QtImageLibrary().imageNamed("statusIcon");
     image->setTemplate(true);
     item.button()->setImage(image);
-    EXPECT_TRUE(item.trayIcon().isVisible());
-    EXPECT_TRUE(item.trayIcon().icon().isMask());
-
+    EXPECT_TRUE(item.trayIcon().isVisible() && item.trayIcon().icon().isMask());
     QMenu menu;
     QtMenu adapter(&menu);
     item.setMenu(&adapter);

@@ -1,37 +1,47 @@
+#include "platform/qt/notification_body.h"
 #include "platform/qt/text_capping.h"
+
+#include "support/text_row.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 namespace nimbrel {
 namespace {
 
-std::string repeated(const std::string &piece, std::size_t times)
-{
-    std::string result;
-    while (times-- > 0)
-        result += piece;
-    return result;
-}
+using namespace std::string_literals;
 
 TEST(TextCapping, CutsAtACodePointAndEndsInAnEllipsis)
 {
-    const std::string ellipsis = "\xE2\x80\xA6";
-    const std::string replacement = "\xEF\xBF\xBD";
-    const std::string mixedWidths = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"; // 1 to 4 bytes
-    const std::tuple<const char *, std::string, std::size_t, std::string> rows[] = { // name, text, cap, expected
-        {"empty", "", 1, ""}, {"exactly the cap", "abc", 3, "abc"},
-        {"one over", "abcd", 3, "ab" + ellipsis}, {"cap of one", "ab", 1, ellipsis},
-        {"multi-byte kept whole", repeated(mixedWidths, 2), 6, mixedWidths + "a" + ellipsis},
-        {"invalid bytes replaced before counting", "a\xFF\xFE" "b", 3, "a" + replacement + ellipsis},
-        {"truncated sequence at the end", "ab\xE2\x82", 5, "ab" + replacement},
+    const std::string mixedWidths = "a\u00E9\u20AC\U0001F600"; // 1 to 4 bytes
+    const std::tuple<const char *, std::string, std::size_t, std::string> rows[] = { // name, text, cap, capped
+        {"exactly the cap", "abc", 3, "abc"},
+        {"one over", "abcd", 3, "ab\u2026"},
+        {"cap of one", "ab", 1, "\u2026"},
+        {"multi-byte kept whole", repeated(mixedWidths, 2), 6, mixedWidths + "a\u2026"},
+        {"invalid bytes replaced before counting", "a\xFF\xFE" "b", 3, "a\uFFFD\u2026"},
+        {"truncated sequence at the end", "ab\xE2\x82", 5, "ab\uFFFD"},
         {"truncated sequence at the cut", std::string(998, 'x') + "\xE2\x82" + std::string(5000, 'y'), 1000,
-         std::string(998, 'x') + replacement + ellipsis},
-        {"huge", repeated(mixedWidths, 2'000'000), 1000, repeated(mixedWidths, 249) + "a\xC3\xA9\xE2\x82\xAC" + ellipsis},
+         std::string(998, 'x') + "\uFFFD\u2026"},
+        {"long", repeated(mixedWidths, 2000), 1000, repeated(mixedWidths, 249) + "a\u00E9\u20AC\u2026"},
     };
-    for (const auto &[name, text, maximum, expected] : rows)
-        EXPECT_TRUE(cappedText(text, maximum) == expected) << name;
+    for (const auto &[name, text, cap, expected] : rows)
+        EXPECT_EQ(cappedText(text, cap), expected) << name;
+}
+
+TEST(NotificationBody, IsTheCappedTextWithMarkupEscapedWhenAsked)
+{
+    const std::tuple<const char *, std::string, bool, std::string> rows[] = { // name, text, escape markup, body
+        {"markup escaped", "<b> & \"'\n&amp;", true, "&lt;b&gt; &amp; &quot;&apos;\n&amp;amp;"},
+        {"NUL replaced", "a\0b"s, false, "a\uFFFDb"},
+        {"NUL replaced when escaping", "<\0"s, true, "&lt;\uFFFD"},
+        // The cap counts the characters shown, so it comes before the escaping.
+        {"capped before escaping", std::string(1001, '&'), true, repeated("&amp;", 999) + "\u2026"},
+    };
+    for (const auto &[name, text, escapeMarkup, expected] : rows)
+        EXPECT_EQ(notificationBody(text, escapeMarkup), expected) << name;
 }
 
 } // namespace
