@@ -7,6 +7,16 @@
 bench_rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 bench_pss_kb() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null; }
 
+# The median of 11 calls to the bus daemon itself: what dbus-send costs before any answer of ours.
+bench_dbus_send_start_ms() {
+  local k start
+  for ((k = 0; k < 11; k++)); do
+    start=$(date +%s%N)
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null
+    echo $((($(date +%s%N) - start) / 1000000))
+  done | sort -n | sed -n 6p
+}
+
 # Milliseconds one TextActionTitles call takes to come back, dbus-send's start included.
 bench_bus_answer_ms() {
   local start
@@ -67,16 +77,29 @@ bench_memory_kb() {
   echo "$rss $pss"
 }
 
-# idle PROGRAM CPU_PERCENT_OF_ONE_CORE RSS_KB PSS_KB after SECONDS with nothing happening.
+# Context switches of every thread in the tree, voluntary or not: each is a wake-up.
+bench_context_switches() {
+  local pid total=0
+  for pid in $(bench_process_tree "$1"); do
+    total=$((total + $(cat "/proc/$pid"/task/*/status 2>/dev/null | awk '/ctxt_switches:/ { n += $2 } END { print n + 0 }')))
+  done
+  echo "$total"
+}
+
+# idle PROGRAM CPU_PERCENT_OF_ONE_CORE RSS_KB PSS_KB WAKEUPS_PER_SECOND after SECONDS with nothing
+# happening.
 bench_idle() {
-  local program=$1 seconds=$2 before after
+  local program=$1 seconds=$2 before after switches_before switches_after
   bench_start "$program"
   sleep 5
   before=$(bench_cpu_ticks "$BENCH_PID")
+  switches_before=$(bench_context_switches "$BENCH_PID")
   sleep "$seconds"
   after=$(bench_cpu_ticks "$BENCH_PID")
+  switches_after=$(bench_context_switches "$BENCH_PID")
   echo "idle $program $(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$seconds" \
-    'BEGIN { printf "%.4f", 100 * t / hz / s }') $(bench_memory_kb "$BENCH_PID")"
+    'BEGIN { printf "%.4f", 100 * t / hz / s }') $(bench_memory_kb "$BENCH_PID")" \
+    "$(awk -v n=$((switches_after - switches_before)) -v s="$seconds" 'BEGIN { printf "%.2f", n / s }')"
 }
 
 # Every Notify call: "WALL_CLOCK_NANOSECONDS<TAB>BODY", the body's first line only.
@@ -167,16 +190,18 @@ bench_copyq_answer_ms() {
   echo $((($(date +%s%N) - start) / 1000000))
 }
 
-# large PROGRAM SHOWN_MS SLOWEST_ANSWER_MS ANSWER_AFTER_MS: a 50 MB text of short lines from an
-# incremental owner; the time until its announcement ("-" when none came within 30 s; a call
-# that got no answer within 5 s counts as 99999 ms), the slowest answer to a call made every
-# 50 ms meanwhile, and the first answer after the announcement. Nimbrel is asked TextActionTitles
-# with dbus-send, CopyQ "copyq count" with its own client, which costs more to start.
+# large PROGRAM SHOWN_MS SLOWEST_ANSWER_MS ANSWER_AFTER_MS CALLER_START_MS: a 50 MB text of short
+# lines from an incremental owner; the time until its announcement ("-" when none came within
+# 30 s; a call that got no answer within 5 s counts as 99999 ms), the slowest answer to a call made
+# every 50 ms meanwhile, the first answer after the announcement, and what the caller's own start
+# costs (Nimbrel only). Nimbrel is asked TextActionTitles with dbus-send, CopyQ "copyq
+# count" with its own client, which costs more to start.
 bench_large() {
-  local program=$1 call owned shown after
+  local program=$1 call owned shown after caller_start=""
   bench_start "$program"
   call=bench_bus_answer_ms
   [[ $program == copyq ]] && call=bench_copyq_answer_ms
+  [[ $program == nimbrel ]] && caller_start=" $(bench_dbus_send_start_ms)"
   touch "$E2E_TMP/sampling"
   bench_sample_answers "$call" "$E2E_TMP/sampling" >"$E2E_TMP/answers" &
   local sampler=$!
@@ -192,7 +217,7 @@ bench_large() {
   shown=$(bench_notify_times | awk -F'\t' -v owned="$owned" '
     /^[0-9]+\ta line of a fifty/ { printf "%.0f", ($1 - owned) / 1e6; found = 1; exit }
     END { if (!found) print "-" }')
-  echo "large $program $shown $(sort -n "$E2E_TMP/answers" | tail -n 1) $after"
+  echo "large $program $shown $(sort -n "$E2E_TMP/answers" | tail -n 1) $after$caller_start"
 }
 
 # soak nimbrel WARM_KB END_KB: resident memory after 500 changes to warm up and, settled, after
