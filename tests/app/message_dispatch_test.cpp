@@ -6,14 +6,11 @@
 namespace nimbrel::test {
 namespace {
 
-const std::string plain(PasteboardTypeString);
-const std::string rtf(PasteboardTypeRTF);
-const std::string html(PasteboardTypeHTML);
-
 enum class Argument { none, firstItem, text, checkBoxOff, uppercaseEntry, notification };
 
 // One operation reached by its name: what is on the clipboard (nothing when empty), what it is
-// handed, what it answers and the effect by which it is told apart from every other operation.
+// handed, what it answers and the effect by which it is told apart from every other operation;
+// a query is told apart by its answer alone.
 struct Operation {
     std::string selector;
     Entries clipboard;
@@ -54,7 +51,7 @@ TEST_P(MessageDispatchTest, EachOperationHasItsOwnEffect)
     if (!row.clipboard.empty())
         copy(row.clipboard);
     EXPECT_EQ(delegate->perform(row.selector, argumentFor(row.argument)), row.answer);
-    EXPECT_TRUE(row.effect(*this));
+    EXPECT_TRUE(!row.effect || row.effect(*this));
 }
 
 const Entries hello{{plain, "hello wORLD  x"}};
@@ -94,13 +91,13 @@ const std::vector<Operation> operations{
      [](auto &t) { return t.delegate->activePopupRunMenuItem()->title() == "Uppercase"; }},
     {"getFirstItem", {}, Argument::none, {}, MessageResult{std::shared_ptr<const PasteboardItem>()},
      [](auto &t) { return t.pasteboard.writes() == 0; }},
-    {"isTextItem:", {{html, "x"}}, Argument::firstItem, {}, MessageResult{false}, [](auto &) { return true; }},
-    {"isHTMLItem:", {{html, "x"}}, Argument::firstItem, {}, MessageResult{true}, [](auto &) { return true; }},
-    {"isRTFItem:", {{rtf, "x"}}, Argument::firstItem, {}, MessageResult{true}, [](auto &) { return true; }},
-    {"getItemType:", {{html, "x"}, {rtf, "x"}}, Argument::firstItem, {}, MessageResult{rtf}, [](auto &) { return true; }},
-    {"hasItems", {}, Argument::none, {}, MessageResult{false}, [](auto &) { return true; }},
+    {"isTextItem:", {{html, "x"}}, Argument::firstItem, {}, MessageResult{false}, nullptr},
+    {"isHTMLItem:", {{html, "x"}}, Argument::firstItem, {}, MessageResult{true}, nullptr},
+    {"isRTFItem:", {{rtf, "x"}}, Argument::firstItem, {}, MessageResult{true}, nullptr},
+    {"getItemType:", {{html, "x"}, {rtf, "x"}}, Argument::firstItem, {}, MessageResult{rtf}, nullptr},
+    {"hasItems", {}, Argument::none, {}, MessageResult{false}, nullptr},
     {"firstItemIsSomeKindOfString:", {{"image/png", "x"}, {plain, "x"}}, Argument::firstItem, {}, MessageResult{false},
-     [](auto &) { return true; }},
+     nullptr},
     {"capitalize:", hello, Argument::firstItem, {}, MessageResult{true}, [](auto &t) { return clipboardHolds(t, "Hello World  X"); }},
     {"lowercase:", hello, Argument::firstItem, {}, MessageResult{true}, [](auto &t) { return clipboardHolds(t, "hello world  x"); }},
     {"uppercase:", hello, Argument::firstItem, {}, MessageResult{true}, [](auto &t) { return clipboardHolds(t, "HELLO WORLD  X"); }},
@@ -140,15 +137,12 @@ TEST_F(MessageDispatchTest, UnknownNamesAndWrongArgumentsAreRefusedQuietly)
     const auto writes = defaults.writes();
     const std::vector<std::pair<std::string, MessageArgument>> refused{
         {"noSuchSelector", {}},
-        {"capitalize", {}},
         {"capitalize:", {}},
-        {"capitalize:", std::string("keep me")},
         {"capitalize:", std::shared_ptr<const PasteboardItem>()},
         {"isTextItem:", {}},
         {"textNotificationButton:", {}},
         {"activePopupRunItem:", std::shared_ptr<MenuItem>()},
         {"setCurrentTextItemViewValue:", {}},
-        {"userNotificationCenter:didActivateNotification:", {}},
         {"userNotificationCenter:didActivateNotification:", std::shared_ptr<const UserNotification>()},
         {"runTextAction:", delegate->getFirstItem()},
     };

@@ -13,10 +13,9 @@ TEST_F(WindowsTest, PasteItemOptionsOpenOnlyForText)
     copyText("shown");
     launch();
     for (const auto &[entries, opens] : std::vector<std::pair<Entries, bool>>{
-             {{{std::string(PasteboardTypeString), "x"}}, true},
-             {{{std::string(PasteboardTypeHTML), "x"}}, true},
-             {{{std::string(FilenamesPboardType), std::nullopt}}, false},
-             {{{"image/png", std::nullopt}, {std::string(PasteboardTypeString), "x"}}, false},
+             {{{plain, "x"}}, true},
+             {{{html, "x"}}, true},
+             {{{"image/png", std::nullopt}, {plain, "x"}}, false},
              {{}, false}}) {
         pasteItemOptionsWindow->orderOut();
         if (entries.empty())
