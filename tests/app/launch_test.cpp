@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class LaunchTest : public ControllerFixture {
-};
+using LaunchTest = ControllerFixture;
 
 TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
 {
@@ -83,7 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
     Preferences, PreferenceReconciliationTest,
     ::testing::Values(StoredPreference{"FirstRunStoresCheckBoxOn", std::nullopt, 1, 1, DefaultsValue{1.0}},
                       StoredPreference{"StoredFalseTurnsCheckBoxOff", DefaultsValue{0.0}, 1, 0, DefaultsValue{0.0}},
-                      StoredPreference{"StoredTrueTurnsCheckBoxOn", DefaultsValue{1.0}, 0, 1, DefaultsValue{1.0}},
                       StoredPreference{"OtherNumberIsTrueAndKept", DefaultsValue{-3.5}, 0, 1, DefaultsValue{-3.5}},
                       StoredPreference{"StringIsReplaced", DefaultsValue{std::string("1")}, 0, 0,
                                        DefaultsValue{0.0}},

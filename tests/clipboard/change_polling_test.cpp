@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class ChangePollingTest : public ControllerFixture {
-};
+using ChangePollingTest = ControllerFixture;
 
 TEST_F(ChangePollingTest, UnchangedTickReadsTheChangeCountOnceAndNothingElse)
 {

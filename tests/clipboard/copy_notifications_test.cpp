@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class CopyNotificationsTest : public ControllerFixture {
-};
+using CopyNotificationsTest = ControllerFixture;
 
 // Clicking a notification and its other button are checked through message dispatch.
 TEST_F(CopyNotificationsTest, EachPostReplacesTheEarlierOne)

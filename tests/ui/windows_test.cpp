@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class WindowsTest : public ControllerFixture {
-};
+using WindowsTest = ControllerFixture;
 
 // The options window opens, centred anew each time, only while the first item is text by its
 // first type; it keeps showing the last text it was given.
