@@ -29,7 +29,8 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
     EXPECT_GT(pasteboard.changeCount(), afterFirstRun);
 }
 
-// Nothing to rewrite: no entry picked before launch, an empty clipboard.
+// Nothing to rewrite: Run before launch has picked an entry, and an empty clipboard under an
+// action by title or the notification's other button.
 TEST_F(TextActionTest, NothingToRewriteAnswersFalseAndChangesNothing)
 {
     createController();
