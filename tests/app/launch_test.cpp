@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class LaunchTest : public ControllerFixture {
-};
+using LaunchTest = ControllerFixture;
 
 TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
 {
@@ -14,23 +13,20 @@ TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
     ASSERT_TRUE(image);
     EXPECT_TRUE(image->isTemplate());
     EXPECT_EQ(item.menu(), menu.get());
-    EXPECT_EQ(center.delegate(), delegate.get());
     EXPECT_TRUE(settingsWindow->isMovableByBackground());
     EXPECT_TRUE(delegate->hasPasteboardPollTimer());
     EXPECT_EQ(timers.liveTimers(), 1u);
     EXPECT_EQ(timers.lastInterval(), std::chrono::milliseconds(20));
-    EXPECT_EQ(delegate->activePopupRunMenuItem(), capitalizeEntry);
 }
 
 // What is on the clipboard at launch is shown when it is text (never a secret's), and never
 // announced; the clear entry is enabled whatever it holds.
 TEST_F(LaunchTest, ClipboardAtLaunchIsShownButNeverAnnounced)
 {
-    const std::string plain(PasteboardTypeString);
     for (const auto &[entries, shown, textActions] : std::vector<std::tuple<Entries, std::string, bool>>{
              {{{plain, "from before"}}, "from before", true},
              {{}, "from the interface", false},
-             {{{plain, "password"}, {std::string(PasteboardTypeConcealed), std::nullopt}}, "from the interface", true},
+             {{{plain, "password"}, {concealed, std::nullopt}}, "from the interface", true},
              {{{"image/png", std::nullopt}, {plain, "behind an image"}}, "behind an image", false}}) {
         if (entries.empty())
             pasteboard.clearContents();
@@ -85,11 +81,8 @@ TEST_P(PreferenceReconciliationTest, CheckBoxShowsTheStoredPreference)
 INSTANTIATE_TEST_SUITE_P(
     Preferences, PreferenceReconciliationTest,
     ::testing::Values(StoredPreference{"FirstRunStoresCheckBoxOn", std::nullopt, 1, 1, DefaultsValue{1.0}},
-                      StoredPreference{"FirstRunStoresCheckBoxOff", std::nullopt, 0, 0, DefaultsValue{0.0}},
                       StoredPreference{"StoredFalseTurnsCheckBoxOff", DefaultsValue{0.0}, 1, 0, DefaultsValue{0.0}},
-                      StoredPreference{"StoredTrueTurnsCheckBoxOn", DefaultsValue{1.0}, 0, 1, DefaultsValue{1.0}},
                       StoredPreference{"OtherNumberIsTrueAndKept", DefaultsValue{-3.5}, 0, 1, DefaultsValue{-3.5}},
-                      StoredPreference{"NegativeZeroIsFalse", DefaultsValue{-0.0}, 1, 0, DefaultsValue{-0.0}},
                       StoredPreference{"StringIsReplaced", DefaultsValue{std::string("1")}, 0, 0,
                                        DefaultsValue{0.0}},
                       StoredPreference{"OtherValueIsReplaced", DefaultsValue{OtherDefaultsValue{}}, 1, 1,
@@ -125,7 +118,6 @@ TEST_F(LaunchTest, MissingOutletsAndImagesAreSkippedQuietly)
     const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
     EXPECT_EQ(item.memoryButton().image(), nullptr);
     EXPECT_EQ(item.menu(), nullptr);
-    EXPECT_EQ(delegate->activePopupRunMenuItem(), nullptr);
     EXPECT_TRUE(delegate->hasPasteboardPollTimer());
     EXPECT_FALSE(defaults.objectForKey("notifyText"));
 }

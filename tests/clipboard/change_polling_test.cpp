@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class ChangePollingTest : public ControllerFixture {
-};
+using ChangePollingTest = ControllerFixture;
 
 TEST_F(ChangePollingTest, UnchangedTickReadsTheChangeCountOnceAndNothingElse)
 {
@@ -60,7 +59,6 @@ TEST_P(PollOutcomeTest, ShowsAndAnnouncesAsTheContentAndPreferencesSay)
     EXPECT_EQ(textView->string(), row.expectedText);
     ASSERT_EQ(center.delivered().size(), row.expectNotification ? 1u : 0u);
     if (row.expectNotification) {
-        EXPECT_EQ(center.delivered().front()->title, "Nimbrel!");
         EXPECT_EQ(center.delivered().front()->informativeText, row.expectedText);
     }
     EXPECT_EQ(pasteItemOptionsWindow->orderOutCount(), row.expectWindowClosed ? 1 : 0);
@@ -69,9 +67,6 @@ TEST_P(PollOutcomeTest, ShowsAndAnnouncesAsTheContentAndPreferencesSay)
     EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
 }
 
-const std::string plain(PasteboardTypeString);
-const std::string rtf(PasteboardTypeRTF);
-const std::string html(PasteboardTypeHTML);
 const std::string files(FilenamesPboardType);
 const std::string png = "image/png";
 
@@ -84,47 +79,20 @@ INSTANTIATE_TEST_SUITE_P(
         Outcome{"RtfFirstWithoutPlainAlwaysAnnounced", {{rtf, "{\\rtf1 x}"}}, std::nullopt, 0, 0, "", true, false, true},
         Outcome{"OneFileGivesItsName", {{files, std::nullopt}}, std::vector<std::string>{"/home/u/notes.txt"}, 1, 1,
                 "notes.txt", true, true, false},
-        Outcome{"OneFolderGivesItsName", {{files, std::nullopt}}, std::vector<std::string>{"/home/u/Photos/"}, 1, 1,
-                "Photos", true, true, false},
         Outcome{"TwoFilesGiveACount", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 1,
                 "2 files", true, true, false},
         Outcome{"ControlCharactersInANameAreNotShown", {{files, std::nullopt}},
                 std::vector<std::string>{"/tmp/two\nlines\x1B[2J\u202Etxt.exe"}, 1, 1,
                 "two\uFFFDlines\uFFFD[2J\uFFFDtxt.exe", true, true, false},
-        Outcome{"FiveFilesGiveACount", {{files, std::nullopt}},
-                std::vector<std::string>{"/a", "/b", "/c", "/d", "/e"}, 1, 1, "5 files", true, true, false},
         Outcome{"FilesWithPreferenceOff", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 0, "",
                 false, true, false},
         Outcome{"EmptyFileListGivesEmptyText", {{files, std::nullopt}}, std::vector<std::string>{}, 1, 1, "", true,
                 true, false},
-        Outcome{"ImageAnnouncedEmptyWhateverThePreferences", {{png, std::nullopt}}, std::nullopt, 0, 0, "", true,
-                false, false},
-        Outcome{"ImageBeforeTextGoesToTheFileBranch", {{png, std::nullopt}, {plain, "hidden"}}, std::nullopt, 1, 1,
-                "", true, false, false},
-        Outcome{"EmptyTypeList", {}, std::nullopt, 1, 1, "", true, false, false},
-        Outcome{"ConcealedTextNeverShown", {{plain, "hunter2"}, {"x-nimbrel/concealed", std::nullopt}},
-                std::nullopt, 1, 1, "", false, false, true},
-        Outcome{"ConcealedFilesNeverShown", {{files, std::nullopt}, {"x-nimbrel/concealed", std::nullopt}},
-                std::vector<std::string>{"/secret/key"}, 1, 1, "", false, false, false}),
+        Outcome{"ImageBeforeTextAnnouncedEmptyWhateverThePreferences", {{png, std::nullopt}, {plain, "hidden"}},
+                std::nullopt, 0, 0, "", true, false, false},
+        Outcome{"ConcealedTextNeverShown", {{plain, "hunter2"}, {concealed, std::nullopt}},
+                std::nullopt, 1, 1, "", false, false, true}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(ChangePollingTest, EmptiedClipboardOnlyDisablesTheTextActions)
-{
-    copyText("something");
-    launch();
-    textView->setString("kept");
-    clearItem->setEnabled(false);
-    ASSERT_TRUE(textActionsItem->isEnabled());
-
-    pasteboard.clearContents();
-    tick();
-
-    EXPECT_FALSE(textActionsItem->isEnabled());
-    EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
-    EXPECT_EQ(textView->string(), "kept");
-    EXPECT_FALSE(clearItem->isEnabled());
-    EXPECT_TRUE(center.delivered().empty());
-}
 
 } // namespace
 } // namespace nimbrel::test

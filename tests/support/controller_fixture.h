@@ -23,6 +23,11 @@ namespace nimbrel::test {
 
 using Entries = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
+inline const std::string plain(PasteboardTypeString);
+inline const std::string rtf(PasteboardTypeRTF);
+inline const std::string html(PasteboardTypeHTML);
+inline const std::string concealed(PasteboardTypeConcealed);
+
 inline std::shared_ptr<const PasteboardItem> textItem(const std::string &text)
 {
     return makeItem({{std::string(PasteboardTypeString), text}});
@@ -34,9 +39,10 @@ class ControllerFixture : public ::testing::Test {
 public:
     AppDelegate &createController()
     {
-        delegate = std::make_unique<AppDelegate>(PlatformServices{center, pasteboard, *statusBarInUse, defaults,
-                                                                  timers, *imagesInUse, application});
-        delegate->setOutlets(outlets());
+        delegate = std::make_unique<AppDelegate>(
+            PlatformServices{center, pasteboard, statusBar, defaults, timers, *imagesInUse, application});
+        delegate->setOutlets(InterfaceOutlets{settingsWindow, textActionsItem, pasteItemOptionsWindow, menu, clearItem,
+                                              textCheckBox, filesCheckBox, capitalizeEntry, textView});
         return *delegate;
     }
 
@@ -47,18 +53,8 @@ public:
         return *delegate;
     }
 
-    InterfaceOutlets outlets() const
-    {
-        return InterfaceOutlets{settingsWindow,  textActionsItem, pasteItemOptionsWindow, menu,    clearItem,
-                                textCheckBox,    filesCheckBox,   capitalizeEntry,        textView};
-    }
-
     void copy(Entries entries) { pasteboard.copy({makeItem(std::move(entries))}); }
     void copyText(const std::string &text) { pasteboard.copy({textItem(text)}); }
-    void copyFiles(std::vector<std::string> paths, Entries entries = {{std::string(FilenamesPboardType), std::nullopt}})
-    {
-        pasteboard.copy({makeItem(std::move(entries))}, std::move(paths));
-    }
     void tick() { timers.fire(); }
 
     // The plain text of the only item on the clipboard, or nullopt when there is not exactly one.
@@ -77,8 +73,7 @@ public:
     MemoryTimerScheduler timers;
     MemoryImageLibrary images;
     MemoryApplication application;
-    // Tests that need a panel without buttons or a missing icon point these elsewhere.
-    StatusBar *statusBarInUse = &statusBar;
+    // A test that needs the icon missing points this elsewhere.
     ImageLibrary *imagesInUse = &images;
 
     std::shared_ptr<MemoryWindow> settingsWindow = std::make_shared<MemoryWindow>();

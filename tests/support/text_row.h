@@ -5,20 +5,35 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nimbrel {
+
+using TextOperation = std::string (*)(std::string_view);
 
 // A named row of a table-driven text test: the name shows in the test's name and in failures.
 struct TextRow {
     std::string name;
     std::string input;
     std::string expected;
+    // Set for a whole table by rowsOf.
+    TextOperation operation = nullptr;
 };
 
 inline void PrintTo(const TextRow &row, std::ostream *os)
 {
     *os << row.name;
 }
+
+// The rows of one operation's table, whose instantiation names the operation.
+inline std::vector<TextRow> rowsOf(TextOperation operation, std::vector<TextRow> rows)
+{
+    for (auto &row : rows)
+        row.operation = operation;
+    return rows;
+}
+
+class TextOperationTest : public ::testing::TestWithParam<TextRow> {};
 
 // unit repeated count times, with separator between the copies: long texts whose expected
 // transformation is assembled from the expected transformation of one unit.

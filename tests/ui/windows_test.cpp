@@ -3,8 +3,7 @@
 namespace nimbrel::test {
 namespace {
 
-class WindowsTest : public ControllerFixture {
-};
+using WindowsTest = ControllerFixture;
 
 // The options window opens, centred anew each time, only while the first item is text by its
 // first type; it keeps showing the last text it was given.
@@ -13,10 +12,9 @@ TEST_F(WindowsTest, PasteItemOptionsOpenOnlyForText)
     copyText("shown");
     launch();
     for (const auto &[entries, opens] : std::vector<std::pair<Entries, bool>>{
-             {{{std::string(PasteboardTypeString), "x"}}, true},
-             {{{std::string(PasteboardTypeHTML), "x"}}, true},
-             {{{std::string(FilenamesPboardType), std::nullopt}}, false},
-             {{{"image/png", std::nullopt}, {std::string(PasteboardTypeString), "x"}}, false},
+             {{{plain, "x"}}, true},
+             {{{html, "x"}}, true},
+             {{{"image/png", std::nullopt}, {plain, "x"}}, false},
              {{}, false}}) {
         pasteItemOptionsWindow->orderOut();
         if (entries.empty())
