@@ -191,9 +191,8 @@ e2e_notify_count_at_least() { (($(e2e_notify_count) >= $1)); }
 e2e_last_notify_body() {
   e2e_notification_records | awk 'BEGIN { RS = "\0" } /^notify\t/ { last = $0 } END { sub(/^notify\t[^\t]*\t/, "", last); printf "%s", last }'
 }
-e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
-
 e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$1" ]]; }
+e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
 
 # Makes an offer (e2e_offer's arguments) and waits until Nimbrel has announced it (or, with no
 # daemon, tried to), so the next step acts on it; e2e_copy_and_wait offers a text.

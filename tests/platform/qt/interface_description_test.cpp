@@ -100,34 +100,6 @@ TEST_F(InterfaceDescriptionTest, EveryControlSendsItsSelectorWithItsOutlet)
     m_interface.popUpItems()[2]->setEnabled(false);
     EXPECT_FALSE(popUp->model()->flags(popUp->model()->index(2, 0)).testFlag(Qt::ItemIsEnabled));
     EXPECT_TRUE(popUp->model()->flags(popUp->model()->index(1, 0)).testFlag(Qt::ItemIsEnabled));
-
-    // The Run button, clicked or by Ctrl+Return from the text view, where the focus usually is.
-    QWidget &window = m_interface.pasteItemOptionsWindow();
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    m_sent.clear();
-    QTest::mouseClick(m_interface.pasteItemOptionsForm().runButton, Qt::LeftButton);
-    m_interface.pasteItemOptionsForm().currentItemTextView->setFocus();
-    QTest::keyClick(m_interface.pasteItemOptionsForm().currentItemTextView, Qt::Key_Return, Qt::ControlModifier);
-    // A button's shortcut animates the press and clicks once the animation ends.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return m_sent.size() >= 2; }, 60000));
-    window.hide();
-    ASSERT_EQ(m_sent.size(), 2u);
-    EXPECT_TRUE(m_sent[0].first == "run:" && m_sent[1].first == "run:");
-}
-
-// The adapters may outlive the description (the controller holds some); they then do nothing.
-TEST(InterfaceDescription, AdaptersOutliveTheInterfaceQuietly)
-{
-    auto interface = std::make_unique<InterfaceDescription>();
-    const auto window = interface->outlets().window.lock();
-    const auto textView = interface->outlets().currentItemTextView;
-    interface.reset();
-    window->center();
-    window->orderFrontRegardless();
-    textView->setString("kept");
-    EXPECT_EQ(textView->string(), "kept");
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,13 +20,6 @@ namespace {
 using namespace std::string_literals;
 using Names = std::vector<std::string>; // of targets, types or files
 using Parser = Names (*)(std::string_view);
-
-const std::string fourLines = "Grüße aus Köln – naïve café\nZweite Zeile: 10 € für die Crème brûlée\n"
-                              "\tEingerückt: „Anführung“ und ‘einfach’ — ok\n日本語のテキスト 🙂\n";
-const std::string paragraph =
-    "Grüße aus Köln – wir treffen uns im Café Müller am Montag; bitte pünktlich sein, naïve Gäste!";
-const std::string xtermLine2 = "\n  ls -l \"/tmp/Bericht März.pdf\" # tab before the comment\n";
-const std::string zwei = "/tmp/rec/home/Dokumente/zwei/";
 
 // A real program's offer as tests/data/offers records it: targets in the owner's order, and the
 // bytes of each that was answered.
@@ -47,54 +39,22 @@ OwnerContents recordedOffer(const char *name)
     return offer;
 }
 
-// Each recorded offer, also with the owner refusing the best targets of a kind (the readers' turn
-// to the next alternative is tested end to end, in tests/e2e/real_offers.sh). Owners list
-// pseudo-targets and private ones anywhere, often first: the item's first type is one we know when
-// the owner offers one. The fuzzer checks the folding for any list of targets.
-TEST(SnapshotOfOwner, BuildsTheItemTheOwnerMeant)
+// Owners list pseudo-targets and private ones anywhere, often first: the item's first type is the
+// first one we know, in the owner's order. What each recording announces and which text the
+// actions start from is played end to end (tests/e2e/offers.sh); the fuzzer checks the folding
+// for any list of targets.
+TEST(SnapshotOfOwner, FirstTypeIsTheFirstOneWeKnow)
 {
-    const struct {
-        const char *recording;
-        Names refused;
-        std::string_view firstType;
-        std::optional<std::string> plainText;
-        std::size_t fileCount = 0;
-        bool concealed = false;
-    } rows[] = {
-        {"mousepad-text", {}, PasteboardTypeString, fourLines},
-        {"libreoffice-writer-paragraph", {}, PasteboardTypeRTF, paragraph},
-        {"libreoffice-writer-paragraph", {"UTF8_STRING", "text/plain;charset=utf-8"}, PasteboardTypeRTF, paragraph},
-        {"libreoffice-writer-x11-paragraph", {}, PasteboardTypeString, paragraph},
-        {"chromium-page", {}, PasteboardTypeString,
-         "Grüße aus Köln\nEin naïve Rezept für Crème brûlée – siehe die Rezeptseite.\n\nZucker: 100 g\nSahne: ½ Liter"},
-        {"featherpad-text", {}, PasteboardTypeString, fourLines.substr(0, fourLines.find("\n\t"))},
-        {"focuswriter-text", {}, PasteboardTypeRTF, fourLines},
-        {"xterm-text", {}, PasteboardTypeString, "Grüße aus Köln – naïve café" + xtermLine2},
-        {"xterm-text", {"UTF8_STRING"}, PasteboardTypeString, "Grüße aus Köln ? naïve café" + xtermLine2},
-        {"pcmanfm-one-file", {}, FilenamesPboardType, std::nullopt, 1},
-        {"pcmanfm-cut-one-file", {}, FilenamesPboardType, std::nullopt, 1},
-        {"pcmanfm-three-files", {}, FilenamesPboardType, std::nullopt, 3},
-        {"pcmanfm-three-files", {"text/uri-list"}, FilenamesPboardType, std::nullopt, 3},
-        {"thunar-one-file", {}, FilenamesPboardType, "/tmp/rec/home/Dokumente/eins/Grüße aus Köln.txt", 1},
-        {"thunar-two-files", {}, FilenamesPboardType,
-         zwei + "Bericht März.pdf\nfile://" + zwei + "zwei%0Azeilen.txt", 2},
-        {"nautilus-two-files", {}, FilenamesPboardType, zwei + "Bericht März.pdf " + zwei + "zwei\nzeilen.txt", 2},
-        {"keepassxc-password", {}, PasteboardTypeString, "Kö1n-Paß#2024", 0, true},
-        {"keepassxc-password", {"x-kde-passwordManagerHint"}, PasteboardTypeString, "Kö1n-Paß#2024", 0, true},
-        {"keepassxc-password-cleared", {}, PasteboardTypeString, "", 0, true},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(testing::Message() << row.recording << ", refusing " << testing::PrintToString(row.refused));
-        OwnerContents offer = recordedOffer(row.recording);
-        for (const std::string &refused : row.refused)
-            offer.data.erase(refused);
-        const ClipboardSnapshot snapshot = snapshotOfOwner(std::move(offer));
-        ASSERT_EQ(snapshot.items.size(), 1u);
-        const Names types = snapshot.items.front()->types();
-        EXPECT_EQ(types.front(), row.firstType);
-        EXPECT_EQ(snapshot.items.front()->stringForType(PasteboardTypeString), row.plainText);
-        EXPECT_EQ(snapshot.fileNames.value_or(Names{}).size(), row.fileCount);
-        EXPECT_EQ(std::count(types.begin(), types.end(), PasteboardTypeConcealed), row.concealed ? 1 : 0);
+    const std::pair<const char *, std::string_view> rows[] = {
+        {"mousepad-text", PasteboardTypeString}, {"libreoffice-writer-paragraph", PasteboardTypeRTF},
+        {"libreoffice-writer-x11-paragraph", PasteboardTypeString}, {"chromium-page", PasteboardTypeString},
+        {"featherpad-text", PasteboardTypeString}, {"focuswriter-text", PasteboardTypeRTF},
+        {"xterm-text", PasteboardTypeString}, {"pcmanfm-one-file", FilenamesPboardType},
+        {"thunar-two-files", FilenamesPboardType}, {"keepassxc-password", PasteboardTypeString}};
+    for (const auto &[recording, firstType] : rows) {
+        const ClipboardSnapshot snapshot = snapshotOfOwner(recordedOffer(recording));
+        ASSERT_EQ(snapshot.items.size(), 1u) << recording;
+        EXPECT_EQ(snapshot.items.front()->types().front(), firstType) << recording;
     }
 }
 
