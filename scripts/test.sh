@@ -30,9 +30,11 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # A private display for the tests that want one: Xvfb picks a free number and tells it once ready.
+# It must not reset when its last client leaves, as it would between two tests of the X11
+# clipboard: a connection made during the reset is refused.
 start_display() {
   local number
-  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null 3>"$display_file" &
+  setsid Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null 3>"$display_file" &
   started+=("$!")
   until number=$(cat "$display_file") && [[ -n "$number" ]]; do
     kill -0 "$!" 2>/dev/null || { echo "test: could not start Xvfb" >&2; return 1; }

@@ -116,10 +116,12 @@ e2e_fails() { ! "$@"; }
 e2e_press_notification_button() { printf '%s' "$1" >"$E2E_TMP/menu-choice" && dunstctl context; }
 
 # Everything a test needs before Nimbrel starts: a private X display (Xvfb picks a free number
-# and tells it once it accepts connections), a session bus, the notification daemon unless told
-# "no-notifications", and a real system tray host, so the status item has somewhere to live.
+# and tells it once it accepts connections; it does not reset whenever its last client leaves,
+# which would refuse the clients connecting meanwhile), a session bus, the notification daemon
+# unless told "no-notifications", and a real system tray host, so the status item has somewhere
+# to live.
 e2e_start_desktop() {
-  e2e_spawn xvfb Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
+  e2e_spawn xvfb Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
   e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
   export DISPLAY=":$(cat "$E2E_TMP/display")"
   e2e_start_session_bus
