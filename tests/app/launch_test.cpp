@@ -13,6 +13,7 @@ TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
     ASSERT_TRUE(image);
     EXPECT_TRUE(image->isTemplate());
     EXPECT_EQ(item.menu(), menu.get());
+    EXPECT_EQ(center.delegate(), delegate.get());
     EXPECT_TRUE(settingsWindow->isMovableByBackground());
     EXPECT_TRUE(delegate->hasPasteboardPollTimer());
     EXPECT_EQ(timers.liveTimers(), 1u);

@@ -91,7 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
         Outcome{"ImageBeforeTextAnnouncedEmptyWhateverThePreferences", {{png, std::nullopt}, {plain, "hidden"}},
                 std::nullopt, 0, 0, "", true, false, false},
         Outcome{"ConcealedTextNeverShown", {{plain, "hunter2"}, {concealed, std::nullopt}},
-                std::nullopt, 1, 1, "", false, false, true}),
+                std::nullopt, 1, 1, "", false, false, true},
+        Outcome{"ConcealedFilesNeverShown", {{files, std::nullopt}, {concealed, std::nullopt}},
+                std::vector<std::string>{"/secret/key"}, 1, 1, "", false, false, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
