@@ -26,8 +26,9 @@ bench_bus_answer_ms() {
   echo $((($(date +%s%N) - start) / 1000000))
 }
 
-# Starts a desktop world and the program to measure in it: "nimbrel" (NIMBREL_BINARY) or "copyq", with notifications of new
-# clipboard text switched on and a home directory of its own. Sets BENCH_PID.
+# Starts a desktop world and the program to measure in it: "nimbrel" (NIMBREL_BINARY), "copyq",
+# with notifications of new clipboard text switched on and a home directory of its own, or
+# "floor", a Qt program with only a tray icon and its menu (QT_TRAY_FLOOR). Sets BENCH_PID.
 bench_start() {
   e2e_start_desktop
   case $1 in
@@ -44,6 +45,11 @@ bench_start() {
       copyq config native_notifications true >/dev/null
       copyq config clipboard_notification_lines 3 >/dev/null
       copyq config item_popup_interval 10 >/dev/null
+      ;;
+    floor)
+      QT_QPA_PLATFORM=xcb e2e_spawn floor "${QT_TRAY_FLOOR:?the path of bench/qt_tray_floor}"
+      BENCH_PID=$E2E_SPAWNED
+      e2e_wait_for "the floor's tray icon" xdotool search --onlyvisible --classname qt_tray_floor
       ;;
   esac
 }

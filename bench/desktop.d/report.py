@@ -84,6 +84,12 @@ out.append(row("wake-ups per second", "idle", "wakeups", digits=2, target="≤ 1
 out.append(row("CPU, % of one core", "idle", "cpu", digits=3, target="0.00 %"))
 out.append(row("resident memory (VmRSS), MiB", "idle", "rss", 1 / 1024, target="≤ 25 MiB"))
 out.append(row("proportional memory (Pss), MiB", "idle", "pss", 1 / 1024))
+floor = runs("idle", "floor", "rss")
+if floor:
+    out.append(f"\nThe floor under the memory figures: a Qt 6 program that shows only the same tray icon "
+               f"with a menu of the same four entries (`bench/qt_tray_floor.cpp`) keeps "
+               f"{summary('idle', 'floor', 'rss', 1 / 1024)} MiB resident here, "
+               f"{summary('idle', 'floor', 'pss', 1 / 1024)} MiB proportional.")
 
 out.append("\n## Reaction to a clipboard change\n")
 out.append("A peer takes the clipboard with a new text every 120 ms and records the wall-clock time "
