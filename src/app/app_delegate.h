@@ -54,7 +54,8 @@ public:
     // Windows and preferences.
     void showSettings();
     void textActionsMenuItem(const std::shared_ptr<MenuItem> &sender);
-    void showPasteItemOptions();
+    // Opens the paste item options window while the first clipboard item is text; says whether it did.
+    bool showPasteItemOptions();
     void closePasteItemOptions();
     void textNotificationButton(const std::shared_ptr<Button> &sender);
     void filesAndDirectoriesNotificationButton(const std::shared_ptr<Button> &sender);
@@ -81,7 +82,8 @@ public:
     bool itemIsConcealed(const PasteboardItem &item) const;
 
     // The seven text actions; each rewrites the clipboard from the item given and says whether
-    // it did: not for an item without the text it needs, nor when the platform refused the write.
+    // it did: not for an item that is not text by its first type or lacks the text it needs, not
+    // when the result would be empty, nor when the platform refused the write.
     bool capitalize(const PasteboardItem &item);
     bool lowercase(const PasteboardItem &item);
     bool uppercase(const PasteboardItem &item);

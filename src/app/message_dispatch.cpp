@@ -40,6 +40,13 @@ std::optional<MessageResult> plain(AppDelegate &delegate, const MessageArgument 
     return MessageResult{};
 }
 
+// An operation that takes no argument, or ignores it, and answers whether it did its work.
+template <bool (AppDelegate::*operation)()>
+std::optional<MessageResult> answering(AppDelegate &delegate, const MessageArgument &)
+{
+    return MessageResult{(delegate.*operation)()};
+}
+
 // An action whose sender may be of any kind, or none; it is not used.
 template <typename Sender, void (AppDelegate::*action)(const std::shared_ptr<Sender> &)>
 std::optional<MessageResult> ignoringSender(AppDelegate &delegate, const MessageArgument &argument)
@@ -168,7 +175,7 @@ constexpr std::array selectorTable{
     Selector{"userNotificationCenter:didActivateNotification:", didActivate},
     Selector{"showSettings", plain<&AppDelegate::showSettings>},
     Selector{"textActionsMenuItem:", ignoringSender<MenuItem, &AppDelegate::textActionsMenuItem>},
-    Selector{"showPasteItemOptions", plain<&AppDelegate::showPasteItemOptions>},
+    Selector{"showPasteItemOptions", answering<&AppDelegate::showPasteItemOptions>},
     Selector{"closePasteItemOptions", plain<&AppDelegate::closePasteItemOptions>},
     Selector{"textNotificationButton:", withSender<Button, &AppDelegate::textNotificationButton>},
     Selector{"filesAndDirectoriesNotificationButton:",

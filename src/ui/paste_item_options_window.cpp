@@ -10,14 +10,15 @@ void AppDelegate::textActionsMenuItem(const std::shared_ptr<MenuItem> &)
     showPasteItemOptions();
 }
 
-void AppDelegate::showPasteItemOptions()
+bool AppDelegate::showPasteItemOptions()
 {
     if (!hasItems())
-        return;
+        return false;
     const auto item = getFirstItem();
     if (!item || !firstItemIsSomeKindOfString(*item))
-        return;
+        return false;
     presentWindow(m_outlets.pasteItemOptionsWindow);
+    return true;
 }
 
 void AppDelegate::closePasteItemOptions()

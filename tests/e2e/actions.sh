@@ -75,6 +75,10 @@ client_rows=(
   "-|--options|0||hello   wORLD|Paste Item Options"
   "-|--clear|0||"
   "-|--action;Uppercase|1|nothing to rewrite: the clipboard holds no text this action applies to|"
+  "-|--options|1|no window opened: the clipboard holds no text|"
+  # A result that would be empty leaves the clipboard as it was.
+  "UTF8_STRING= "$'\t'" |--action;Snakecase|1|nothing to rewrite|"$' \t '
+  "-|--action;Remove multiple whitespace|1|nothing to rewrite|"$' \t '
 )
 for row in "${client_rows[@]}"; do
   split_row "$row" offer arguments expected_status text clipboard window

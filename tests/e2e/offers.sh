@@ -70,12 +70,12 @@ row 'PCManFM, one file' 'Grüße aus Köln.txt' - --replay "$offers/pcmanfm-one-
 row 'PCManFM, one file cut' 'Grüße aus Köln.txt' - --replay "$offers/pcmanfm-cut-one-file.offer"
 row 'PCManFM, three files' '3 files' - --replay "$offers/pcmanfm-three-files.offer"
 row '...the GNOME form alone' '3 files' - --refuse text/uri-list --replay "$offers/pcmanfm-three-files.offer"
-row 'Thunar, one file' 'Grüße aus Köln.txt' = --replay "$offers/thunar-one-file.offer"
-row 'Thunar, two files' '2 files' = --replay "$offers/thunar-two-files.offer"
-row 'Nautilus, two files' '2 files' = --replay "$offers/nautilus-two-files.offer"
+row 'Thunar, one file' 'Grüße aus Köln.txt' - --replay "$offers/thunar-one-file.offer"
+row 'Thunar, two files' '2 files' - --replay "$offers/thunar-two-files.offer"
+row 'Nautilus, two files' '2 files' - --replay "$offers/nautilus-two-files.offer"
 row KeePassXC - = --replay "$offers/keepassxc-password.offer"
 row '...its hint never given' - = --refuse x-kde-passwordManagerHint --replay "$offers/keepassxc-password.offer"
-row 'KeePassXC, cleared' - = --replay "$offers/keepassxc-password-cleared.offer"
+row 'KeePassXC, cleared' - - --replay "$offers/keepassxc-password-cleared.offer"
 row 'a secret marked as concealed' - 'correct horse' 'UTF8_STRING=correct horse' 'org.nspasteboard.ConcealedType='
 row 'LENGTH listed first' = 'length first' LENGTH=3 'UTF8_STRING=length first'
 row '20,000 garbage targets' = = --garbage-targets 20000 --replay "$offers/featherpad-text.offer"

@@ -56,7 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
     TypeRules, RewriteTest,
     ::testing::Values(
         RewriteCase{"PlainUppercased", &AppDelegate::uppercase, {{plain, "Hello world"}}, "HELLO WORLD"},
-        RewriteCase{"PlainEmptyTextStillWritten", &AppDelegate::capitalize, {{plain, ""}}, ""},
+        RewriteCase{"EmptyResultLeftAlone", &AppDelegate::snakecase, {{plain, " \t\n "}}, std::nullopt},
+        RewriteCase{"EmptyTextLeftAlone", &AppDelegate::capitalize, {{plain, ""}}, std::nullopt},
+        RewriteCase{"FilesOfferingTheirPathsAsTextLeftAlone", &AppDelegate::uppercase,
+                    {{std::string(FilenamesPboardType), "/home/a.txt"}, {plain, "/home/a.txt"}}, std::nullopt},
         RewriteCase{"HtmlTagsNeverMerged", &AppDelegate::removeAllWhitespace,
                     {{html, htmlSource}, {plain, "Hello world"}}, "Helloworld"},
         RewriteCase{"RtfAndHtmlGiveOnePlainItem", &AppDelegate::snakecase,
@@ -70,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"RemoveFormattingOnPlainDoesNothing", &AppDelegate::removeFormatting, {{plain, "plain"}},
                     std::nullopt},
         RewriteCase{"SecretUnchangedByActionStaysConcealed", &AppDelegate::lowercase,
-                    {{concealed, std::nullopt}, {plain, "hunter2"}}, "hunter2"},
+                    {{plain, "hunter2"}, {concealed, std::nullopt}}, "hunter2"},
         RewriteCase{"SecretLosesFormattingButStaysConcealed", &AppDelegate::removeFormatting,
                     {{html, "<b>pw</b>"}, {plain, "pw"}, {concealed, ""}}, "pw"}),
     [](const auto &info) { return std::string(info.param.name); });

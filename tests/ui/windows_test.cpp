@@ -21,7 +21,7 @@ TEST_F(WindowsTest, PasteItemOptionsOpenOnlyForText)
             pasteboard.clearContents();
         else
             copy(entries);
-        delegate->perform("textActionsMenuItem:");
+        EXPECT_EQ(delegate->perform("showPasteItemOptions"), MessageResult{opens});
         EXPECT_EQ(pasteItemOptionsWindow->isVisible(), opens);
     }
     EXPECT_EQ(pasteItemOptionsWindow->centerCount(), 2);

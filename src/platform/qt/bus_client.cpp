@@ -33,9 +33,9 @@ bool BusClient::instanceRunning()
     return true;
 }
 
-std::optional<bool> BusClient::runTextAction(const QString &title)
+std::optional<bool> BusClient::callForAnswer(const QString &method, const QVariantList &arguments)
 {
-    const auto reply = call(QStringLiteral("RunTextAction"), {title}, QStringLiteral("b"));
+    const auto reply = call(method, arguments, QStringLiteral("b"));
     if (!reply)
         return std::nullopt;
     return reply->arguments().constFirst().toBool();

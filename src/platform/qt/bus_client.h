@@ -17,8 +17,8 @@ public:
 
     // Whether a Nimbrel owns the bus name; when not, error() says why.
     bool instanceRunning();
-    // Whether the clipboard was rewritten; nullopt when the call failed.
-    std::optional<bool> runTextAction(const QString &title);
+    // The answer of a method that answers a Boolean; nullopt when the call failed.
+    std::optional<bool> callForAnswer(const QString &method, const QVariantList &arguments = {});
     // The titles in menu order; nullopt when the call failed.
     std::optional<QStringList> textActionTitles();
     // Calls a method that takes and returns nothing; false when the call failed.

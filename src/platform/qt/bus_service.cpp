@@ -23,21 +23,26 @@ BusService::BusService(AppDelegate &delegate, QtPasteboard &pasteboard, std::sha
 
 bool BusService::RunTextAction(const QString &title)
 {
+    return answerWhenCurrent([this, title] { return answerOf("runTextAction:", title.toStdString()); });
+}
+
+bool BusService::answerWhenCurrent(std::function<bool()> operation)
+{
     if (!calledFromDBus())
-        return runTextAction(title);
+        return operation();
     // Answered later, once the pasteboard is current; at once when it already is.
     setDelayedReply(true);
-    m_pasteboard.whenCurrent([this, title, call = message(), bus = connection()] {
-        bus.send(call.createReply(runTextAction(title)));
+    m_pasteboard.whenCurrent([operation = std::move(operation), call = message(), bus = connection()] {
+        bus.send(call.createReply(operation()));
     });
     return false;
 }
 
-bool BusService::runTextAction(const QString &title)
+bool BusService::answerOf(std::string_view selector, const MessageArgument &argument)
 {
-    const auto result = m_delegate.perform("runTextAction:", title.toStdString());
-    const bool *ran = result ? std::get_if<bool>(&*result) : nullptr;
-    return ran != nullptr && *ran;
+    const auto result = m_delegate.perform(selector, argument);
+    const bool *answer = result ? std::get_if<bool>(&*result) : nullptr;
+    return answer != nullptr && *answer;
 }
 
 void BusService::ClearClipboard()
@@ -50,9 +55,9 @@ void BusService::ShowSettings()
     m_delegate.perform("showSettings");
 }
 
-void BusService::ShowPasteItemOptions()
+bool BusService::ShowPasteItemOptions()
 {
-    m_delegate.perform("showPasteItemOptions");
+    return answerWhenCurrent([this] { return answerOf("showPasteItemOptions"); });
 }
 
 QStringList BusService::TextActionTitles() const

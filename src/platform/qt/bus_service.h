@@ -5,7 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/message.h"
+
+#include <functional>
 #include <memory>
+#include <string_view>
 
 namespace nimbrel {
 
@@ -31,12 +35,16 @@ public slots: // Named as the bus methods are, which the bus takes from the slot
     Q_SCRIPTABLE bool RunTextAction(const QString &title);
     Q_SCRIPTABLE void ClearClipboard();
     Q_SCRIPTABLE void ShowSettings();
-    Q_SCRIPTABLE void ShowPasteItemOptions();
+    // Opens the paste item options window once what was copied last has been read; true only
+    // when it opened, which it does while the clipboard holds text.
+    Q_SCRIPTABLE bool ShowPasteItemOptions();
     // The text actions' titles in the pop-up list's order.
     Q_SCRIPTABLE QStringList TextActionTitles() const;
 
 private:
-    bool runTextAction(const QString &title);
+    // Answers a call from the bus with the answer of the operation, run once the pasteboard is current.
+    bool answerWhenCurrent(std::function<bool()> operation);
+    bool answerOf(std::string_view selector, const MessageArgument &argument = {});
 
     AppDelegate &m_delegate;
     QtPasteboard &m_pasteboard;

@@ -14,7 +14,7 @@ namespace {
 
 enum ExitStatus : int {
     Done = 0,
-    NotRewritten = 1,
+    NotDone = 1,
     NotReached = 2,
     BadCommandLine = 2,
 };
@@ -36,7 +36,7 @@ int failure(int status, const QString &reason)
 // text, or formatting to remove from plain text); the titles tell the two apart.
 int runTextAction(BusClient &client, const QString &title)
 {
-    const std::optional<bool> rewritten = client.runTextAction(title);
+    const std::optional<bool> rewritten = client.callForAnswer(QStringLiteral("RunTextAction"), {title});
     if (!rewritten)
         return failure(NotReached, client.error());
     if (*rewritten)
@@ -45,9 +45,9 @@ int runTextAction(BusClient &client, const QString &title)
     if (!titles)
         return failure(NotReached, client.error());
     if (!titles->contains(title))
-        return failure(NotRewritten, QStringLiteral("no text action is titled \"%1\"; the titles are:\n%2")
+        return failure(NotDone, QStringLiteral("no text action is titled \"%1\"; the titles are:\n%2")
                                          .arg(title, titles->join(QLatin1Char('\n'))));
-    return failure(NotRewritten, QStringLiteral("nothing to rewrite: the clipboard holds no text this action applies to"));
+    return failure(NotDone, QStringLiteral("nothing to rewrite: the clipboard holds no text this action applies to"));
 }
 
 int listTextActions(BusClient &client)
@@ -58,6 +58,14 @@ int listTextActions(BusClient &client)
     for (const QString &title : *titles)
         print(stdout, title + QLatin1Char('\n'));
     return Done;
+}
+
+int showPasteItemOptions(BusClient &client)
+{
+    const std::optional<bool> opened = client.callForAnswer(QStringLiteral("ShowPasteItemOptions"));
+    if (!opened)
+        return failure(NotReached, client.error());
+    return *opened ? Done : failure(NotDone, QStringLiteral("no window opened: the clipboard holds no text"));
 }
 
 int callWithoutReply(BusClient &client, const QString &method)
@@ -81,7 +89,7 @@ int runClientVerb(const CommandLineRequest &request)
         return callWithoutReply(client, QStringLiteral("ShowSettings"));
     case Verb::ShowPasteItemOptions:
     default: // Only the client verbs come here.
-        return callWithoutReply(client, QStringLiteral("ShowPasteItemOptions"));
+        return showPasteItemOptions(client);
     }
 }
 
