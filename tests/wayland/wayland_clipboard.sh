@@ -60,6 +60,7 @@ rows=(
   'password hint|e2e_offer --wayland text/plain=hunter2 x-kde-passwordManagerHint=secret|read_done|'
   'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|read_done|'
   'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|read_done|'
+  '6,000 MIME types|e2e_offer --wayland --garbage-targets 6000 text/plain=many-types|last_body_is many-types|many-types'
   'ClearClipboard|e2e_call ClearClipboard|paste_is|'
 )
 for row in "${rows[@]}"; do
@@ -75,6 +76,20 @@ for row in "${rows[@]}"; do
 done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
+
+# 1,100 pasters that never read, more than a process may have descriptors: 64 are served at
+# once, the rest refused, the stalled ones dropped; Nimbrel keeps its connection.
+e2e_offer --wayland --repeat-to 200000 text/plain=stuck
+read_done
+e2e_expect_eq "the text to be stuck in pipes is Nimbrel's" "(true,)" "$(e2e_call RunTextAction Uppercase)"
+e2e_spawn paster "$CLIPBOARD_OWNER" --wayland --paste 1100
+e2e_wait_for "the pasters to be served or refused" grep -q '^filled' "$E2E_TMP/paster.log"
+e2e_expect_eq "pasters served at once" "filled 64" "$(grep '^filled' "$E2E_TMP/paster.log")"
+e2e_wait_for "the stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/paster.log"
+wl-copy 'after 1,100 stuck pasters'
+e2e_wait_for "the copy after 1,100 stuck pasters to be announced" last_body_is 'after 1,100 stuck pasters'
+e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear >/dev/null; echo $?)"
+e2e_wait_for "the clipboard emptied by --clear" paste_is
 
 # A click on the tray icon is the host's call with the position clicked; on XWayland the menu opens
 # there, not at XWayland's pointer, which knows nothing of swaybar.

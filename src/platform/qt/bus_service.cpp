@@ -35,6 +35,9 @@ bool BusService::RunTextAction(const QString &title)
 
 bool BusService::runTextAction(const QString &title)
 {
+    // An action that leaves the text as it is writes nothing, and must not pass for done either.
+    if (!m_pasteboard.reachable())
+        return false;
     const auto result = m_delegate.perform("runTextAction:", title.toStdString());
     const bool *ran = result ? std::get_if<bool>(&*result) : nullptr;
     return ran != nullptr && *ran;
@@ -42,6 +45,10 @@ bool BusService::runTextAction(const QString &title)
 
 void BusService::ClearClipboard()
 {
+    if (calledFromDBus() && !m_pasteboard.reachable()) {
+        sendErrorReply(QDBusError::Failed, QStringLiteral("the clipboard cannot be reached"));
+        return;
+    }
     m_delegate.perform("clearClipboardMenuItem:", m_clearClipboardMenuItem);
 }
 
