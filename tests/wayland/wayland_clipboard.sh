@@ -44,6 +44,8 @@ e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
 e2e_start_swaybar
 e2e_spawn watch "$CLIPBOARD_OWNER" --wayland --watch
 e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
+# The usual limit of descriptors, which pasters that never read must not use up.
+ulimit -Sn 1024
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
 grep 'through X11' "$E2E_TMP/nimbrel.log" && e2e_fail "the clipboard is not read natively"
 
@@ -60,7 +62,7 @@ rows=(
   'password hint|e2e_offer --wayland text/plain=hunter2 x-kde-passwordManagerHint=secret|read_done|'
   'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|read_done|'
   'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|read_done|'
-  '6,000 MIME types|e2e_offer --wayland --garbage-targets 6000 text/plain=many-types|last_body_is many-types|many-types'
+  '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|last_body_is many-types|many-types'
   'ClearClipboard|e2e_call ClearClipboard|paste_is|'
 )
 for row in "${rows[@]}"; do
@@ -104,3 +106,12 @@ if [[ $platform == xcb ]]; then
     e2e_wait_for "the menu to close" e2e_fails xdotool search --onlyvisible --classname nimbrel
   done
 fi
+
+# The compositor drops a client that reads nothing while a long list of types floods it (a stopped
+# Nimbrel here): Nimbrel connects again, rereads and hears the next copy.
+kill -STOP "$E2E_NIMBREL_PID"
+e2e_offer --wayland --garbage-targets 20000 text/plain=flood
+kill -CONT "$E2E_NIMBREL_PID"
+e2e_wait_for "Nimbrel to read the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
+wl-copy 'after connecting again'
+e2e_wait_for "the copy after connecting again to be announced" last_body_is 'after connecting again'
