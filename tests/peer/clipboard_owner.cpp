@@ -17,10 +17,14 @@
 //   --burst N               take the clipboard N times; change K appends K to every value (X11)
 //   --interval-us N         between the changes of a burst (X11)
 //   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it (X11)
-//   --garbage-targets N     list N distinct atoms with garbage names after the real targets (X11)
+//   --garbage-targets N     list N distinct atoms with garbage names after the real targets (X11),
+//                           or N made-up MIME types (Wayland)
 //   --lifetime SECONDS      quit after this long (default 120; X11)
 //   --watch                 own nothing: print "selection" or "empty" for every selection the
 //                           compositor announces (Wayland)
+//   --paste N               own nothing: ask for the selection's first type N times at once and
+//                           never read; print "filled K" once K pipes got bytes and the rest were
+//                           closed, then "dropped" once every pipe is closed (Wayland)
 //
 // Prints one line per event, for tests to wait on: "owner" once it owns the clipboard,
 // "served TARGET" when an answer is complete, "incr TARGET" when an incremental one starts,
@@ -32,6 +36,8 @@
 #include <xcb/xcb.h>
 
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -140,7 +146,7 @@ struct Options {
     std::vector<Offer> offers;
     std::set<std::string> flags;
     std::map<std::string, long> numbers{{"--delay-ms", 0}, {"--repeat-to", 0}, {"--chunk", 256 * 1024}, {"--burst", 1},
-        {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120}};
+        {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120}, {"--paste", 0}};
     std::ofstream times;
 };
 
@@ -343,6 +349,56 @@ void sendOffer(void *data, zwlr_data_control_source_v1 *, const char *mimeType, 
     say(std::string("served ") + mimeType);
 }
 
+// Pastes the selection through n pipes that are never read, as a stuck paster would.
+void pasteWithoutReading(wl_display *display, zwlr_data_control_device_v1 *device, long n)
+{
+    static const zwlr_data_control_offer_v1_listener typeListener{[](void *data, zwlr_data_control_offer_v1 *, const char *type) {
+        auto &firstType = *static_cast<std::string *>(data);
+        if (firstType.empty())
+            firstType = type;
+    }};
+    static std::string firstType;
+    static zwlr_data_control_offer_v1 *selection = nullptr;
+    static const zwlr_data_control_device_v1_listener listener{
+        [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer) {
+            zwlr_data_control_offer_v1_add_listener(offer, &typeListener, &firstType);
+        },
+        [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer) { selection = offer; },
+        [](void *, zwlr_data_control_device_v1 *) {}, nullptr};
+    zwlr_data_control_device_v1_add_listener(device, &listener, nullptr);
+    wl_display_roundtrip(display);
+    if (!selection)
+        throw std::runtime_error("nothing to paste");
+    const rlimit enough{static_cast<rlim_t>(n + 64), static_cast<rlim_t>(n + 64)};
+    setrlimit(RLIMIT_NOFILE, &enough);
+    std::vector<pollfd> pipes;
+    for (long i = 0; i < n; ++i) {
+        int fds[2];
+        if (pipe(fds) != 0)
+            throw std::runtime_error("cannot make a pipe");
+        zwlr_data_control_offer_v1_receive(selection, firstType.c_str(), fds[1]);
+        close(fds[1]);
+        pipes.push_back({fds[0], POLLIN, 0});
+        if (i % 64 == 63) // the compositor reads requests with descriptors a few at a time
+            wl_display_roundtrip(display);
+    }
+    wl_display_roundtrip(display);
+    // A pipe with bytes was served; one closed without any was refused.
+    const auto count = [&](short events) {
+        poll(pipes.data(), pipes.size(), 0);
+        return std::ranges::count_if(pipes, [&](const pollfd &p) { return (p.revents & events) != 0; });
+    };
+    while (count(POLLIN | POLLHUP) < n)
+        poll(nullptr, 0, 10);
+    say("filled " + std::to_string(std::ranges::count_if(pipes, [](const pollfd &p) {
+        int size = 0;
+        return ioctl(p.fd, FIONREAD, &size) == 0 && size > 0;
+    })));
+    while (count(POLLHUP) < n)
+        poll(nullptr, 0, 10);
+    say("dropped");
+}
+
 int runWayland(Options &&options)
 {
     std::signal(SIGPIPE, SIG_IGN);
@@ -356,6 +412,10 @@ int runWayland(Options &&options)
     if (!wayland.seat || !wayland.manager)
         throw std::runtime_error("the compositor offers no seat or no data-control");
     auto *device = zwlr_data_control_manager_v1_get_data_device(wayland.manager, wayland.seat);
+    if (options.numbers["--paste"] > 0) {
+        pasteWithoutReading(display, device, options.numbers["--paste"]);
+        return 0;
+    }
     if (options.flags.contains("--watch")) {
         static const zwlr_data_control_device_v1_listener watcher{
             [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *) {},
@@ -374,6 +434,11 @@ int runWayland(Options &&options)
         zwlr_data_control_source_v1_add_listener(source, &sourceListener, &options);
         for (const Offer &offer : options.offers)
             zwlr_data_control_source_v1_offer(source, offer.name.c_str());
+        for (long i = 0; i < options.numbers["--garbage-targets"]; ++i) {
+            zwlr_data_control_source_v1_offer(source, ("t/" + std::to_string(i)).c_str());
+            if (i % 256 == 255) // more than libwayland holds unsent
+                wl_display_roundtrip(display);
+        }
         zwlr_data_control_device_v1_set_selection(device, source);
         wl_display_roundtrip(display);
         say("owner");

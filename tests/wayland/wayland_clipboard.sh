@@ -44,6 +44,8 @@ e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
 e2e_start_swaybar
 e2e_spawn watch "$CLIPBOARD_OWNER" --wayland --watch
 e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
+# The usual limit of descriptors, which pasters that never read must not use up.
+ulimit -Sn 1024
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
 grep 'through X11' "$E2E_TMP/nimbrel.log" && e2e_fail "the clipboard is not read natively"
 
@@ -60,6 +62,7 @@ rows=(
   'password hint|e2e_offer --wayland text/plain=hunter2 x-kde-passwordManagerHint=secret|read_done|'
   'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|read_done|'
   'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|read_done|'
+  '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|last_body_is many-types|many-types'
   'ClearClipboard|e2e_call ClearClipboard|paste_is|'
 )
 for row in "${rows[@]}"; do
@@ -76,6 +79,20 @@ done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
 
+# 1,100 pasters that never read, more than a process may have descriptors: 64 are served at
+# once, the rest refused, the stalled ones dropped; Nimbrel keeps its connection.
+e2e_offer --wayland --repeat-to 200000 text/plain=stuck
+read_done
+e2e_expect_eq "the text to be stuck in pipes is Nimbrel's" "(true,)" "$(e2e_call RunTextAction Uppercase)"
+e2e_spawn paster "$CLIPBOARD_OWNER" --wayland --paste 1100
+e2e_wait_for "the pasters to be served or refused" grep -q '^filled' "$E2E_TMP/paster.log"
+e2e_expect_eq "pasters served at once" "filled 64" "$(grep '^filled' "$E2E_TMP/paster.log")"
+e2e_wait_for "the stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/paster.log"
+wl-copy 'after 1,100 stuck pasters'
+e2e_wait_for "the copy after 1,100 stuck pasters to be announced" last_body_is 'after 1,100 stuck pasters'
+e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear >/dev/null; echo $?)"
+e2e_wait_for "the clipboard emptied by --clear" paste_is
+
 # A click on the tray icon is the host's call with the position clicked; on XWayland the menu opens
 # there, not at XWayland's pointer, which knows nothing of swaybar.
 if [[ $platform == xcb ]]; then
@@ -89,3 +106,12 @@ if [[ $platform == xcb ]]; then
     e2e_wait_for "the menu to close" e2e_fails xdotool search --onlyvisible --classname nimbrel
   done
 fi
+
+# The compositor drops a client that reads nothing while a long list of types floods it (a stopped
+# Nimbrel here): Nimbrel connects again, rereads and hears the next copy.
+kill -STOP "$E2E_NIMBREL_PID"
+e2e_offer --wayland --garbage-targets 20000 text/plain=flood
+kill -CONT "$E2E_NIMBREL_PID"
+e2e_wait_for "Nimbrel to read the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
+wl-copy 'after connecting again'
+e2e_wait_for "the copy after connecting again to be announced" last_body_is 'after connecting again'

@@ -23,7 +23,9 @@ BusService::BusService(AppDelegate &delegate, QtPasteboard &pasteboard, std::sha
 
 bool BusService::RunTextAction(const QString &title)
 {
-    return answerWhenCurrent([this, title] { return answerOf("runTextAction:", title.toStdString()); });
+    // While the clipboard is out of reach nothing can be rewritten, whatever the last snapshot holds.
+    return answerWhenCurrent(
+        [this, title] { return m_pasteboard.reachable() && answerOf("runTextAction:", title.toStdString()); });
 }
 
 bool BusService::answerWhenCurrent(std::function<bool()> operation)
@@ -47,6 +49,10 @@ bool BusService::answerOf(std::string_view selector, const MessageArgument &argu
 
 void BusService::ClearClipboard()
 {
+    if (calledFromDBus() && !m_pasteboard.reachable()) {
+        sendErrorReply(QDBusError::Failed, QStringLiteral("the clipboard cannot be reached"));
+        return;
+    }
     m_delegate.perform("clearClipboardMenuItem:", m_clearClipboardMenuItem);
 }
 

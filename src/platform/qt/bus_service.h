@@ -33,6 +33,7 @@ public slots: // Named as the bus methods are, which the bus takes from the slot
     // Runs the text action with exactly this title on the clipboard, once what was copied last has
     // been read (a hotkey often comes right after a copy); true only when it rewrote the clipboard.
     Q_SCRIPTABLE bool RunTextAction(const QString &title);
+    // Empties the clipboard; an error while the clipboard cannot be reached.
     Q_SCRIPTABLE void ClearClipboard();
     Q_SCRIPTABLE void ShowSettings();
     // Opens the paste item options window once what was copied last has been read; true only

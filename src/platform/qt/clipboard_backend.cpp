@@ -4,6 +4,8 @@
 #include "platform/qt/wayland/wayland_clipboard.h"
 #include "platform/qt/x11/x11_clipboard.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,7 +19,9 @@ std::unique_ptr<ClipboardBackend> makeClipboardBackend(ReadLimits limits)
     std::string whyNot = "WAYLAND_DISPLAY is not set";
     if (waylandDisplay && *waylandDisplay) {
         if (auto connection = DataControlConnection::open(whyNot))
-            return std::make_unique<WaylandClipboard>(std::move(connection), limits);
+            return std::make_unique<WaylandClipboard>(std::move(connection), limits, [] {
+                QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); });
+            });
     }
     std::fprintf(stderr, "nimbrel: %s; the clipboard is read through X11\n", whyNot.c_str());
     return std::make_unique<X11Clipboard>(limits);

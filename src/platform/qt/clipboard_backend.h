@@ -44,6 +44,8 @@ public:
     virtual bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) = 0;
     // Empties the clipboard, whoever holds it.
     virtual void clear() = 0;
+    // Whether the connection to the clipboard is up, rather than broken and being made again.
+    virtual bool connected() const = 0;
 };
 
 // The clipboard of this session: read natively where the compositor offers data-control, through

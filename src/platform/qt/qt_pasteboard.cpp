@@ -97,6 +97,11 @@ void QtPasteboard::whenCurrent(std::function<void()> then)
         m_waitLimit.start();
 }
 
+bool QtPasteboard::reachable() const
+{
+    return m_started && m_backend->connected();
+}
+
 bool QtPasteboard::isCurrent() const
 {
     return !m_started || m_generation == m_backend->latestGeneration();

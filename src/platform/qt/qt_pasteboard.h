@@ -34,6 +34,8 @@ public:
     // when it already is), so that what acts on the clipboard acts on what is really there. A read
     // ends within the read limit, so the wait does too; past it, then runs all the same.
     void whenCurrent(std::function<void()> then);
+    // Whether the clipboard can be reached now: false while its connection is down.
+    bool reachable() const;
 
 signals:
     void changeCountRaised();

@@ -35,6 +35,7 @@ struct FakeBackend final : ClipboardBackend {
         return basis == latest;
     }
     void clear() override { ++clears; }
+    bool connected() const override { return true; }
 
     // Another program copies, or had copied before the start; its contents arrive once read.
     void copy(const std::string &text, bool initial = false)

@@ -12,18 +12,30 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A paster that takes nothing for this long is given up on.
-constexpr auto transferPatience = std::chrono::seconds(10);
+constexpr auto transferPatience = std::chrono::seconds(2);
+// Each transfer holds a descriptor: pasters that never read must not use up the program's.
+constexpr std::size_t mostTransfers = 64;
 
 } // namespace
 
 OutgoingTransfers::~OutgoingTransfers()
 {
+    clear();
+}
+
+void OutgoingTransfers::clear()
+{
     for (const Transfer &transfer : m_transfers)
         close(transfer.fd);
+    m_transfers.clear();
 }
 
 void OutgoingTransfers::add(int fd, SharedText bytes)
 {
+    if (m_transfers.size() >= mostTransfers) {
+        close(fd);
+        return;
+    }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
     Transfer transfer{fd, std::move(bytes), 0, Clock::now() + transferPatience};
     if (send(transfer))

@@ -13,7 +13,8 @@ namespace nimbrel {
 
 // The program's own clipboard bytes on their way to the programs that paste them, each through the
 // pipe the paster handed over. Written only as fast as each paster reads, so that a slow or stuck
-// one never holds up the thread that serves them; one that reads nothing for a while is given up.
+// one never holds up the thread that serves them; one that reads nothing for a while is given up,
+// and so is a paster beyond the most that are served at once.
 class OutgoingTransfers {
 public:
     OutgoingTransfers() = default;
@@ -21,8 +22,10 @@ public:
     OutgoingTransfers(const OutgoingTransfers &) = delete;
     OutgoingTransfers &operator=(const OutgoingTransfers &) = delete;
 
-    // Takes over fd and sends bytes into it.
+    // Takes over fd and sends bytes into it, or closes it when too many transfers are under way.
     void add(int fd, SharedText bytes);
+    // Gives up every transfer.
+    void clear();
     // Appends a pollfd per transfer; the milliseconds until the next one expires, -1 for none.
     int watch(std::vector<pollfd> &fds) const;
     // Moves on with the transfers, given the fds watch() appended from first on, after poll.

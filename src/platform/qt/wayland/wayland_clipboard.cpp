@@ -1,8 +1,10 @@
 #include "platform/qt/wayland/wayland_clipboard.h"
 
 #include "platform/qt/snapshot_building.h"
+#include "platform/qt/snapshot_comparison.h"
 #include "platform/qt/wayland/data_control_connection.h"
 #include "platform/qt/wayland/data_control_protocol.h"
+#include "platform/qt/x11/reconnect_backoff.h"
 
 #include <wayland-client-core.h>
 
@@ -21,6 +23,8 @@ namespace {
 
 // An owner listing more MIME types than this is cut short: no real program comes near it.
 constexpr std::size_t mostMimeTypes = 1024;
+// A compositor that restarts is back within a second or two; one gone this long is not coming back.
+constexpr auto compositorPatience = std::chrono::seconds(10);
 
 WaylandClipboard &clipboardOf(void *data)
 {
@@ -34,9 +38,11 @@ WaylandClipboard::Offer::~Offer()
     destroyDataControlObject(proxy);
 }
 
-WaylandClipboard::WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits)
+WaylandClipboard::WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits,
+                                   std::function<void()> compositorGone)
     : m_connection(std::move(connection))
     , m_limits(limits)
+    , m_compositorGone(std::move(compositorGone))
 {
 }
 
@@ -60,33 +66,47 @@ WaylandClipboard::~WaylandClipboard()
 
 bool WaylandClipboard::start(ChangeHandler handler)
 {
+    m_handler = std::move(handler);
+    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_wakeFd < 0)
+        return false;
+    // The current selection is awaited here rather than on the thread, so that whatever is copied
+    // once start has returned is a change.
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!attach(Attaching::AtStart))
+            return false;
+    }
+    m_thread = std::thread([this] { run(); });
+    return true;
+}
+
+bool WaylandClipboard::attach(Attaching how)
+{
     static const DataControlDeviceListener listener{
         [](void *data, wl_proxy *, wl_proxy *offer) { clipboardOf(data).introduced(offer); },
         [](void *data, wl_proxy *, wl_proxy *offer) { clipboardOf(data).selected(offer); },
         [](void *data, wl_proxy *) { clipboardOf(data).deviceFinished(); },
         [](void *data, wl_proxy *, wl_proxy *offer) { clipboardOf(data).primarySelected(offer); },
     };
-    m_handler = std::move(handler);
-    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (m_wakeFd < 0)
+    m_device = getDataDevice(m_connection->protocol(), m_connection->manager(), m_connection->seat());
+    wl_proxy_add_listener(m_device, reinterpret_cast<void (**)(void)>(const_cast<DataControlDeviceListener *>(&listener)),
+                          this);
+    // The compositor answers a new device with the current selection.
+    m_attaching = how;
+    const int answered = wl_display_roundtrip(m_connection->display());
+    m_attaching = Attaching::No;
+    if (answered < 0)
         return false;
-    // The compositor answers a new device with the current selection. It is awaited here rather
-    // than on the thread, so that whatever is copied once start has returned is a change.
-    {
-        const std::lock_guard lock(m_mutex);
-        m_device = getDataDevice(m_connection->protocol(), m_connection->manager(), m_connection->seat());
-        wl_proxy_add_listener(m_device, reinterpret_cast<void (**)(void)>(const_cast<DataControlDeviceListener *>(&listener)),
-                              this);
-        m_starting = true;
-        const int answered = wl_display_roundtrip(m_connection->display());
-        m_starting = false;
-        if (answered < 0)
-            return false;
-        if (!m_pending)
-            m_pending = Pending{nullptr, ++m_generation, true};
-    }
-    m_thread = std::thread([this] { run(); });
+    if (!m_pending)
+        m_pending = Pending{nullptr, ++m_generation, how == Attaching::AtStart, how == Attaching::Again};
     return true;
+}
+
+bool WaylandClipboard::connected() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_connection && m_device && wl_display_get_error(m_connection->display()) == 0;
 }
 
 std::uint64_t WaylandClipboard::latestGeneration() const
@@ -104,8 +124,7 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
         [](void *data, wl_proxy *source) { clipboardOf(data).cancelled(source); },
     };
     const std::lock_guard lock(m_mutex);
-    wl_display *display = m_connection->display();
-    if (!m_device || basis != m_generation || wl_display_get_error(display) != 0)
+    if (!m_connection || !m_device || basis != m_generation || wl_display_get_error(m_connection->display()) != 0)
         return false;
     wl_proxy *source = createDataSource(m_connection->protocol(), m_connection->manager());
     wl_proxy_add_listener(source, reinterpret_cast<void (**)(void)>(const_cast<DataControlSourceListener *>(&listener)),
@@ -176,7 +195,8 @@ void WaylandClipboard::selected(wl_proxy *offer)
     if (m_source)
         return;
     // Any older selection still waiting is dropped with its offer: only the newest matters.
-    m_pending = Pending{std::move(introduced), ++m_generation, m_starting};
+    m_pending = Pending{std::move(introduced), ++m_generation, m_attaching == Attaching::AtStart,
+                        m_attaching == Attaching::Again};
 }
 
 void WaylandClipboard::primarySelected(wl_proxy *offer)
@@ -214,15 +234,38 @@ void WaylandClipboard::dispatch()
     wl_display_dispatch_pending(m_connection->display());
 }
 
+bool WaylandClipboard::prepareRead(wl_display *display)
+{
+    const std::lock_guard lock(m_mutex);
+    while (wl_display_prepare_read(display) != 0) {
+        if (wl_display_dispatch_pending(display) < 0)
+            return false;
+    }
+    return true;
+}
+
+// The compositor drops a client whose events pile up unread, as an owner's long list of types
+// makes them do: a burst is read to its end before anything else.
+void WaylandClipboard::readBurst(wl_display *display)
+{
+    while (prepareRead(display)) {
+        pollfd socket{wl_display_get_fd(display), POLLIN, 0};
+        if (poll(&socket, 1, 0) != 1 || (socket.revents & POLLIN) == 0) {
+            wl_display_cancel_read(display);
+            dispatch();
+            return;
+        }
+        if (wl_display_read_events(display) < 0)
+            return;
+    }
+}
+
 WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
 {
     wl_display *display = m_connection->display();
     for (;;) {
-        {
-            const std::lock_guard lock(m_mutex);
-            while (wl_display_prepare_read(display) != 0)
-                wl_display_dispatch_pending(display);
-        }
+        if (!prepareRead(display))
+            return WaitResult::Interrupted;
         const bool unsent = wl_display_flush(display) < 0 && errno == EAGAIN;
         const short displayEvents = unsent ? POLLIN | POLLOUT : POLLIN;
         std::vector<pollfd> fds{{wl_display_get_fd(display), displayEvents, 0}, {m_wakeFd, POLLIN, 0}, {fd, POLLIN, 0}};
@@ -233,22 +276,26 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
             timeout = timeout < 0 ? leftMs : std::min(timeout, leftMs);
         }
         const int polled = poll(fds.data(), fds.size(), timeout);
-        if (polled > 0 && (fds[0].revents & POLLIN) != 0)
-            wl_display_read_events(display);
-        else
+        if (polled < 0 && errno != EINTR) {
             wl_display_cancel_read(display);
-        if (polled < 0 && errno != EINTR)
             return WaitResult::Interrupted;
-        dispatch();
+        }
+        if (polled > 0 && (fds[0].revents & POLLIN) != 0) {
+            if (wl_display_read_events(display) == 0)
+                readBurst(display);
+        } else {
+            wl_display_cancel_read(display);
+            dispatch();
+        }
         if (polled > 0 && fds[1].revents != 0) {
             std::uint64_t wakes = 0;
             [[maybe_unused]] const auto drained = ::read(m_wakeFd, &wakes, sizeof wakes);
         }
-        if (polled > 0)
-            m_transfers.progress(fds, 3);
+        // Also when poll timed out: that is when stalled transfers are given up.
+        m_transfers.progress(fds, 3);
         {
             const std::lock_guard lock(m_mutex);
-            if (m_stop.load() || wl_display_get_error(display) != 0 || (fd >= 0 && m_pending))
+            if (m_stop.load() || !m_device || wl_display_get_error(display) != 0 || (fd >= 0 && m_pending))
                 return WaitResult::Interrupted;
         }
         if (fd >= 0 && fds[2].revents != 0)
@@ -281,17 +328,33 @@ void WaylandClipboard::run()
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
 
+    for (;;) {
+        serve();
+        if (m_stop.load())
+            return;
+        std::fprintf(stderr, "nimbrel: lost the connection to the Wayland compositor's clipboard; connecting again\n");
+        {
+            const std::lock_guard lock(m_mutex);
+            disconnect();
+        }
+        if (!reconnect())
+            return;
+    }
+}
+
+void WaylandClipboard::serve()
+{
     while (!m_stop.load()) {
         std::optional<Pending> change;
         {
             const std::lock_guard lock(m_mutex);
+            // A device the compositor ended hears of no more changes: it counts as a broken connection.
+            if (!m_device || wl_display_get_error(m_connection->display()) != 0)
+                return;
             change = std::exchange(m_pending, std::nullopt);
         }
         if (!change) {
-            if (wait(-1, ReadDeadline::max()) == WaitResult::Interrupted && !m_stop.load()) {
-                std::fprintf(stderr, "nimbrel: lost the connection to the Wayland compositor\n");
-                return;
-            }
+            wait(-1, ReadDeadline::max());
             continue;
         }
         auto snapshot = change->offer ? read(*change->offer) : std::make_shared<ClipboardSnapshot>();
@@ -299,8 +362,47 @@ void WaylandClipboard::run()
             continue;
         // The offer is done with before the change is told, so no more than one is kept.
         change->offer.reset();
-        m_handler(Change{std::move(snapshot), change->generation, change->initial});
+        const std::shared_ptr<const ClipboardSnapshot> lastRead = m_lastRead.lock();
+        const bool unchanged = change->reread && lastRead && sameContents(*snapshot, *lastRead);
+        m_lastRead = snapshot;
+        m_handler(Change{std::move(snapshot), change->generation, change->initial || unchanged});
     }
+}
+
+void WaylandClipboard::disconnect()
+{
+    m_pending.reset();
+    m_introduced.reset();
+    dropSource();
+    if (m_device)
+        destroyDataControlObject(std::exchange(m_device, nullptr));
+    m_transfers.clear();
+    m_connection.reset();
+}
+
+bool WaylandClipboard::reconnect()
+{
+    ReconnectBackoff backoff(m_wakeFd, m_stop);
+    while (backoff.wait()) {
+        std::string whyNot;
+        auto connection = DataControlConnection::open(whyNot);
+        if (connection) {
+            const std::lock_guard lock(m_mutex);
+            m_connection = std::move(connection);
+            if (attach(Attaching::Again)) {
+                std::fprintf(stderr, "nimbrel: reading the Wayland compositor's clipboard again\n");
+                return true;
+            }
+            disconnect();
+            continue;
+        }
+        if (backoff.elapsed() > compositorPatience) {
+            std::fprintf(stderr, "nimbrel: %s; quitting\n", whyNot.c_str());
+            m_compositorGone();
+            return false;
+        }
+    }
+    return false;
 }
 
 } // namespace nimbrel

@@ -5,6 +5,7 @@
 #include "platform/qt/wayland/outgoing_transfers.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+struct wl_display;
 struct wl_proxy;
 
 namespace nimbrel {
@@ -23,16 +25,20 @@ class DataControlConnection;
 // serves the program's own sources; a newer selection abandons the read in progress. Selections
 // are numbered as they are seen (generations); while one of the program's own sources is on the
 // clipboard, the selection the compositor announces is that source, seen again, and is not one.
-// The primary selection is ignored.
+// The primary selection is ignored. When the connection breaks, the thread says so once, connects
+// again, pausing longer between attempts, and rereads; when the compositor stays away, it gives up.
 class WaylandClipboard final : public ClipboardBackend {
 public:
-    WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits);
+    // compositorGone is called, on the reading thread, when the compositor could not be reached again.
+    WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits,
+                     std::function<void()> compositorGone);
     ~WaylandClipboard() override;
 
     bool start(ChangeHandler handler) override;
     std::uint64_t latestGeneration() const override;
     bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
     void clear() override;
+    bool connected() const override;
 
 private:
     // An offer the compositor introduced, with the MIME types it listed.
@@ -49,9 +55,23 @@ private:
         std::unique_ptr<Offer> offer;
         std::uint64_t generation = 0;
         bool initial = false;
+        // A read after the connection came back: a change only if it finds other contents.
+        bool reread = false;
     };
+    enum class Attaching { No, AtStart, Again };
 
     void run();
+    // Reads and serves until stopped or the connection breaks.
+    void serve();
+    // Gets the device and the current selection on the current connection; m_mutex held.
+    bool attach(Attaching how);
+    // Lets go of everything that belonged to the broken connection; m_mutex held.
+    void disconnect();
+    bool reconnect();
+    // Dispatches what is queued and prepares to read the connection; false when it is broken.
+    bool prepareRead(wl_display *display);
+    // Reads and dispatches for as long as the compositor has more to say.
+    void readBurst(wl_display *display);
     std::shared_ptr<ClipboardSnapshot> read(Offer &offer);
     // Serves the connection and the transfers until fd (if any) can be read or the deadline passes.
     WaitResult wait(int fd, ReadDeadline deadline);
@@ -71,6 +91,7 @@ private:
     std::unique_ptr<DataControlConnection> m_connection;
     ReadLimits m_limits;
     ChangeHandler m_handler;
+    std::function<void()> m_compositorGone;
 
     // Guards the connection's objects and everything below: events are dispatched with it held,
     // and writes from the GUI thread take it too.
@@ -79,7 +100,10 @@ private:
     std::unique_ptr<Offer> m_introduced;
     std::optional<Pending> m_pending;
     std::uint64_t m_generation = 0;
-    bool m_starting = false;
+    Attaching m_attaching = Attaching::No;
+    // What was read last, while the program still holds it, so a reread after a reconnection
+    // tells whether the clipboard changed meanwhile.
+    std::weak_ptr<const ClipboardSnapshot> m_lastRead;
     // The program's own contents while they are on the clipboard.
     wl_proxy *m_source = nullptr;
     std::shared_ptr<const ClipboardOffer> m_sourceOffer;

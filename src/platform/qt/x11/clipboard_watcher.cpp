@@ -1,6 +1,7 @@
 #include "platform/qt/x11/clipboard_watcher.h"
 
 #include "platform/qt/snapshot_building.h"
+#include "platform/qt/snapshot_comparison.h"
 #include "platform/qt/x11/atom_cache.h"
 #include "platform/qt/x11/reconnect_backoff.h"
 #include "platform/qt/x11/selection_transfer.h"
@@ -19,18 +20,6 @@ namespace {
 
 // A server that resets is back within a second or two; one gone this long is not coming back.
 constexpr auto displayPatience = std::chrono::seconds(10);
-
-bool sameContents(const ClipboardSnapshot &a, const ClipboardSnapshot &b)
-{
-    const auto sameItem = [](const auto &x, const auto &y) {
-        const std::vector<std::string> types = x->types();
-        return types == y->types() && std::all_of(types.begin(), types.end(), [&](const std::string &type) {
-                   return x->stringForType(type) == y->stringForType(type);
-               });
-    };
-    return a.fileNames == b.fileNames
-        && std::equal(a.items.begin(), a.items.end(), b.items.begin(), b.items.end(), sameItem);
-}
 
 } // namespace
 

@@ -143,6 +143,12 @@ bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_time
     return false;
 }
 
+bool SelectionWriter::connected()
+{
+    const std::lock_guard connectionLock(m_connectionMutex);
+    return m_connection && !xcb_connection_has_error(m_connection);
+}
+
 void SelectionWriter::clear()
 {
     const std::lock_guard connectionLock(m_connectionMutex);

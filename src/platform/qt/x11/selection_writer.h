@@ -41,6 +41,8 @@ public:
     bool take(std::shared_ptr<const ClipboardOffer> offer, xcb_timestamp_t since);
     // Leaves the clipboard without an owner, whoever had it.
     void clear();
+    // Whether the connection is up, rather than broken and being made again. Safe from any thread.
+    bool connected();
 
 private:
     // One answer sent in pieces: the requestor deletes the property to ask for the next one.

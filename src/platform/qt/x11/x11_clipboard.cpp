@@ -45,6 +45,11 @@ bool X11Clipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::uint6
     return m_writer->take(std::move(offer), latest.time);
 }
 
+bool X11Clipboard::connected() const
+{
+    return m_writer && m_writer->connected();
+}
+
 void X11Clipboard::clear()
 {
     if (m_writer)

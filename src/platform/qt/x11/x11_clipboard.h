@@ -20,6 +20,7 @@ public:
     std::uint64_t latestGeneration() const override;
     bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
     void clear() override;
+    bool connected() const override;
 
 private:
     ReadLimits m_limits;
