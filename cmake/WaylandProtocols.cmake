@@ -5,6 +5,9 @@ pkg_check_modules(WAYLAND_CLIENT REQUIRED IMPORTED_TARGET wayland-client)
 find_program(WAYLAND_SCANNER wayland-scanner REQUIRED)
 
 set(_nimbrel_protocol_dir ${PROJECT_SOURCE_DIR}/third_party/wayland-protocols)
+# Ninja makes the folder of a command's output before running it; Unix Makefiles, CMake's default
+# generator and debhelper's, does not, and wayland-scanner cannot open its output without it.
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/wayland-protocols)
 set(_nimbrel_protocol_sources)
 foreach(_protocol ext-data-control-v1 wlr-data-control-unstable-v1)
   set(_xml ${_nimbrel_protocol_dir}/${_protocol}.xml)

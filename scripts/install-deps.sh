@@ -22,9 +22,9 @@ packages=(
   # Wayland tests: headless compositor with XWayland (and xhost to let root in), clipboard
   # tools, a native window
   sway xwayland x11-xserver-utils wl-clipboard foot qt6-wayland
-  # Fault tests and bench/desktop: immutable flag, process tree and memory
-  # figures (bench/desktop installs the CopyQ it compares against itself)
-  e2fsprogs procps python3
+  # Fault tests and bench/desktop: process tree and memory figures
+  # (bench/desktop installs the CopyQ it compares against itself)
+  procps python3
 )
 
 missing=()

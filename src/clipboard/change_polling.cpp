@@ -18,8 +18,7 @@ namespace {
 // layout of the announcement, so they are shown as U+FFFD.
 bool isControl(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
-        || (c >= 0x2066 && c <= 0x2069);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || isBidirectionalControl(c);
 }
 
 std::string displayedName(std::string_view path)

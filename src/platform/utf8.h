@@ -66,6 +66,13 @@ inline Utf8Sequence decodeUtf8(std::string_view text, std::size_t position)
     return {codePoint, trailing + 1, true};
 }
 
+// The bidirectional embeddings, overrides and isolates (U+202A to U+202E, U+2066 to U+2069). Shown
+// raw they reorder what follows them: "invoice\u202Egpj.exe" reads as "invoiceexe.jpg".
+inline constexpr bool isBidirectionalControl(char32_t codePoint)
+{
+    return (codePoint >= 0x202A && codePoint <= 0x202E) || (codePoint >= 0x2066 && codePoint <= 0x2069);
+}
+
 // The offset of the first invalid sequence, or text.size() when the whole text is valid.
 std::size_t firstInvalidUtf8(std::string_view text);
 

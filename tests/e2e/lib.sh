@@ -73,9 +73,11 @@ e2e_wait_for() {
 }
 
 # A private session bus that starts no services on demand, so only the daemons a test starts are on it.
+# Any user may connect (Nimbrel may run as another, see e2e_nimbrel_as): the test's folder, which
+# holds the socket, is what keeps others out.
 e2e_start_session_bus() {
   echo "<busconfig><type>session</type><listen>unix:path=$E2E_TMP/bus</listen><auth>EXTERNAL</auth><policy \
-context='default'><allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy>
+context='default'><allow user='*'/><allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy>
 </busconfig>" >"$E2E_TMP/bus.conf"
   e2e_spawn dbus dbus-daemon --config-file="$E2E_TMP/bus.conf" --nofork --nopidfile
   export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/bus"
@@ -132,12 +134,28 @@ e2e_start_desktop() {
   e2e_wait_for "the tray host" xdotool search --class trayer
 }
 
+# Makes e2e_start_nimbrel run Nimbrel as this user (not root, whom permissions do not bind), with
+# a runtime and cache folder of its own and a copy of the binary it can run wherever the build is.
+# The other programs of the test stay root's; the test's folder lets the user through.
+E2E_NIMBREL_AS=()
+e2e_nimbrel_as() {
+  local home="$E2E_TMP/as-$1"
+  chmod 711 "$E2E_TMP"
+  install -d -m 755 "$home"
+  install -d -o "$1" -g "$(id -g "$1")" -m 700 "$home/runtime" "$home/cache"
+  install -m 755 "${NIMBREL_BINARY:?the path of the nimbrel binary}" "$home/nimbrel"
+  NIMBREL_BINARY="$home/nimbrel"
+  E2E_NIMBREL_AS=(setpriv --reuid="$1" --regid="$(id -g "$1")" --clear-groups
+    env HOME="$home" XDG_RUNTIME_DIR="$home/runtime" XDG_CACHE_HOME="$home/cache")
+}
+
 # Starts the program under test; without "no-bus", waits until its event loop answers on the bus.
 e2e_start_nimbrel() {
   # Qt and fontconfig keep caches alive until exit, which LeakSanitizer would report; the soak
   # checks our leaks with E2E_DETECT_LEAKS=1.
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=${E2E_DETECT_LEAKS:-0}:exitcode=23" \
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "${NIMBREL_BINARY:?the path of the nimbrel binary}"
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "${E2E_NIMBREL_AS[@]}" \
+    "${NIMBREL_BINARY:?the path of the nimbrel binary}"
   E2E_NIMBREL_PID=$E2E_SPAWNED
   [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_call TextActionTitles
 }

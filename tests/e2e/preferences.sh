@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Preferences as users and other programs change them, one row a case: the settings window's
-# check box, a restart, an edit while Nimbrel runs (files broken meanwhile are unit tests of the
-# desktop platform). Given "read-only", runs the case of a file that cannot be written instead,
-# which needs the immutable flag as root (permissions do not bind root).
+# check box, a restart, an edit while Nimbrel runs (files broken meanwhile, and full disks, are
+# unit tests of the desktop platform). Given "read-only", runs the case of a file that cannot be
+# written instead: Nimbrel runs as nobody, for whom the file and its folder are root's and read-only.
 source "$(dirname "$0")/lib.sh"
 
 folder=${NIMBREL_PREFERENCES%/*}
@@ -36,11 +36,9 @@ if [[ "${1:-}" == read-only ]]; then
   printf '{"notifyFilesAndDirectories": 1, "notifyText": 1}\n' | tee "$E2E_TMP/original" >"$NIMBREL_PREFERENCES"
   chmod 444 "$NIMBREL_PREFERENCES"
   chmod 555 "$folder"
-  if [[ $(id -u) -eq 0 ]]; then
-    chattr +i "$NIMBREL_PREFERENCES" "$folder" 2>/dev/null || { echo "no immutable flag on $folder: skipped" >&2; exit 77; }
-    trap 'status=$?; chattr -i "$NIMBREL_PREFERENCES" "$folder"; (exit $status); e2e_cleanup' EXIT
-  fi
-  touch "$folder/probe" 2>/dev/null && e2e_fail "the preferences folder is still writable"
+  e2e_nimbrel_as nobody
+  "${E2E_NIMBREL_AS[@]}" touch "$NIMBREL_PREFERENCES" "$folder/probe" 2>/dev/null &&
+    e2e_fail "nobody can still write the preferences or their folder"
 fi
 
 e2e_start_desktop
@@ -49,7 +47,11 @@ copies 'announced at first' announced
 switch_text_announcements
 copies "switched off in the settings window${1:+, with a $1 file}" silent
 if [[ "${1:-}" == read-only ]]; then
+  # The choice holds in memory; each change tries to save it again, said once on standard error.
+  switch_text_announcements
+  copies 'switched on again, still read-only' announced
   cmp -s "$E2E_TMP/original" "$NIMBREL_PREFERENCES" || e2e_fail "the read-only preferences changed"
+  e2e_expect_eq "the failed saves said once" 1 "$(grep -c 'preferences.json: Permission denied' "$E2E_TMP/nimbrel.log")"
   exit 0
 fi
 e2e_wait_for "the check box to reach the file" e2e_preference_is notifyText 0

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Packages this build with CPack and checks the package: the files it installs, Depends computed
-# from the binary's libraries, and one version in the package, the binary, the man page and the
-# metainfo.
+# Builds this source as a packager would, packages the build with CPack and checks the package:
+# the files it installs, Depends computed from the binary's libraries, and one version in the
+# package, the binary, the man page and the metainfo. The build uses CMake's default generator
+# (Unix Makefiles, as Debian's debhelper does; the presets' Ninja hides what it leaves undone,
+# such as making the folders of generated files), optimised and without the tests, in BUILD_DIR,
+# where a later run builds on it.
 set -euo pipefail
-: "${CPACK_CONFIG:?the CPackConfig.cmake of the build must be given}" "${NIMBREL_VERSION:?}"
+: "${SOURCE_DIR:?}" "${BUILD_DIR:?}" "${NIMBREL_VERSION:?}"
 out=$(mktemp -d "${TMPDIR:-/tmp}/nimbrel-package.XXXXXX")
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # holds TEXT PATTERN: a line of the text matches the pattern (grep's basic regular expression).
 holds() { grep -q -- "$2" <<<"$1" || fail "[$2] not in [$1]"; }
 
-cpack -G DEB --config "$CPACK_CONFIG" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log" >&2; fail "cpack"; }
+# A generator chosen in the environment would be taken instead of the default.
+(unset CMAKE_GENERATOR && cmake -S "$SOURCE_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DNIMBREL_BUILD_TESTS=OFF &&
+  cmake --build "$BUILD_DIR" --parallel "$(nproc)") >"$out/build.log" 2>&1 || { tail -n 30 "$out/build.log" >&2; fail "build"; }
+holds "$(grep CMAKE_GENERATOR: "$BUILD_DIR/CMakeCache.txt")" "=Unix Makefiles$"
+cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log" >&2; fail "cpack"; }
 deb=$(find "$out" -maxdepth 1 -name 'nimbrel_*.deb')
 [[ -f $deb ]] || fail "cpack made no package: $(ls "$out")"
 
@@ -28,7 +35,7 @@ done
 
 dpkg-deb -x "$deb" "$out/root"
 holds "$(dpkg-deb -f "$deb" Version)" "^$NIMBREL_VERSION\$"
-holds "$(ASAN_OPTIONS=detect_leaks=0 "$out/root/usr/bin/nimbrel" --version)" "Nimbrel $NIMBREL_VERSION"
+holds "$("$out/root/usr/bin/nimbrel" --version)" "Nimbrel $NIMBREL_VERSION"
 holds "$(zcat "$out/root/usr/share/man/man1/nimbrel.1.gz" | head -n 1)" "\"Nimbrel $NIMBREL_VERSION\""
 holds "$(grep '<release ' "$out/root/usr/share/metainfo/org.nimbrel.Nimbrel.metainfo.xml")" "version=\"$NIMBREL_VERSION\""
 echo "ok: $deb"

@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace nimbrel {
 
@@ -86,6 +87,82 @@ bool moveWithoutReplacing(const QByteArray &from, const QByteArray &to)
         return false;
     ::unlink(from.constData());
     return true;
+}
+
+// Every byte, or false with errno set.
+bool writeAll(int descriptor, const QByteArray &contents)
+{
+    const char *data = contents.constData();
+    qsizetype left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// The file a write to this path lands in: a symbolic link's target (a dotfile manager's link
+// stays a link), the path itself otherwise.
+QString writtenPath(const QString &path)
+{
+    QFileInfo file(path);
+    for (int hops = 0; file.isSymLink() && hops < 40; ++hops)
+        file.setFile(file.symLinkTarget());
+    return file.filePath();
+}
+
+// Replaces the file at path by the contents, or leaves it as it was: the contents go to a new
+// file beside it, which is renamed over it only once every write, fsync(2) and close(2)
+// succeeded (a full disk may show at any of them). A new file gets the mode open(2) gives it
+// under the umask, a replacement the mode of the file it replaces. What went wrong, if anything.
+std::optional<std::string> replaceFile(const QString &path, const QByteArray &contents)
+{
+    const QString target = writtenPath(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    const auto failure = [&](const char *what, int error) {
+        return std::string(what) + " " + targetName.toStdString() + ": " + std::strerror(error);
+    };
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QByteArray temporaryName;
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        temporaryName = targetName + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        descriptor = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    if (descriptor < 0)
+        return failure("cannot create a file beside", errno);
+    struct stat existing {};
+    int error = 0;
+    if (::stat(targetName.constData(), &existing) == 0 && ::fchmod(descriptor, existing.st_mode & 07777) != 0)
+        error = errno;
+    if (error == 0 && (!writeAll(descriptor, contents) || ::fsync(descriptor) != 0))
+        error = errno;
+    if (::close(descriptor) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporaryName.constData(), targetName.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporaryName.constData());
+        return failure("cannot write", error);
+    }
+    // The new name outlasts a crash too; a folder that cannot be synced changes nothing above.
+    const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -180,37 +257,58 @@ JsonUserDefaults::Contents JsonUserDefaults::load() const
     return Contents::good;
 }
 
-void JsonUserDefaults::setAsideBadFile() const
+bool JsonUserDefaults::setAsideBadFile() const
 {
     m_suspect = false;
     const QByteArray from = QFile::encodeName(m_filePath);
-    for (int number = 0; number < maximumSetAsideFiles; ++number) {
+    bool moved = false;
+    int error = EEXIST;
+    for (int number = 0; number < maximumSetAsideFiles && error == EEXIST; ++number) {
         QString to = m_filePath + QStringLiteral(".corrupt");
         if (number > 0)
             to += QLatin1Char('.') + QString::number(number);
-        if (moveWithoutReplacing(from, QFile::encodeName(to)) || errno != EEXIST)
-            break;
+        moved = moveWithoutReplacing(from, QFile::encodeName(to));
+        error = moved ? 0 : errno;
     }
     m_stamp = currentStamp();
-    m_settled = !m_stamp.exists;
+    if (moved || !m_stamp.exists) {
+        m_stuckBadFile.reset();
+        m_settled = !m_stamp.exists;
+        return true;
+    }
+    // Left in place, and read again only once it changes; save() will not write over it.
+    m_stuckBadFile = m_stamp;
+    m_settled = true;
+    report(error == EEXIST ? "cannot set aside the unreadable " + from.toStdString() + ": "
+                   + std::to_string(maximumSetAsideFiles) + " earlier ones are in the way"
+                             : "cannot set aside the unreadable " + from.toStdString() + ": " + std::strerror(error));
+    return false;
+}
+
+void JsonUserDefaults::report(const std::string &problem) const
+{
+    if (m_reported)
+        return;
+    m_reported = true;
+    std::fprintf(stderr, "nimbrel: %s; the settings are kept until a later change can be saved\n", problem.c_str());
 }
 
 bool JsonUserDefaults::save() const
 {
     // A bad file still in place would be replaced unseen.
-    if (m_suspect)
-        setAsideBadFile();
+    if ((m_suspect || (m_stuckBadFile && currentStamp() == *m_stuckBadFile)) && !setAsideBadFile())
+        return false;
     // Only a regular file is ever replaced: a FIFO, device or folder someone put there stays.
     const FileStamp before = currentStamp();
-    if (before.exists && !before.regular)
+    if (before.exists && !before.regular) {
+        report(QFile::encodeName(m_filePath).toStdString() + " is not a regular file");
         return false;
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    }
+    if (const auto problem = replaceFile(m_filePath, QJsonDocument(m_values).toJson(QJsonDocument::Indented))) {
+        report(*problem);
         return false;
-    file.write(QJsonDocument(m_values).toJson(QJsonDocument::Indented));
-    if (!file.commit())
-        return false;
+    }
+    m_reported = false;
     // Read once more at the next look: an edit within the time stamp's granularity keeps it.
     m_stamp = currentStamp();
     m_settled = false;

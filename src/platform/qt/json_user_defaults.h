@@ -17,7 +17,7 @@ namespace nimbrel {
 
 // Preferences kept as one JSON object in a file, e.g. {"notifyText": 1}. Numbers and strings keep
 // their type, JSON true/false read as 1/0, anything else reads as OtherDefaultsValue; keys the
-// program does not know are kept untouched. Writes replace the file atomically.
+// program does not know are kept untouched. Writes replace the file atomically, or not at all.
 //
 // Another program may edit, delete or break the file while we run, and what the settings window
 // shows must stay true, so the last values read in full stay in force until a good file replaces
@@ -28,8 +28,13 @@ namespace nimbrel {
 //   in a way that blocks) leaves the values as they are. Only a regular file is ever replaced.
 // - A file that cannot be parsed may be caught half-written, so it is read once more at the next
 //   look; only if it is still bad and unchanged is it set aside, as "<file>.corrupt", then
-//   ".corrupt.1" and so on, never replacing an earlier one.
-// - A value that could not be written wins over the file until a write succeeds.
+//   ".corrupt.1" and so on, never replacing an earlier one. One that cannot be set aside (no free
+//   name, no permission) stays in place untouched: it is not read again until it changes, and
+//   not written over, so the settings stay in memory until it can be set aside.
+// - A write goes to a new file beside the old one, renamed over it only once every write and
+//   fsync(2) succeeded, so a full disk leaves the old file as it was. A value that could not be
+//   written wins over the file until a write succeeds; each change tries again, and standard
+//   error says so once until a write succeeds.
 class JsonUserDefaults final : public UserDefaults {
 public:
     explicit JsonUserDefaults(std::string filePath);
@@ -58,7 +63,10 @@ private:
     FileStamp currentStamp() const;
     void refresh() const;
     Contents load() const;
-    void setAsideBadFile() const;
+    // False when the bad file had to stay in place.
+    bool setAsideBadFile() const;
+    // Says what went wrong on standard error, once until a save succeeds.
+    void report(const std::string &problem) const;
     bool save() const;
 
     QString m_filePath;
@@ -69,6 +77,9 @@ private:
     // The file with m_stamp was found unparsable once.
     mutable bool m_suspect = false;
     mutable bool m_unsaved = false;
+    // The bad file that could not be set aside: it is not written over while it is in place.
+    mutable std::optional<FileStamp> m_stuckBadFile;
+    mutable bool m_reported = false;
 };
 
 } // namespace nimbrel

@@ -1,27 +1,33 @@
 #include "platform/qt/notification_body.h"
 
 #include "platform/qt/text_capping.h"
+#include "platform/utf8.h"
 
 namespace nimbrel {
 
 namespace {
 
-constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
-
-// D-Bus strings cannot hold NUL, so it becomes U+FFFD whether or not markup is escaped.
+// D-Bus strings cannot hold NUL, and a direction control would reorder the rest of the body as
+// it does a file name's (change_polling.cpp), so each becomes U+FFFD whether or not markup is
+// escaped. The text is valid UTF-8 here: cappedText() made it so.
 std::string withEntities(std::string_view text, bool escapeMarkup)
 {
     std::string result;
     result.reserve(text.size());
-    for (const char character : text) {
-        if (character == '\0') {
-            result += replacementCharacter;
+    for (std::size_t position = 0; position < text.size();) {
+        const Utf8Sequence sequence = decodeUtf8(text, position);
+        const char character = text[position];
+        if (character == '\0' || isBidirectionalControl(sequence.codePoint) || !sequence.valid) {
+            result += replacementCharacterUtf8;
+            position += sequence.length;
             continue;
         }
-        if (!escapeMarkup) {
-            result += character;
+        if (sequence.length > 1 || !escapeMarkup) {
+            result.append(text, position, sequence.length);
+            position += sequence.length;
             continue;
         }
+        ++position;
         switch (character) {
         case '&': result += "&amp;"; break;
         case '<': result += "&lt;"; break;

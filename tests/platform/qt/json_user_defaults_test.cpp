@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,9 +33,25 @@ protected:
         return {std::istreambuf_iterator<char>(std::ifstream(path).rdbuf()), std::istreambuf_iterator<char>()};
     }
     std::optional<DefaultsValue> reopened(const char *key) const { return JsonUserDefaults(m_file).objectForKey(key); }
+    ~JsonUserDefaultsTest() override { ::umount2(m_folder.c_str(), MNT_DETACH); }
+
+    // A full disk, for real: a small tmpfs over the folder, seen only by this thread (a mount
+    // namespace of its own; tests run as root), holding this file and filled up by a filler.
+    void mountFullDisk(const char *name, const std::string &contents) const
+    {
+        ASSERT_EQ(::unshare(CLONE_NEWNS), 0);
+        ASSERT_EQ(::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0);
+        ASSERT_EQ(::mount("tmpfs", m_folder.c_str(), "tmpfs", 0, "size=64k"), 0);
+        write(m_folder / name, contents);
+        write(m_folder / "filler", std::string(1 << 20, 'f'));
+        ASSERT_LT(fs::file_size(m_folder / "filler"), 1U << 20);
+    }
+    static std::size_t lines(const std::string &text) { return std::count(text.begin(), text.end(), '\n'); }
+    std::ptrdiff_t files() const { return std::distance(fs::directory_iterator(m_folder), {}); }
 
     QTemporaryDir m_directory;
-    const fs::path m_file = fs::path(m_directory.path().toStdString()) / "preferences.json";
+    const fs::path m_folder = m_directory.path().toStdString();
+    const fs::path m_file = m_folder / "preferences.json";
     const std::string m_corrupt = m_file.string() + ".corrupt";
 };
 
@@ -108,6 +129,79 @@ TEST_F(JsonUserDefaultsTest, ChoiceThatCannotBeWrittenWinsUntilAWriteSucceeds)
     EXPECT_EQ(defaults.objectForKey("notifyText"), off);
     defaults.setValueForKey(on, "notifyFilesAndDirectories");
     EXPECT_EQ(reopened("notifyText"), off);
+}
+
+// A full disk fails the write at write(2), fsync(2) or close(2): the file (here a link's target)
+// stays as it was, not emptied, with nothing left beside it. The choice holds in memory, each
+// change tries again, and standard error says so once until a write succeeds.
+TEST_F(JsonUserDefaultsTest, FullDiskLeavesTheFileAsItWasAndKeepsTheChoiceUntilAWriteSucceeds)
+{
+    const std::string original = R"({"notifyFilesAndDirectories": 1, "notifyText": 1})";
+    mountFullDisk("target.json", original);
+    fs::permissions(m_folder / "target.json", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    fs::create_symlink("target.json", m_file);
+    JsonUserDefaults defaults(m_file);
+    testing::internal::CaptureStderr();
+    defaults.setValueForKey(off, "notifyText");
+    defaults.setValueForKey(on, "notifyNothing");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(lines(said) == 1 && said.find("target.json: No space left on device") != std::string::npos) << said;
+    EXPECT_EQ(read(m_file), original);
+    EXPECT_EQ(files(), 3);
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+
+    fs::remove(m_folder / "filler");
+    testing::internal::CaptureStderr();
+    defaults.setValueForKey(off, "notifyFilesAndDirectories");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    for (const auto &[key, expected] : {std::pair{"notifyText", off}, {"notifyNothing", on}, {"notifyFilesAndDirectories", off}})
+        EXPECT_EQ(reopened(key), expected) << key;
+    EXPECT_TRUE(fs::is_symlink(m_file));
+    EXPECT_EQ(fs::status(m_file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+
+    write(m_folder / "filler", std::string(1 << 20, 'f'));
+    testing::internal::CaptureStderr();
+    defaults.setValueForKey(on, "notifyText");
+    EXPECT_EQ(lines(testing::internal::GetCapturedStderr()), 1U) << "a later failure is said again";
+}
+
+// A bad file set aside on a full disk: the values read before cannot be written in its place,
+// and no file is better there than an empty one.
+TEST_F(JsonUserDefaultsTest, BadFileSetAsideOnAFullDiskLeavesNoEmptyFileInPlace)
+{
+    write(m_file, R"({"notifyText": 0})");
+    JsonUserDefaults defaults(m_file);
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    mountFullDisk("preferences.json", "notifyText = 1");
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(read(m_corrupt), "notifyText = 1");
+    EXPECT_FALSE(fs::exists(m_file));
+}
+
+// With every name for it taken, a bad file stays where it is and is never written over: the
+// choices hold in memory until a name is free, then the file is set aside and they are written.
+TEST_F(JsonUserDefaultsTest, BadFileWithNoNameToBeSetAsideUnderStaysAndIsNotWrittenOver)
+{
+    write(m_file, R"({"notifyText": 0})");
+    JsonUserDefaults defaults(m_file);
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    for (int number = 0; number < 10000; ++number)
+        write(m_corrupt + (number > 0 ? "." + std::to_string(number) : ""), "");
+    write(m_file, "notifyText = 1");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    defaults.setValueForKey(on, "notifyText");
+    EXPECT_EQ(lines(testing::internal::GetCapturedStderr()), 1U);
+    EXPECT_EQ(read(m_file), "notifyText = 1");
+    EXPECT_EQ(defaults.objectForKey("notifyText"), on);
+
+    fs::remove(m_corrupt + ".9999");
+    defaults.setValueForKey(on, "ours");
+    EXPECT_EQ(read(m_corrupt + ".9999"), "notifyText = 1");
+    EXPECT_EQ(reopened("notifyText"), on);
+    EXPECT_EQ(reopened("ours"), on);
 }
 
 } // namespace

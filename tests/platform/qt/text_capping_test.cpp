@@ -37,6 +37,11 @@ TEST(NotificationBody, IsTheCappedTextWithMarkupEscapedWhenAsked)
         {"markup escaped", "<b> & \"'\n&amp;", true, "&lt;b&gt; &amp; &quot;&apos;\n&amp;amp;"},
         {"NUL replaced", "a\0b"s, false, "a\uFFFDb"},
         {"NUL replaced when escaping", "<\0"s, true, "&lt;\uFFFD"},
+        // Shown raw, "invoice\u202Egpj.exe" would read "invoiceexe.jpg"; line breaks stay.
+        {"direction overrides replaced", "invoice\u202Egpj.exe\n\u202Aa\u202Bb\u202Cc\u202Dd", false,
+         "invoice\uFFFDgpj.exe\n\uFFFDa\uFFFDb\uFFFDc\uFFFDd"},
+        {"direction isolates replaced when escaping", "\u2066<\u2067\u2068\u2069\u2065\u206A\u2029\u202F", true,
+         "\uFFFD&lt;\uFFFD\uFFFD\uFFFD\u2065\u206A\u2029\u202F"},
         // The cap counts the characters shown, so it comes before the escaping.
         {"capped before escaping", std::string(1001, '&'), true, repeated("&amp;", 999) + "\u2026"},
     };
