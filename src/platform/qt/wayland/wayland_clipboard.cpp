@@ -217,7 +217,7 @@ void WaylandClipboard::sendRequested(wl_proxy *source, const char *mimeType, int
         ::close(fd);
         return;
     }
-    m_transfers.add(fd, *bytes);
+    m_transfers.add(fd, *bytes, std::chrono::steady_clock::now());
 }
 
 void WaylandClipboard::cancelled(wl_proxy *source)
@@ -269,7 +269,7 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
         const bool unsent = wl_display_flush(display) < 0 && errno == EAGAIN;
         const short displayEvents = unsent ? POLLIN | POLLOUT : POLLIN;
         std::vector<pollfd> fds{{wl_display_get_fd(display), displayEvents, 0}, {m_wakeFd, POLLIN, 0}, {fd, POLLIN, 0}};
-        int timeout = m_transfers.watch(fds);
+        int timeout = m_transfers.watch(fds, std::chrono::steady_clock::now());
         if (deadline != ReadDeadline::max()) {
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             const int leftMs = static_cast<int>(std::clamp<long long>(left.count(), 0, INT_MAX));
@@ -292,7 +292,7 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
             [[maybe_unused]] const auto drained = ::read(m_wakeFd, &wakes, sizeof wakes);
         }
         // Also when poll timed out: that is when stalled transfers are given up.
-        m_transfers.progress(fds, 3);
+        m_transfers.progress(fds, 3, std::chrono::steady_clock::now());
         {
             const std::lock_guard lock(m_mutex);
             if (m_stop.load() || !m_device || wl_display_get_error(display) != 0 || (fd >= 0 && m_pending))
