@@ -14,8 +14,8 @@
 //   --delay-ms N            answer every request N ms late (X11)
 //   --chunk N               send values over N bytes incrementally (INCR), N at a time (X11)
 //   --vanish-after-chunks N quit, without a word to the reader, after sending N chunks (X11)
-//   --burst N               take the clipboard N times; change K appends K to every value (X11)
-//   --interval-us N         between the changes of a burst (X11)
+//   --burst N               take the clipboard N times; change K appends K to every value
+//   --interval-us N         between the changes of a burst
 //   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it (X11)
 //   --garbage-targets N     list N distinct atoms with garbage names after the real targets (X11),
 //                           or N made-up MIME types (Wayland)
@@ -330,14 +330,21 @@ void bindGlobal(void *data, wl_registry *registry, std::uint32_t name, const cha
             wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface, 1));
 }
 
+// One change of the clipboard: each source serves the values it was made with.
+struct WaylandChange {
+    Options &options;
+    std::vector<Offer> offers;
+    bool last = false;
+};
+
 void sendOffer(void *data, zwlr_data_control_source_v1 *, const char *mimeType, std::int32_t fd)
 {
-    auto &options = *static_cast<Options *>(data);
-    if (options.flags.contains("--hang")) {
+    auto &change = *static_cast<WaylandChange *>(data);
+    if (change.options.flags.contains("--hang")) {
         say("ignored"); // the pipe stays open and empty for as long as the owner lives
         return;
     }
-    for (const Offer &offer : options.offers) {
+    for (const Offer &offer : change.offers) {
         for (std::size_t sent = 0; offer.name == mimeType && sent < offer.bytes.size();) {
             const ssize_t written = write(fd, offer.bytes.data() + sent, offer.bytes.size() - sent);
             if (written <= 0)
@@ -416,6 +423,7 @@ int runWayland(Options &&options)
         pasteWithoutReading(display, device, options.numbers["--paste"]);
         return 0;
     }
+    std::vector<std::unique_ptr<WaylandChange>> changes;
     if (options.flags.contains("--watch")) {
         static const zwlr_data_control_device_v1_listener watcher{
             [](void *, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *) {},
@@ -427,21 +435,41 @@ int runWayland(Options &&options)
             [](void *, zwlr_data_control_device_v1 *) { std::exit(1); }, nullptr};
         zwlr_data_control_device_v1_add_listener(device, &watcher, nullptr);
     } else {
+        // The burst's own earlier changes are cancelled as it goes; only the last one's ends the owner.
         static const zwlr_data_control_source_v1_listener sourceListener{
-            sendOffer, [](void *, zwlr_data_control_source_v1 *) { std::exit(0); }};
-        options.makeValues(1);
-        auto *source = zwlr_data_control_manager_v1_create_data_source(wayland.manager);
-        zwlr_data_control_source_v1_add_listener(source, &sourceListener, &options);
-        for (const Offer &offer : options.offers)
-            zwlr_data_control_source_v1_offer(source, offer.name.c_str());
-        for (long i = 0; i < options.numbers["--garbage-targets"]; ++i) {
-            zwlr_data_control_source_v1_offer(source, ("t/" + std::to_string(i)).c_str());
-            if (i % 256 == 255) // more than libwayland holds unsent
-                wl_display_roundtrip(display);
+            sendOffer, [](void *data, zwlr_data_control_source_v1 *source) {
+                if (static_cast<WaylandChange *>(data)->last)
+                    std::exit(0);
+                zwlr_data_control_source_v1_destroy(source);
+            }};
+        const long burst = std::max(1L, options.numbers["--burst"]);
+        for (long k = 1; k <= burst; ++k) {
+            options.makeValues(k);
+            changes.push_back(std::make_unique<WaylandChange>(WaylandChange{options, options.offers, k == burst}));
+            auto *source = zwlr_data_control_manager_v1_create_data_source(wayland.manager);
+            zwlr_data_control_source_v1_add_listener(source, &sourceListener, changes.back().get());
+            for (const Offer &offer : options.offers)
+                zwlr_data_control_source_v1_offer(source, offer.name.c_str());
+            for (long i = 0; i < options.numbers["--garbage-targets"]; ++i) {
+                zwlr_data_control_source_v1_offer(source, ("t/" + std::to_string(i)).c_str());
+                if (i % 256 == 255) // more than libwayland holds unsent
+                    wl_display_roundtrip(display);
+            }
+            zwlr_data_control_device_v1_set_selection(device, source);
+            wl_display_roundtrip(display);
+            if (k == 1)
+                say("owner");
+            // Pastes of this change are served until the next one is due.
+            const auto next = Clock::now() + std::chrono::microseconds(options.numbers["--interval-us"]);
+            for (pollfd socket{wl_display_get_fd(display), POLLIN, 0}; k < burst && Clock::now() < next;) {
+                wl_display_flush(display);
+                const auto left = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count();
+                if (poll(&socket, 1, static_cast<int>(left)) == 1 && wl_display_dispatch(display) < 0)
+                    return 1;
+            }
         }
-        zwlr_data_control_device_v1_set_selection(device, source);
-        wl_display_roundtrip(display);
-        say("owner");
+        if (burst > 1)
+            say("done");
     }
     while (wl_display_dispatch(display) >= 0) {
     }

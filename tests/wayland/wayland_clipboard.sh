@@ -79,6 +79,22 @@ done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
 
+# Text actions racing copies: 200 rewrites asked for over the bus while an owner copies 200 times a
+# second. Once all have answered, the clipboard holds the newest copy, rewritten or not, never an
+# older one written over it.
+for round in 1 2 3; do
+  e2e_offer --wayland --burst 200 --interval-us 5000 "text/plain=race $round copy "
+  callers=()
+  for _ in {1..200}; do
+    e2e_call RunTextAction Uppercase >/dev/null &
+    callers+=($!)
+  done
+  wait "${callers[@]}"
+  e2e_wait_for "the copies of round $round" e2e_offer_said done
+  read_done >/dev/null
+  e2e_expect_eq "round $round: the newest copy kept" "race $round copy 200" "$(timeout 5 wl-paste -n | tr '[:upper:]' '[:lower:]')"
+done
+
 # 1,100 pasters that never read, more than a process may have descriptors: 64 are served at
 # once, the rest refused, the stalled ones dropped; Nimbrel keeps its connection.
 e2e_offer --wayland --repeat-to 200000 text/plain=stuck

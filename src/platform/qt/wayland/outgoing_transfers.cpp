@@ -9,8 +9,6 @@
 namespace nimbrel {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // A paster that takes nothing for this long is given up on.
 constexpr auto transferPatience = std::chrono::seconds(2);
 // Each transfer holds a descriptor: pasters that never read must not use up the program's.
@@ -30,21 +28,21 @@ void OutgoingTransfers::clear()
     m_transfers.clear();
 }
 
-void OutgoingTransfers::add(int fd, SharedText bytes)
+void OutgoingTransfers::add(int fd, SharedText bytes, Clock::time_point now)
 {
     if (m_transfers.size() >= mostTransfers) {
         close(fd);
         return;
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-    Transfer transfer{fd, std::move(bytes), 0, Clock::now() + transferPatience};
-    if (send(transfer))
+    Transfer transfer{fd, std::move(bytes), 0, now + transferPatience};
+    if (send(transfer, now))
         m_transfers.push_back(std::move(transfer));
     else
         close(fd);
 }
 
-int OutgoingTransfers::watch(std::vector<pollfd> &fds) const
+int OutgoingTransfers::watch(std::vector<pollfd> &fds, Clock::time_point now) const
 {
     auto next = Clock::time_point::max();
     for (const Transfer &transfer : m_transfers) {
@@ -53,16 +51,15 @@ int OutgoingTransfers::watch(std::vector<pollfd> &fds) const
     }
     if (m_transfers.empty())
         return -1;
-    return static_cast<int>(std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count()));
+    return static_cast<int>(std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(next - now).count()));
 }
 
-void OutgoingTransfers::progress(const std::vector<pollfd> &fds, std::size_t first)
+void OutgoingTransfers::progress(const std::vector<pollfd> &fds, std::size_t first, Clock::time_point now)
 {
-    const auto now = Clock::now();
     std::size_t index = first;
     for (auto transfer = m_transfers.begin(); transfer != m_transfers.end(); ++index) {
         const bool ready = index < fds.size() && fds[index].revents != 0;
-        const bool goesOn = ready ? send(*transfer) : transfer->deadline > now;
+        const bool goesOn = ready ? send(*transfer, now) : transfer->deadline > now;
         if (goesOn) {
             ++transfer;
         } else {
@@ -72,7 +69,7 @@ void OutgoingTransfers::progress(const std::vector<pollfd> &fds, std::size_t fir
     }
 }
 
-bool OutgoingTransfers::send(Transfer &transfer)
+bool OutgoingTransfers::send(Transfer &transfer, Clock::time_point now)
 {
     const std::string &bytes = transfer.bytes.str();
     while (transfer.sent < bytes.size()) {
@@ -82,7 +79,7 @@ bool OutgoingTransfers::send(Transfer &transfer)
             return errno == EAGAIN || errno == EINTR;
         }
         transfer.sent += static_cast<std::size_t>(written);
-        transfer.deadline = Clock::now() + transferPatience;
+        transfer.deadline = now + transferPatience;
     }
     return false;
 }

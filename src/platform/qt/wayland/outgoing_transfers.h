@@ -22,25 +22,28 @@ public:
     OutgoingTransfers(const OutgoingTransfers &) = delete;
     OutgoingTransfers &operator=(const OutgoingTransfers &) = delete;
 
+    using Clock = std::chrono::steady_clock;
+
     // Takes over fd and sends bytes into it, or closes it when too many transfers are under way.
-    void add(int fd, SharedText bytes);
+    // The time is passed in, here and below, so that the patience allowed can be tested.
+    void add(int fd, SharedText bytes, Clock::time_point now);
     // Gives up every transfer.
     void clear();
     // Appends a pollfd per transfer; the milliseconds until the next one expires, -1 for none.
-    int watch(std::vector<pollfd> &fds) const;
+    int watch(std::vector<pollfd> &fds, Clock::time_point now) const;
     // Moves on with the transfers, given the fds watch() appended from first on, after poll.
-    void progress(const std::vector<pollfd> &fds, std::size_t first);
+    void progress(const std::vector<pollfd> &fds, std::size_t first, Clock::time_point now);
 
 private:
     struct Transfer {
         int fd = -1;
         SharedText bytes;
         std::size_t sent = 0;
-        std::chrono::steady_clock::time_point deadline;
+        Clock::time_point deadline;
     };
 
     // False once the transfer is over: all sent, refused or expired.
-    static bool send(Transfer &transfer);
+    static bool send(Transfer &transfer, Clock::time_point now);
 
     std::list<Transfer> m_transfers;
 };

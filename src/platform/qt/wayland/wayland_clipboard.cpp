@@ -6,7 +6,7 @@
 #include "platform/qt/wayland/data_control_protocol.h"
 #include "platform/qt/x11/reconnect_backoff.h"
 
-#include <wayland-client-core.h>
+#include <wayland-client.h>
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -25,6 +25,8 @@ namespace {
 constexpr std::size_t mostMimeTypes = 1024;
 // A compositor that restarts is back within a second or two; one gone this long is not coming back.
 constexpr auto compositorPatience = std::chrono::seconds(10);
+// A compositor answers a round trip at once; the GUI thread waits no longer than this on a stuck one.
+constexpr auto compositorAnswerTime = std::chrono::seconds(1);
 
 WaylandClipboard &clipboardOf(void *data)
 {
@@ -60,8 +62,11 @@ WaylandClipboard::~WaylandClipboard()
     m_pending.reset();
     m_introduced.reset();
     dropSource();
+    if (m_writeCheck)
+        wl_callback_destroy(m_writeCheck);
     if (m_device)
         destroyDataControlObject(m_device);
+    adoptTransfers();
 }
 
 bool WaylandClipboard::start(ChangeHandler handler)
@@ -99,7 +104,7 @@ bool WaylandClipboard::attach(Attaching how)
     if (answered < 0)
         return false;
     if (!m_pending)
-        m_pending = Pending{nullptr, ++m_generation, how == Attaching::AtStart, how == Attaching::Again};
+        m_pending = Pending{nullptr, ++m_generation, how == Attaching::AtStart, how == Attaching::Again, nullptr};
     return true;
 }
 
@@ -123,9 +128,23 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
         },
         [](void *data, wl_proxy *source) { clipboardOf(data).cancelled(source); },
     };
+    static const wl_callback_listener heard{[](void *data, wl_callback *, std::uint32_t) { *static_cast<bool *>(data) = true; }};
+    static const wl_callback_listener confirmed{[](void *data, wl_callback *, std::uint32_t) { clipboardOf(data).writeSettled(); }};
     const std::lock_guard lock(m_mutex);
     if (!m_connection || !m_device || basis != m_generation || wl_display_get_error(m_connection->display()) != 0)
         return false;
+    wl_display *display = m_connection->display();
+    // A copy the compositor has announced but the reading thread not yet dispatched makes the write stale too.
+    bool caughtUp = false;
+    wl_callback *sync = wl_display_sync(display);
+    wl_callback_add_listener(sync, &heard, &caughtUp);
+    const bool current = awaitCompositor([&] { return caughtUp; }) && m_device && basis == m_generation;
+    wl_callback_destroy(sync);
+    wake();
+    if (!current)
+        return false;
+    if (m_writeCheck)
+        writeSettled();
     wl_proxy *source = createDataSource(m_connection->protocol(), m_connection->manager());
     wl_proxy_add_listener(source, reinterpret_cast<void (**)(void)>(const_cast<DataControlSourceListener *>(&listener)),
                           this);
@@ -136,7 +155,60 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
     dropSource();
     m_source = source;
     m_sourceOffer = std::move(offer);
-    return flush();
+    m_writeCheck = wl_display_sync(display);
+    wl_callback_add_listener(m_writeCheck, &confirmed, this);
+    m_replacedUnread = 0;
+    if (!flush())
+        return false;
+    // Unconfirmed in time, the write stands as made; the check is settled when the answer comes.
+    awaitCompositor([this] { return !m_writeCheck; });
+    wake();
+    return m_replacedUnread == 0;
+}
+
+bool WaylandClipboard::awaitCompositor(const std::function<bool()> &answered)
+{
+    wl_display *display = m_connection->display();
+    const auto deadline = std::chrono::steady_clock::now() + compositorAnswerTime;
+    while (!answered()) {
+        if (wl_display_prepare_read(display) != 0) {
+            if (wl_display_dispatch_pending(display) < 0)
+                return false;
+            continue;
+        }
+        wl_display_flush(display);
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        pollfd socket{wl_display_get_fd(display), POLLIN, 0};
+        if (left <= 0 || poll(&socket, 1, static_cast<int>(left)) != 1) {
+            wl_display_cancel_read(display);
+            if (left <= 0)
+                return false;
+            continue;
+        }
+        // With the reading thread also waiting on the connection, this returns once either has read.
+        if (wl_display_read_events(display) < 0 || wl_display_dispatch_pending(display) < 0)
+            return false;
+    }
+    return true;
+}
+
+void WaylandClipboard::writeSettled()
+{
+    wl_callback_destroy(std::exchange(m_writeCheck, nullptr));
+    m_replacedUnread = m_selectionsSinceWrite > 1 ? m_selectionsSinceWrite - 1 : 0;
+    m_selectionsSinceWrite = 0;
+    if (m_replacedUnread == 0 || !m_sourceOffer)
+        return;
+    std::fprintf(stderr, "nimbrel: a write replaced %zu newer copies on the clipboard before they could be read\n",
+                 m_replacedUnread);
+    // The lost copies are counted, and the contents that replaced them are told as their change.
+    m_generation += m_replacedUnread;
+    OwnerContents contents;
+    for (const auto &[type, bytes] : m_sourceOffer->formats) {
+        contents.targets.push_back(type);
+        contents.data.emplace(type, bytes.str());
+    }
+    m_pending = Pending{nullptr, m_generation, false, false, std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(contents)))};
 }
 
 void WaylandClipboard::clear()
@@ -156,9 +228,14 @@ bool WaylandClipboard::flush()
     if (errno != EAGAIN)
         return false;
     // The socket is full for now: the reading thread sends the rest once the compositor reads.
+    wake();
+    return true;
+}
+
+void WaylandClipboard::wake()
+{
     const std::uint64_t one = 1;
     [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
-    return true;
 }
 
 void WaylandClipboard::dropSource()
@@ -191,12 +268,15 @@ std::unique_ptr<WaylandClipboard::Offer> WaylandClipboard::takeIntroduced(wl_pro
 void WaylandClipboard::selected(wl_proxy *offer)
 {
     std::unique_ptr<Offer> introduced = takeIntroduced(offer);
-    // Our own source seen again: the compositor cancels it before it announces anyone else's.
-    if (m_source)
+    // Which of these is the write itself is known once the compositor confirms it. After that, any
+    // selection is someone else's: the compositor cancels our source before it announces theirs.
+    if (m_writeCheck) {
+        ++m_selectionsSinceWrite;
         return;
+    }
     // Any older selection still waiting is dropped with its offer: only the newest matters.
     m_pending = Pending{std::move(introduced), ++m_generation, m_attaching == Attaching::AtStart,
-                        m_attaching == Attaching::Again};
+                        m_attaching == Attaching::Again, nullptr};
 }
 
 void WaylandClipboard::primarySelected(wl_proxy *offer)
@@ -217,13 +297,25 @@ void WaylandClipboard::sendRequested(wl_proxy *source, const char *mimeType, int
         ::close(fd);
         return;
     }
-    m_transfers.add(fd, *bytes);
+    m_arrivedTransfers.emplace_back(fd, *bytes);
+}
+
+void WaylandClipboard::adoptTransfers()
+{
+    const auto now = std::chrono::steady_clock::now();
+    for (auto &[fd, bytes] : m_arrivedTransfers)
+        m_transfers.add(fd, std::move(bytes), now);
+    m_arrivedTransfers.clear();
 }
 
 void WaylandClipboard::cancelled(wl_proxy *source)
 {
-    if (source == m_source)
+    if (source == m_source) {
+        // The write's own selection came before the copy that cancels it: the check is complete.
+        if (m_writeCheck)
+            writeSettled();
         dropSource();
+    }
     else
         destroyDataControlObject(source);
 }
@@ -241,6 +333,7 @@ bool WaylandClipboard::prepareRead(wl_display *display)
         if (wl_display_dispatch_pending(display) < 0)
             return false;
     }
+    adoptTransfers();
     return true;
 }
 
@@ -269,7 +362,7 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
         const bool unsent = wl_display_flush(display) < 0 && errno == EAGAIN;
         const short displayEvents = unsent ? POLLIN | POLLOUT : POLLIN;
         std::vector<pollfd> fds{{wl_display_get_fd(display), displayEvents, 0}, {m_wakeFd, POLLIN, 0}, {fd, POLLIN, 0}};
-        int timeout = m_transfers.watch(fds);
+        int timeout = m_transfers.watch(fds, std::chrono::steady_clock::now());
         if (deadline != ReadDeadline::max()) {
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             const int leftMs = static_cast<int>(std::clamp<long long>(left.count(), 0, INT_MAX));
@@ -292,7 +385,7 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
             [[maybe_unused]] const auto drained = ::read(m_wakeFd, &wakes, sizeof wakes);
         }
         // Also when poll timed out: that is when stalled transfers are given up.
-        m_transfers.progress(fds, 3);
+        m_transfers.progress(fds, 3, std::chrono::steady_clock::now());
         {
             const std::lock_guard lock(m_mutex);
             if (m_stop.load() || !m_device || wl_display_get_error(display) != 0 || (fd >= 0 && m_pending))
@@ -357,7 +450,9 @@ void WaylandClipboard::serve()
             wait(-1, ReadDeadline::max());
             continue;
         }
-        auto snapshot = change->offer ? read(*change->offer) : std::make_shared<ClipboardSnapshot>();
+        auto snapshot = change->contents ? change->contents
+                        : change->offer  ? read(*change->offer)
+                                         : std::make_shared<ClipboardSnapshot>();
         if (!snapshot)
             continue;
         // The offer is done with before the change is told, so no more than one is kept.
@@ -374,8 +469,11 @@ void WaylandClipboard::disconnect()
     m_pending.reset();
     m_introduced.reset();
     dropSource();
+    if (m_writeCheck)
+        wl_callback_destroy(std::exchange(m_writeCheck, nullptr));
     if (m_device)
         destroyDataControlObject(std::exchange(m_device, nullptr));
+    adoptTransfers();
     m_transfers.clear();
     m_connection.reset();
 }

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+struct wl_callback;
 struct wl_display;
 struct wl_proxy;
 
@@ -23,8 +24,11 @@ class DataControlConnection;
 // The Wayland compositor's clipboard through data-control, which needs neither a window nor focus.
 // One thread with the clipboard's own connection reads each other program's selection once and
 // serves the program's own sources; a newer selection abandons the read in progress. Selections
-// are numbered as they are seen (generations); while one of the program's own sources is on the
-// clipboard, the selection the compositor announces is that source, seen again, and is not one.
+// are numbered as they are seen (generations); the selection the compositor announces for one of
+// the program's own sources is that source, seen again, and is not one. Data-control cannot replace
+// the clipboard only if it still holds a given copy: a write first hears out what the compositor
+// has already announced, then asks it to confirm the write, so that a copy announced before the
+// write's own selection is known to have been replaced unread.
 // The primary selection is ignored. When the connection breaks, the thread says so once, connects
 // again, pausing longer between attempts, and rereads; when the compositor stays away, it gives up.
 class WaylandClipboard final : public ClipboardBackend {
@@ -57,6 +61,8 @@ private:
         bool initial = false;
         // A read after the connection came back: a change only if it finds other contents.
         bool reread = false;
+        // Contents known without reading: the program's own, which replaced copies it had not read.
+        std::shared_ptr<ClipboardSnapshot> contents;
     };
     enum class Attaching { No, AtStart, Again };
 
@@ -78,6 +84,14 @@ private:
     void dispatch();
     // Sends the requests made on the GUI thread; false when the connection is broken.
     bool flush();
+    void wake();
+    // Dispatches on the calling thread until answered() holds, for at most a second; m_mutex held.
+    // False when the connection broke or the compositor did not answer in time.
+    bool awaitCompositor(const std::function<bool()> &answered);
+    // Once the compositor has confirmed a write: tells the copies it replaced unread, if any.
+    void writeSettled();
+    // Takes on the pastes asked for while another thread dispatched; m_mutex held.
+    void adoptTransfers();
 
     void introduced(wl_proxy *offer);
     void selected(wl_proxy *offer);
@@ -107,6 +121,13 @@ private:
     // The program's own contents while they are on the clipboard.
     wl_proxy *m_source = nullptr;
     std::shared_ptr<const ClipboardOffer> m_sourceOffer;
+    // The compositor's confirmation of the latest write, while awaited, and the selections it
+    // announced meanwhile: the last is the write, any before it copies the write replaced.
+    wl_callback *m_writeCheck = nullptr;
+    std::size_t m_selectionsSinceWrite = 0;
+    std::size_t m_replacedUnread = 0;
+    // Pastes asked for while the GUI thread dispatched, for the reading thread to serve.
+    std::vector<std::pair<int, SharedText>> m_arrivedTransfers;
 
     OutgoingTransfers m_transfers;
     std::atomic<bool> m_stop{false};
