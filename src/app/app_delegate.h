@@ -106,7 +106,10 @@ public:
 
 private:
     using TextTransformation = std::string (*)(std::string_view);
+    // Transforms the item's plain text and the text of its RTF and HTML, keeping their markup.
     bool rewriteItem(const PasteboardItem &item, TextTransformation transformation);
+    // Transforms the item's plain text and writes it alone, leaving every other type behind.
+    bool rewritePlainText(const PasteboardItem &item, TextTransformation transformation);
     // Replaces the clipboard with the item, which stays concealed when the source was.
     bool writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item);
     void postNotification(SharedText itemText);
