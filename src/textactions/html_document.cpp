@@ -153,8 +153,11 @@ private:
             addMarkup(endOf(">", m_position + 2), isBlock(name));
         } else if (rest.size() > 1 && isAsciiLetter(rest[1])) {
             const std::string name = tagName(m_position + 1);
-            addMarkup(tagEnd(m_position + 1), isBlock(name));
-            if (std::find(rawTextElements.begin(), rawTextElements.end(), name) != rawTextElements.end())
+            const std::size_t end = tagEnd(m_position + 1);
+            // XHTML writers close an empty title as <title/>: then no raw text follows.
+            const bool selfClosing = m_html.substr(0, end).ends_with("/>");
+            addMarkup(end, isBlock(name));
+            if (!selfClosing && std::find(rawTextElements.begin(), rawTextElements.end(), name) != rawTextElements.end())
                 skipRawText(name);
         } else {
             return false;

@@ -75,9 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"HtmlInlineJoinsBlockBreaks", &AppDelegate::capitalize, {{html, "<p>hel<b>LO</b> wo</p>rLD"}, {plain, "x"}},
                     "X", {{html, "<p>Hel<b>lo</b> Wo</p>Rld"}}},
         RewriteCase{"HtmlMarkupUntouched", &AppDelegate::uppercase,
-                    {{html, "<!--StartFragment--><a title='a>b' href=x>go</a><style>p{}</style><script>x<y</script>"
+                    {{html, "<!--StartFragment--><title/>x<a title='a>b' href=x>go</a><style>p{}</style><script>x<y</script>"
                             "<![CDATA[c]]><i>&lt;b&gt; caf&eacute; &alpha;&amp;\xC3\x9F</i><br>x"}, {plain, ""}}, "",
-                    {{html, "<!--StartFragment--><a title='a>b' href=x>GO</a><style>p{}</style><script>x<y</script>"
+                    {{html, "<!--StartFragment--><title/>X<a title='a>b' href=x>GO</a><style>p{}</style><script>x<y</script>"
                             "<![CDATA[c]]><i>&lt;B&gt; CAF\xC3\x89 &alpha;&amp;SS</i><br>X"}}},
         RewriteCase{"HtmlFinalSigmaAcrossElements", &AppDelegate::lowercase, {{html, "\u039F\u0394\u039F<b>\u03A3</b>"}, {plain, ""}},
                     "", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
