@@ -318,14 +318,22 @@ DocumentPieces rtfPieces(std::string_view rtf)
 
 void appendRtfText(std::string &out, std::string_view text, const DocumentPiece &run)
 {
-    static constexpr char hexDigits[] = "0123456789abcdef";
     bool first = true;
     for (std::size_t position = 0; position < text.size();) {
         const Utf8Sequence sequence = decodeUtf8(text, position);
         position += sequence.length;
         const char32_t codePoint = sequence.codePoint;
-        if (codePoint >= 0x80) {
-            // \uN takes a signed 16-bit number, so characters past U+FFFF go as a surrogate pair.
+        const auto byte = static_cast<unsigned char>(codePoint);
+        const bool joinsControlWord = first && run.followsControlWord && (std::isalnum(byte) || byte == '-' || byte == ' ');
+        first = false;
+        if (codePoint < 0x80 && (byte == '\\' || byte == '{' || byte == '}')) {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else if (codePoint < 0x80 && byte >= 0x20 && byte != 0x7F && !joinsControlWord) {
+            out += static_cast<char>(byte);
+        } else {
+            // \uN rather than \'hh, which would join a \'hh of the markup that follows. \uN takes
+            // a signed 16-bit number, so characters past U+FFFF go as a surrogate pair.
             const bool pair = codePoint > 0xFFFF;
             const char32_t units[2] = {pair ? 0xD800 + ((codePoint - 0x10000) >> 10) : codePoint,
                                        0xDC00 + ((codePoint - 0x10000) & 0x3FF)};
@@ -333,22 +341,7 @@ void appendRtfText(std::string &out, std::string_view text, const DocumentPiece 
                 out += "\\u" + std::to_string(static_cast<int>(units[unit]) - (units[unit] > 0x7FFF ? 65536 : 0));
                 out += run.unicodeSkip == 0 ? std::string(" ") : std::string(static_cast<std::size_t>(run.unicodeSkip), '?');
             }
-        } else {
-            const char byte = static_cast<char>(codePoint);
-            const bool joinsControlWord = first && run.followsControlWord
-                && (std::isalnum(static_cast<unsigned char>(byte)) || byte == '-' || byte == ' ');
-            if (byte == '\\' || byte == '{' || byte == '}') {
-                out += '\\';
-                out += byte;
-            } else if (byte < 0x20 || byte == 0x7F || joinsControlWord) {
-                out += "\\'";
-                out += hexDigits[codePoint >> 4];
-                out += hexDigits[codePoint & 0xF];
-            } else {
-                out += byte;
-            }
         }
-        first = false;
     }
 }
 

@@ -35,11 +35,24 @@ public:
         if (wordStart > m_anchor) {
             m_anchorLength = length - std::min(length, transformedLength(wordStart, end));
             m_anchor = wordStart;
+        } else if (end - m_anchor > longWord && !m_afterSpace && !spaceAt(end)) {
+            // Inside a long word every character maps alone (but for a word's first letter and a
+            // final sigma, neither of which is here): cut there, or a word split over thousands
+            // of runs would cost quadratic time.
+            m_anchorLength = length;
+            m_anchor = end;
         }
         return length;
     }
 
 private:
+    static constexpr std::size_t longWord = 256;
+
+    bool spaceAt(std::size_t position) const
+    {
+        return position < m_text.size() && inWhitespaceSet(decodeUtf8(m_text, position).codePoint);
+    }
+
     std::size_t transformedLength(std::size_t begin, std::size_t end) const
     {
         return m_transformation(m_text.substr(begin, end - begin)).size();
