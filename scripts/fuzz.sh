@@ -16,7 +16,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
   exit 1
 fi
 
-targets=(text clipboard_formats json_user_defaults)
+targets=(text rich_text clipboard_formats json_user_defaults)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 --target "${targets[@]/%/_fuzzer}"

@@ -108,7 +108,13 @@ public:
 
 private:
     using TextTransformation = std::string (*)(std::string_view);
+    // Transforms the item's plain text and the text of its RTF and HTML, keeping their markup.
     bool rewriteItem(const PasteboardItem &item, TextTransformation transformation);
+    // Transforms the item's plain text and writes it alone, leaving every other type behind.
+    bool rewritePlainText(const PasteboardItem &item, TextTransformation transformation);
+    // The item's plain text transformed; nullopt when there is nothing to rewrite: the item is
+    // not text by its first type, has no plain text, or the result would be empty.
+    std::optional<std::string> transformedPlainText(const PasteboardItem &item, TextTransformation transformation) const;
     // Replaces the clipboard with the item, which stays concealed when the source was.
     bool writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item);
     void postNotification(SharedText itemText);

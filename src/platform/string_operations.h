@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ std::string capitalizedString(std::string_view text);
 // The last component of a file path: "/home/a/notes.txt" gives "notes.txt", "/home/a/" gives "a",
 // "/" gives "/", and the empty path gives the empty text.
 std::string lastPathComponent(std::string_view path);
+
+// Bytes of a Windows code page (1252, 932, ...; 10000 is Mac Roman) as UTF-8; nullopt for a code
+// page that is not known or a byte that it does not map.
+std::optional<std::string> codePageToUtf8(unsigned codePage, std::string_view bytes);
 
 // The text with every invalid UTF-8 sequence replaced by U+FFFD; valid text comes back unchanged.
 std::string validUtf8(std::string_view text);

@@ -73,6 +73,19 @@ inline constexpr bool isBidirectionalControl(char32_t codePoint)
     return (codePoint >= 0x202A && codePoint <= 0x202E) || (codePoint >= 0x2066 && codePoint <= 0x2069);
 }
 
+// Appends the UTF-8 form of a Unicode scalar value.
+inline void appendUtf8(std::string &out, char32_t codePoint)
+{
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+        return;
+    }
+    const int trailing = codePoint < 0x800 ? 1 : (codePoint < 0x10000 ? 2 : 3);
+    out += static_cast<char>(((0xFF00U >> (trailing + 1)) & 0xFFU) | (codePoint >> (6 * trailing)));
+    for (int shift = 6 * (trailing - 1); shift >= 0; shift -= 6)
+        out += static_cast<char>(0x80U | ((codePoint >> shift) & 0x3FU));
+}
+
 // The offset of the first invalid sequence, or text.size() when the whole text is valid.
 std::size_t firstInvalidUtf8(std::string_view text);
 

@@ -39,7 +39,7 @@ bool AppDelegate::removeFormatting(const PasteboardItem &item)
     // A plain-text item has no formatting to remove; leave the clipboard alone.
     if (getItemType(item) == PasteboardTypeString)
         return false;
-    return rewriteItem(item, unchanged);
+    return rewritePlainText(item, unchanged);
 }
 
 bool AppDelegate::removeMultipleWhitespace(const PasteboardItem &item)

@@ -5,13 +5,39 @@
 # markup escaped) and the plain text that Uppercase starts from ("-": none, so the action
 # declines; "*": not compared; "=": the replayed recording's UTF8_STRING, which is how every
 # program offers its copy's text). Rows run in order against one Nimbrel and count its
-# announcements, so one that should not have been made fails the row that makes the next.
+# announcements, so one that should not have been made fails the row that makes the next. A
+# replayed recording's rich text must come out of Uppercase with its markup: its HTML as an
+# independent reading uppercases it (outside tags, comments, references, scripts and styles), its
+# RTF as in uppercase/ (read back by LibreOffice Writer: bold and italics kept, text in capitals).
 source "$(dirname "$0")/lib.sh"
 
 offers="$(dirname "$0")/../data/offers"
 r=$'\xEF\xBF\xBD' # U+FFFD, for bytes that are not UTF-8
 long=$(yes 'a line of a long text' | head -c 600000 || true) # yes ends on SIGPIPE
 recorded_text() { sed -n 's/^UTF8_STRING\tbase64://p' "$1" | base64 -d; }
+recorded_target() { sed -n "s|^$1\tbase64:||p" "$2" | base64 -d; }
+upper_html() {
+  python3 -c 'import re, sys
+data = sys.stdin.buffer.read()
+markup = re.compile(rb"(<(script|style)\b.*?</\2\s*>|<!--.*?-->|<[^>]*>|&[#\w]+;)", re.S | re.I)
+parts = markup.split(data)
+sys.stdout.buffer.write(b"".join(part if index % 3 else part.decode().upper().encode()
+                                 for index, part in enumerate(parts) if index % 3 != 2))'
+}
+# The rich text that Uppercase must make of a recording's, for each rich target it has.
+expect_rich_uppercase() {
+  local name=$1 recording=$2 kind expected
+  for kind in html rtf; do
+    [[ -f $recording ]] && grep -q "^text/$kind"$'\t'base64: "$recording" || continue
+    if [[ $kind == html ]]; then
+      expected=$(recorded_target text/html "$recording" | upper_html | base64 -w 0)
+    else
+      expected=$(base64 -w 0 "$offers/uppercase/$(basename "$recording" .offer).rtf")
+    fi
+    e2e_expect_eq "$name: Uppercase's $kind" "$expected" \
+      "$(timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "text/$kind" | base64 -w 0)"
+  done
+}
 upper() { printf '%s' "$1" | python3 -c 'import sys; sys.stdout.write(sys.stdin.read().upper())'; }
 escaped() { sed "s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/\"/\&quot;/g; s/'/\&apos;/g" <<<"$1"; }
 kill_window() { xkill -id "$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)"; }
@@ -38,6 +64,7 @@ row() {
   [[ $text == '*' ]] || e2e_expect_eq "$name: Uppercase answers" "$rewrote" "$(e2e_call RunTextAction Uppercase)"
   [[ $text == [-*] ]] && return
   e2e_wait_for "$name: Uppercase's text" e2e_clipboard_text_is "$(upper "$text")"
+  expect_rich_uppercase "$name" "${@: -1}"
   # The rewrite is announced as Nimbrel's own copy (but for a secret).
   [[ $body == - ]] || e2e_wait_for "$name: the rewrite announced" e2e_notify_count_at_least $((++announced))
 }
@@ -61,6 +88,8 @@ row '...its UTF-16 text alone' = = --refuse UTF8_STRING --refuse 'text/plain;cha
   --replay "$offers/libreoffice-writer-paragraph.offer"
 row 'LibreOffice Writer on plain X11' = = --replay "$offers/libreoffice-writer-x11-paragraph.offer"
 row Chromium = = --replay "$offers/chromium-page.offer"
+row 'Firefox ESR' = = --replay "$offers/firefox-esr-paragraph.offer"
+row "Thunderbird's composer" = = --replay "$offers/thunderbird-compose-paragraph.offer"
 row FeatherPad = = --replay "$offers/featherpad-text.offer"
 row FocusWriter = = --replay "$offers/focuswriter-text.offer"
 row xterm = = --replay "$offers/xterm-text.offer"

@@ -1,4 +1,7 @@
 #include "support/controller_fixture.h"
+#include "support/text_row.h"
+
+#include "textactions/marked_up_text.h"
 
 #include <algorithm>
 
@@ -13,6 +16,8 @@ struct RewriteCase {
     Entries source;
     // nullopt: the clipboard must be left exactly as it was.
     std::optional<std::string> expectedPlainText;
+    // The rich types written before the plain text, with their documents.
+    Entries expectedRich = {};
 };
 
 void PrintTo(const RewriteCase &row, std::ostream *os)
@@ -23,7 +28,7 @@ void PrintTo(const RewriteCase &row, std::ostream *os)
 class RewriteTest : public ControllerFixture, public ::testing::WithParamInterface<RewriteCase> {
 };
 
-TEST_P(RewriteTest, WritesOnePlainTextItemOrNothing)
+TEST_P(RewriteTest, WritesOneItemOrNothing)
 {
     const auto &row = GetParam();
     launch();
@@ -41,7 +46,12 @@ TEST_P(RewriteTest, WritesOnePlainTextItemOrNothing)
     }
     ASSERT_EQ(pasteboard.items().size(), 1u);
     const auto &written = *pasteboard.items().front();
-    std::vector<std::string> expectedTypes{plain};
+    std::vector<std::string> expectedTypes;
+    for (const auto &[type, document] : row.expectedRich) {
+        expectedTypes.push_back(type);
+        EXPECT_EQ(written.stringForType(type), document) << type;
+    }
+    expectedTypes.push_back(plain);
     if (std::ranges::any_of(row.source, [](const auto &entry) { return entry.first == concealed; }))
         expectedTypes.push_back(concealed);
     EXPECT_EQ(written.types(), expectedTypes);
@@ -61,9 +71,32 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"FilesOfferingTheirPathsAsTextLeftAlone", &AppDelegate::uppercase,
                     {{std::string(FilenamesPboardType), "/home/a.txt"}, {plain, "/home/a.txt"}}, std::nullopt},
         RewriteCase{"HtmlTagsNeverMerged", &AppDelegate::removeAllWhitespace,
-                    {{html, htmlSource}, {plain, "Hello world"}}, "Helloworld"},
-        RewriteCase{"RtfAndHtmlGiveOnePlainItem", &AppDelegate::snakecase,
-                    {{rtf, rtfSource}, {html, htmlSource}, {plain, "Hello  world"}}, "Hello_world"},
+                    {{html, htmlSource}, {plain, "Hello world"}}, "Helloworld",
+                    {{html, "<span style=\"color: red\">Hello</span>world"}}},
+        RewriteCase{"RtfAndHtmlBothKeptWordsSpanRuns", &AppDelegate::snakecase,
+                    {{html, htmlSource}, {rtf, rtfSource}, {plain, "Hello  world"}}, "Hello_world",
+                    {{rtf, "{\\rtf1\\ansi {\\b Hello}_world}"}, {html, "<span style=\"color: red\">Hello</span>_world"}}},
+        RewriteCase{"HtmlInlineJoinsBlockBreaks", &AppDelegate::capitalize, {{html, "<p>hel<b>LO</b> wo</p>rLD"}, {plain, "x"}},
+                    "X", {{html, "<p>Hel<b>lo</b> Wo</p>Rld"}}},
+        RewriteCase{"HtmlMarkupUntouched", &AppDelegate::uppercase,
+                    {{html, "<!--StartFragment--><title/>x<a title='a>b' href=x>go</a><style>p{}</style><script>x<y</script>"
+                            "<![CDATA[c]]><i>&lt;b&gt; caf&eacute; &alpha;&amp;\xC3\x9F</i><br>x"}, {plain, ""}}, "",
+                    {{html, "<!--StartFragment--><title/>X<a title='a>b' href=x>GO</a><style>p{}</style><script>x<y</script>"
+                            "<![CDATA[c]]><i>&lt;B&gt; CAF\xC3\x89 &alpha;&amp;SS</i><br>X"}}},
+        RewriteCase{"HtmlFinalSigmaAcrossElements", &AppDelegate::lowercase, {{html, "\u039F\u0394\u039F<b>\u03A3</b>"}, {plain, ""}},
+                    "", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
+        RewriteCase{"HtmlLongWordOverManyRuns", &AppDelegate::capitalize,
+                    {{html, repeated("<b>a</b>", 600) + " <i>b</i>"}, {plain, ""}}, "",
+                    {{html, "<b>A</b>" + repeated("<b>a</b>", 599) + " <i>B</i>"}}},
+        RewriteCase{"RtfCodePageUnicodeAndFallbacks", &AppDelegate::uppercase,
+                    {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
+                           "{\\f1\\'b7}\\'e0\\uc2\\u946\\'e2\\'e2 \\u-10179??\\u-8704?? b\\par\\b\\'61\\uc0 \\u946 c\\{\\'0a}"}, {plain, ""}}, "",
+                    {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
+                           "{\\f1\\'b7}\\u1040?\\uc2\\u914?? \\u-10179??\\u-8704?? B\\par\\b\\u65??\\uc0 \\u914 C\\{\\u10 }"}}},
+        RewriteCase{"RtfUnbalancedFallsBackToPlain", &AppDelegate::uppercase, {{rtf, "{\\rtf1 {\\b a}"}, {html, "b"}, {plain, "c"}}, "C"},
+        RewriteCase{"RtfBinaryFallsBackToPlain", &AppDelegate::uppercase, {{rtf, "{\\rtf1 {\\bin1 a}}"}, {plain, "c"}}, "C"},
+        RewriteCase{"HtmlOverLimitFallsBackToPlain", &AppDelegate::uppercase,
+                    {{html, std::string(richDocumentLimit + 1, 'a')}, {plain, "c"}}, "C"},
         RewriteCase{"RichWithoutPlainTextLeftAlone", &AppDelegate::lowercase, {{rtf, rtfSource}}, std::nullopt},
         RewriteCase{"PlainTypeWithoutTextLeftAlone", &AppDelegate::uppercase, {{plain, std::nullopt}}, std::nullopt},
         RewriteCase{"PrivateTypesDropped", &AppDelegate::removeMultipleWhitespace,
@@ -73,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"RemoveFormattingOnPlainDoesNothing", &AppDelegate::removeFormatting, {{plain, "plain"}},
                     std::nullopt},
         RewriteCase{"SecretUnchangedByActionStaysConcealed", &AppDelegate::lowercase,
-                    {{plain, "hunter2"}, {concealed, std::nullopt}}, "hunter2"},
+                    {{html, "<b>hunter2</b>"}, {plain, "hunter2"}, {concealed, std::nullopt}}, "hunter2",
+                    {{html, "<b>hunter2</b>"}}},
         RewriteCase{"SecretLosesFormattingButStaysConcealed", &AppDelegate::removeFormatting,
                     {{html, "<b>pw</b>"}, {plain, "pw"}, {concealed, ""}}, "pw"}),
     [](const auto &info) { return std::string(info.param.name); });
