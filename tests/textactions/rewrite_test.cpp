@@ -80,17 +80,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "X", {{html, "<p>Hel<b>lo</b> Wo</p>Rld"}}},
         RewriteCase{"HtmlMarkupUntouched", &AppDelegate::uppercase,
                     {{html, "<!--StartFragment--><title/>x<a title='a>b' href=x>go</a><style>p{}</style><script>x<y</script>"
-                            "<![CDATA[c]]><i>&lt;b&gt; caf&eacute; &alpha;&amp;\xC3\x9F</i><br>x"}, {plain, ""}}, "",
+                            "<![CDATA[c]]><i>&lt;b&gt; caf&eacute; &alpha;&amp;\xC3\x9F</i><br>x"}, {plain, "p"}}, "P",
                     {{html, "<!--StartFragment--><title/>X<a title='a>b' href=x>GO</a><style>p{}</style><script>x<y</script>"
                             "<![CDATA[c]]><i>&lt;B&gt; CAF\xC3\x89 &alpha;&amp;SS</i><br>X"}}},
-        RewriteCase{"HtmlFinalSigmaAcrossElements", &AppDelegate::lowercase, {{html, "\u039F\u0394\u039F<b>\u03A3</b>"}, {plain, ""}},
-                    "", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
+        RewriteCase{"HtmlFinalSigmaAcrossElements", &AppDelegate::lowercase, {{html, "\u039F\u0394\u039F<b>\u03A3</b>"}, {plain, "p"}},
+                    "p", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
         RewriteCase{"HtmlLongWordOverManyRuns", &AppDelegate::capitalize,
-                    {{html, repeated("<b>a</b>", 600) + " <i>b</i>"}, {plain, ""}}, "",
+                    {{html, repeated("<b>a</b>", 600) + " <i>b</i>"}, {plain, "p"}}, "P",
                     {{html, "<b>A</b>" + repeated("<b>a</b>", 599) + " <i>B</i>"}}},
         RewriteCase{"RtfCodePageUnicodeAndFallbacks", &AppDelegate::uppercase,
                     {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
-                           "{\\f1\\'b7}\\'e0\\uc2\\u946\\'e2\\'e2 \\u-10179??\\u-8704?? b\\par\\b\\'61\\uc0 \\u946 c\\{\\'0a}"}, {plain, ""}}, "",
+                           "{\\f1\\'b7}\\'e0\\uc2\\u946\\'e2\\'e2 \\u-10179??\\u-8704?? b\\par\\b\\'61\\uc0 \\u946 c\\{\\'0a}"}, {plain, "p"}}, "P",
                     {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
                            "{\\f1\\'b7}\\u1040?\\uc2\\u914?? \\u-10179??\\u-8704?? B\\par\\b\\u65??\\uc0 \\u914 C\\{\\u10 }"}}},
         RewriteCase{"RtfUnbalancedFallsBackToPlain", &AppDelegate::uppercase, {{rtf, "{\\rtf1 {\\b a}"}, {html, "b"}, {plain, "c"}}, "C"},
