@@ -20,6 +20,8 @@ public:
     std::uint64_t latestGeneration() const override;
     bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
     void clear() override;
+    // Through freedesktop.org's clipboard manager convention (the CLIPBOARD_MANAGER selection).
+    void handOver(std::chrono::milliseconds patience) override;
 
 private:
     ReadLimits m_limits;
