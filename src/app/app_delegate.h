@@ -6,6 +6,7 @@
 #include "platform/shared_text.h"
 #include "platform/user_notification_center.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -14,6 +15,10 @@
 #include <vector>
 
 namespace nimbrel {
+
+// How long a secret that the program wrote stays on the clipboard: as long as KeePassXC, by
+// default, leaves the secret it copied, which it clears only while it still owns the clipboard.
+inline constexpr std::chrono::seconds concealedItemLifetime{10};
 
 // The type that stands for an item's text: PasteboardTypeRTF, PasteboardTypeHTML or
 // PasteboardTypeString, never empty.
@@ -36,8 +41,11 @@ public:
     void setOutlets(InterfaceOutlets outlets) { m_outlets = std::move(outlets); }
     const InterfaceOutlets &outlets() const { return m_outlets; }
 
-    // Launch.
+    // Launch and termination.
     void applicationDidFinishLaunching();
+    // Called once, as the program ends: stops the timers, withdraws the notification and hands
+    // the clipboard over to a clipboard manager unless it holds a secret.
+    void applicationWillTerminate();
 
     // Clipboard monitoring.
     void setTextActionsMenuItemEnabledState();
@@ -103,6 +111,8 @@ public:
     const std::shared_ptr<MenuItem> &activePopupRunMenuItem() const { return m_activePopupRunItem; }
     const std::shared_ptr<const UserNotification> &notification() const { return m_notification; }
     bool hasPasteboardPollTimer() const { return m_pasteboardPollTimer != nullptr; }
+    // Whether a secret the program wrote is waiting to be cleared.
+    bool hasConcealedExpiryTimer() const { return m_concealedExpiryTimer != nullptr; }
     StatusItem &statusItem() { return *m_statusItem; }
     UserNotificationCenter &center() { return m_center; }
 
@@ -115,7 +125,8 @@ private:
     // The item's plain text transformed; nullopt when there is nothing to rewrite: the item is
     // not text by its first type, has no plain text, or the result would be empty.
     std::optional<std::string> transformedPlainText(const PasteboardItem &item, TextTransformation transformation) const;
-    // Replaces the clipboard with the item, which stays concealed when the source was.
+    // Replaces the clipboard with the item, which stays concealed when the source was; a concealed
+    // item is cleared concealedItemLifetime after the write unless the clipboard changed meanwhile.
     bool writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item);
     void postNotification(SharedText itemText);
     void reconcilePreference(std::string_view key, const std::weak_ptr<Button> &checkBox);
@@ -129,6 +140,7 @@ private:
     Pasteboard &m_pasteboard;
     std::int64_t m_changeCount = 0;
     std::unique_ptr<Timer> m_pasteboardPollTimer;
+    std::unique_ptr<Timer> m_concealedExpiryTimer;
     std::shared_ptr<MenuItem> m_activePopupRunItem;
     std::unique_ptr<StatusItem> m_statusItem;
     UserDefaults &m_userDefaults;

@@ -168,6 +168,7 @@ std::optional<MessageResult> runByTitle(AppDelegate &delegate, const MessageArgu
 
 constexpr std::array selectorTable{
     Selector{"applicationDidFinishLaunching:", launch},
+    Selector{"applicationWillTerminate:", plain<&AppDelegate::applicationWillTerminate>},
     Selector{"setTextActionsMenuItemEnabledState", plain<&AppDelegate::setTextActionsMenuItemEnabledState>},
     Selector{"pollPasteboardForChanges", plain<&AppDelegate::pollPasteboardForChanges>},
     Selector{"setCurrentTextItemViewValue:", setViewValue},

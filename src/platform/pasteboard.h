@@ -32,6 +32,10 @@ public:
     // nothing changed, when the clipboard could not be taken, for instance because newer contents
     // than those the program has seen arrived meanwhile.
     virtual bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) = 0;
+    // Leaves what the program wrote to the desktop's clipboard manager, where one runs, so that it
+    // outlives the program; nothing happens while another program's contents are on the clipboard.
+    // Returns once the manager has them or has had its time, which is bounded.
+    virtual void handOverContents() = 0;
 };
 
 } // namespace nimbrel

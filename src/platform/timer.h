@@ -6,7 +6,7 @@
 
 namespace nimbrel {
 
-// A repeating timer; it stops when destroyed.
+// A scheduled timer; it stops when destroyed.
 class Timer {
 public:
     Timer() = default;
@@ -26,6 +26,9 @@ public:
     // Calls tick every interval, on the main thread, until the returned timer is destroyed.
     virtual std::unique_ptr<Timer> scheduledRepeatingTimer(std::chrono::milliseconds interval,
                                                            std::function<void()> tick) = 0;
+    // Calls fire once, on the main thread, the delay from now, unless the returned timer is
+    // destroyed first.
+    virtual std::unique_ptr<Timer> scheduledTimer(std::chrono::milliseconds delay, std::function<void()> fire) = 0;
 };
 
 } // namespace nimbrel

@@ -4,7 +4,9 @@
 // the transformed plain text. A document that cannot be parsed with confidence is never
 // rewritten as markup: then the plain text alone is written, and a rich item without plain text
 // stays on the clipboard untouched. A password manager's secret stays marked as one, so that
-// nobody announces or records the rewritten text.
+// nobody announces or records the rewritten text, and it expires as the password manager meant
+// its copy to: a password manager clears the clipboard after a while, but only while it still
+// owns it, and the rewrite has taken it over.
 // Only an item whose first type is text is rewritten: a file manager's copy also offers its paths
 // as text, and rewriting those would turn the copied files into a line of text. An empty result
 // would empty the clipboard, so it counts as nothing to rewrite.
@@ -12,6 +14,7 @@
 
 #include "platform/pasteboard.h"
 #include "platform/pasteboard_types.h"
+#include "platform/timer.h"
 #include "textactions/marked_up_text.h"
 
 namespace nimbrel {
@@ -75,10 +78,22 @@ std::optional<std::string> AppDelegate::transformedPlainText(const PasteboardIte
 
 bool AppDelegate::writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item)
 {
-    if (itemIsConcealed(source))
+    const bool concealed = itemIsConcealed(source);
+    if (concealed)
         item->setStringForType(SharedText(), PasteboardTypeConcealed);
     m_pasteboard.clearContents();
-    return m_pasteboard.writeObjects({std::move(item)});
+    if (!m_pasteboard.writeObjects({std::move(item)}))
+        return false;
+    if (concealed) {
+        // Any change since, a copy or a clear, the program's own included, is newer than the secret.
+        const std::int64_t written = m_pasteboard.changeCount();
+        m_concealedExpiryTimer = m_timers.scheduledTimer(concealedItemLifetime, [this, written] {
+            m_concealedExpiryTimer.reset();
+            if (m_pasteboard.changeCount() == written)
+                m_pasteboard.clearContents();
+        });
+    }
+    return true;
 }
 
 } // namespace nimbrel

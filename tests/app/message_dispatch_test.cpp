@@ -53,6 +53,8 @@ bool holdsPlainText(ControllerFixture &test, const std::string &text)
 const std::vector<Operation> operations{
     {"applicationDidFinishLaunching:", hello, {}, {},
      [](auto &t) { return t.textView->string() == "hello wORLD  x" && t.center.delivered().empty(); }},
+    {"applicationWillTerminate:", hello, {}, {},
+     [](auto &t) { return t.timers.liveTimers() == 0 && t.pasteboard.handOvers() == 1; }},
     {"setTextActionsMenuItemEnabledState", hello, {}, {}, [](auto &t) { return t.textActionsItem->isEnabled(); }},
     {"pollPasteboardForChanges", hello, {}, {}, [](auto &t) { return t.center.delivered().size() == 1; }},
     {"setCurrentTextItemViewValue:", hello, std::string("shown by name"), {},

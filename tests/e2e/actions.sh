@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # What users do with Nimbrel, one row a case: the command line (help and errors without a display
 # or bus; every text action, the other client verbs and each exit status against a running
-# Nimbrel, whose bus they go through; the bash completion), the windows it opens and Escape
-# closes, the notification's click and button, the tray menu's entries and a second start.
+# Nimbrel, whose bus they go through; the bash completion), a rewritten secret's expiry, the
+# windows it opens and Escape closes, the notification's click and button, the tray menu's entries,
+# a second start, and the ways Nimbrel ends: Quit and the signals, each with exit status 0 and its
+# bubble withdrawn, and the hand-over of its contents to a clipboard manager.
 source "$(dirname "$0")/lib.sh"
 export ASAN_OPTIONS=detect_leaks=0
 titles=$'Capitalize\nLowercase\nUppercase\nSnakecase\nRemove rich text formatting\nRemove multiple whitespace\nRemove all whitespace'
@@ -120,6 +122,17 @@ e2e_offer --delay-ms 800 'UTF8_STRING=late but new'
 e2e_expect_eq "an action right after a late owner's copy answers" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 e2e_wait_for "the late owner's copy uppercased" e2e_clipboard_text_is 'LATE BUT NEW'
 
+# A password manager's secret that an action rewrote is cleared 10 s after the write, as the
+# password manager clears its own copy; until then the rewrite is there to paste.
+e2e_offer --replay "$(dirname "$0")/../data/offers/keepassxc-password.offer"
+written=$(date +%s%3N)
+run --action Uppercase
+check "--action Uppercase on a password manager's secret" 0 ""
+e2e_expect_eq "the rewritten secret on the clipboard" 'KÖ1N-PASS#2024' "$(e2e_clipboard_text)"
+e2e_wait_for "the rewritten secret cleared" e2e_fails e2e_clipboard_text
+(($(date +%s%3N) - written >= 10000)) || e2e_fail "the rewritten secret was cleared before 10 s"
+e2e_log "ok: the rewritten secret was cleared no sooner than 10 s after the write"
+
 e2e_copy_and_wait 'hello   wORLD'
 e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
 e2e_window_shown 'Paste Item Options' && e2e_fail "the paste item options window was open before the click"
@@ -143,6 +156,61 @@ run
 check "a second start" 0 ""
 e2e_wait_for "the first instance's settings window" e2e_window_shown 'Nimbrel Settings'
 e2e_copy_and_wait 'the first instance still works'
+e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+
+# ended_cleanly ROW-NAME: Nimbrel has ended, or ends now, with exit status 0 (no sanitizer report,
+# no death by signal), its last bubble withdrawn (the daemon keeps bubbles until they are closed).
+ended_cleanly() {
+  local status=0
+  e2e_wait_for "$1 to end Nimbrel" e2e_fails e2e_nimbrel_running
+  wait "$E2E_NIMBREL_PID" || status=$?
+  e2e_expect_eq "$1: exit status" 0 "$status"
+  e2e_wait_for "$1: no bubble left on screen" e2e_displayed_count_is 0
+}
 e2e_open_tray_menu
 xdotool key Up Return
-e2e_wait_for "the menu's Quit" e2e_fails e2e_nimbrel_running
+ended_cleanly "the menu's Quit"
+
+# SIGTERM, SIGINT and SIGHUP end Nimbrel as the Quit entry does.
+for signal in TERM INT HUP; do
+  e2e_start_nimbrel
+  e2e_copy_and_wait "announced before SIG$signal"
+  e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+  kill -s "$signal" "$E2E_NIMBREL_PID"
+  ended_cleanly "SIG$signal"
+done
+# A signal ignored by whoever started Nimbrel (nohup's SIGHUP) stays ignored.
+E2E_NIMBREL_SIGNALS=--ignore-signal=HUP e2e_start_nimbrel
+kill -s HUP "$E2E_NIMBREL_PID"
+e2e_copy_and_wait 'SIGHUP ignored under nohup'
+e2e_nimbrel_running || e2e_fail "an ignored SIGHUP ended Nimbrel"
+kill -s TERM "$E2E_NIMBREL_PID"
+ended_cleanly "SIGTERM after an ignored SIGHUP"
+
+# With a clipboard manager running (the clipboard owner's manager mode, which saves as GNOME's,
+# MATE's and Cinnamon's do), Nimbrel hands its own contents over when it ends, every type with
+# the same bytes, so that they outlive it. Never a secret (tests/textactions), never another
+# program's contents (tests/platform/qt/qt_pasteboard_x11_test.cpp).
+e2e_spawn manager "$CLIPBOARD_OWNER" --manager
+manager_log="$E2E_TMP/manager.log"
+e2e_wait_for "the clipboard manager" grep -qx manager "$manager_log"
+# What the clipboard's owner serves, one line per target as the manager prints what it saved.
+served_targets() {
+  local target
+  for target in $(timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS); do
+    case $target in TARGETS | TIMESTAMP | MULTIPLE) continue ;; esac
+    printf 'saved %s %s\n' "$target" \
+      "$(timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "$target" | od -An -v -tx1 | tr -d ' \n')"
+  done
+}
+
+e2e_start_nimbrel
+e2e_copy_and_wait 'handed över'
+run --action Uppercase
+e2e_wait_for "Nimbrel's rewrite on the clipboard" e2e_clipboard_text_is 'HANDED ÖVER'
+served=$(served_targets)
+e2e_open_tray_menu
+xdotool key Up Return
+ended_cleanly "the menu's Quit with a clipboard manager"
+e2e_expect_eq "the hand-over: every type Nimbrel served, byte for byte" "$served" "$(grep '^saved ' "$manager_log")"
+e2e_expect_eq "the rewrite still on the clipboard after Nimbrel ended" 'HANDED ÖVER' "$(e2e_clipboard_text)"

@@ -150,11 +150,15 @@ e2e_nimbrel_as() {
 }
 
 # Starts the program under test; without "no-bus", waits until its event loop answers on the bus.
+# It gets the signal dispositions a desktop session gives it, the default ones, which a background
+# job of a script would not have (bash makes it ignore SIGINT); E2E_NIMBREL_SIGNALS, an option of
+# env, sets others.
 e2e_start_nimbrel() {
   # Qt and fontconfig keep caches alive until exit, which LeakSanitizer would report; the soak
   # checks our leaks with E2E_DETECT_LEAKS=1.
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=${E2E_DETECT_LEAKS:-0}:exitcode=23" \
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel "${E2E_NIMBREL_AS[@]}" \
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} e2e_spawn nimbrel env "${E2E_NIMBREL_SIGNALS:---default-signal=HUP,INT,TERM}" \
+    "${E2E_NIMBREL_AS[@]}" \
     "${NIMBREL_BINARY:?the path of the nimbrel binary}"
   E2E_NIMBREL_PID=$E2E_SPAWNED
   [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_call TextActionTitles

@@ -9,7 +9,7 @@
 //   --replay FILE           offer a recorded offer (tests/data/offers): its targets in its order,
 //                           TARGETS listed only where the recording lists it; also the way to
 //                           offer bytes that a command line cannot hold, such as NUL
-//   --hang                  answer nothing at all
+//   --hang                  answer nothing at all (as a manager too)
 //   --repeat-to N           repeat every value up to N bytes
 //   --delay-ms N            answer every request N ms late (X11)
 //   --chunk N               send values over N bytes incrementally (INCR), N at a time (X11)
@@ -25,11 +25,18 @@
 //   --paste N               own nothing: ask for the selection's first type N times at once and
 //                           never read; print "filled K" once K pipes got bytes and the rest were
 //                           closed, then "dropped" once every pipe is closed (Wayland)
+//   --manager               own CLIPBOARD_MANAGER instead, as a clipboard manager does (X11): a
+//                           SAVE_TARGETS request is answered as GNOME's, MATE's and Cinnamon's
+//                           managers answer it, by reading the targets that the requestor lists
+//                           in its property with one MULTIPLE conversion, then owning CLIPBOARD
+//                           with the same bytes
 //
 // Prints one line per event, for tests to wait on: "owner" once it owns the clipboard,
 // "served TARGET" when an answer is complete, "incr TARGET" when an incremental one starts,
 // "ignored" for a request left unanswered, "vanished", and "done" after the last change. Quits
-// when another client takes the clipboard.
+// when another client takes the clipboard. A manager prints "manager" once it owns
+// CLIPBOARD_MANAGER, "saved TARGET BYTES" for each target it keeps (BYTES in hex) and "owner"
+// once it serves them; it quits only when another client takes CLIPBOARD_MANAGER.
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -93,7 +100,7 @@ struct Options {
     {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
-            const bool flag = argument == "--hang" || argument == "--watch";
+            const bool flag = argument == "--hang" || argument == "--watch" || argument == "--manager";
             const bool takesValue = argument.starts_with("--") && !flag;
             if (takesValue && i + 1 == argc)
                 throw std::invalid_argument(argument + " needs a value");
@@ -167,7 +174,8 @@ public:
     X11Owner(int argc, char **argv)
         : Options(argc, argv)
     {
-        if (!flags.contains("--replay") && std::ranges::none_of(offers, [](auto &o) { return o.name == "TARGETS"; }))
+        if (!flags.contains("--replay") && !flags.contains("--manager")
+            && std::ranges::none_of(offers, [](auto &o) { return o.name == "TARGETS"; }))
             offers.insert(offers.begin(), Offer{"TARGETS", std::nullopt});
         m_connection = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_connection))
@@ -179,6 +187,10 @@ public:
         m_clipboard = intern("CLIPBOARD");
         m_targets = intern("TARGETS");
         m_incr = intern("INCR");
+        m_clipboardManager = intern("CLIPBOARD_MANAGER");
+        m_saveTargets = intern("SAVE_TARGETS");
+        m_multiple = intern("MULTIPLE");
+        m_atomPair = intern("ATOM_PAIR");
         for (Offer &offer : offers)
             m_listed.push_back(offer.atom = intern(offer.name));
         for (long i = 0; i < numbers["--garbage-targets"]; ++i) // names that are not UTF-8, all distinct
@@ -188,10 +200,15 @@ public:
 
     int run()
     {
+        const bool manager = flags.contains("--manager");
+        if (manager && !takeSelection(m_clipboardManager))
+            throw std::runtime_error("could not take CLIPBOARD_MANAGER");
+        if (manager)
+            say("manager");
         const auto end = Clock::now() + std::chrono::seconds(numbers["--lifetime"]);
         auto nextChange = Clock::now();
         while (Clock::now() < end) {
-            const bool changing = m_change < std::max(1L, numbers["--burst"]);
+            const bool changing = !manager && m_change < std::max(1L, numbers["--burst"]);
             if (changing && Clock::now() >= nextChange) {
                 change();
                 nextChange = Clock::now() + std::chrono::microseconds(numbers["--interval-us"]);
@@ -200,9 +217,17 @@ public:
             // what has arrived before waiting.
             while (const auto event = owned(xcb_poll_for_event(m_connection))) {
                 const auto type = event->response_type & 0x7F;
+                if (type == XCB_SELECTION_CLEAR && manager) {
+                    if (reinterpret_cast<const xcb_selection_clear_event_t &>(*event).selection == m_clipboardManager)
+                        return 0;
+                    continue; // a manager keeps managing after another client's copy
+                }
                 if (type == XCB_SELECTION_CLEAR)
                     return 0;
-                if (type == XCB_SELECTION_REQUEST && flags.contains("--hang"))
+                if (type == XCB_SELECTION_REQUEST && manager
+                    && reinterpret_cast<const xcb_selection_request_event_t &>(*event).selection == m_clipboardManager)
+                    answerManagerRequest(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
+                else if (type == XCB_SELECTION_REQUEST && flags.contains("--hang"))
                     say("ignored");
                 else if (type == XCB_SELECTION_REQUEST)
                     answer(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
@@ -230,15 +255,93 @@ private:
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
 
+    bool takeSelection(xcb_atom_t selection)
+    {
+        xcb_set_selection_owner(m_connection, m_window, selection, XCB_CURRENT_TIME);
+        const auto owner =
+            owned(xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
+        return owner && owner->owner == m_window;
+    }
+
+    // A window's property, deleted if asked: its type and its value as bytes.
+    std::pair<xcb_atom_t, std::string> property(xcb_window_t window, xcb_atom_t name, bool remove)
+    {
+        const auto reply = owned(xcb_get_property_reply(
+            m_connection, xcb_get_property(m_connection, remove, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 0x1FFFFFFF),
+            nullptr));
+        if (!reply)
+            return {XCB_ATOM_NONE, {}};
+        const auto *bytes = static_cast<const char *>(xcb_get_property_value(reply.get()));
+        return {reply->type, std::string(bytes, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())))};
+    }
+
+    std::string atomName(xcb_atom_t atom)
+    {
+        const auto reply = owned(xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, atom), nullptr));
+        return reply ? std::string(xcb_get_atom_name_name(reply.get()), xcb_get_atom_name_name_length(reply.get())) : "";
+    }
+
+    void answerManagerRequest(const xcb_selection_request_event_t &request)
+    {
+        if (flags.contains("--hang")) {
+            say("ignored");
+            return;
+        }
+        const bool saved = request.target == m_saveTargets && request.property != XCB_ATOM_NONE && saveTargets(request);
+        const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
+                                                  request.selection, request.target,
+                                                  saved ? request.property : xcb_atom_t{XCB_ATOM_NONE}};
+        xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
+        xcb_flush(m_connection);
+    }
+
+    // Reads the targets the requestor lists with one MULTIPLE conversion, waiting 5 s at most (other
+    // events meanwhile are dropped), and serves them as CLIPBOARD.
+    bool saveTargets(const xcb_selection_request_event_t &request)
+    {
+        const std::string listed = property(request.requestor, request.property, false).second;
+        std::vector<xcb_atom_t> pairs;
+        for (std::size_t i = 0; i + sizeof(xcb_atom_t) <= listed.size(); i += sizeof(xcb_atom_t)) {
+            xcb_atom_t target = XCB_ATOM_NONE;
+            std::memcpy(&target, listed.data() + i, sizeof target);
+            pairs.insert(pairs.end(), {target, target});
+        }
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, m_multiple, m_atomPair, 32,
+                            static_cast<std::uint32_t>(pairs.size()), pairs.data());
+        xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, m_multiple, request.time);
+        xcb_flush(m_connection);
+        bool answered = false;
+        for (const auto deadline = Clock::now() + std::chrono::seconds(5); !answered && Clock::now() < deadline;) {
+            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+            poll(&descriptor, 1, 100);
+            while (const auto event = owned(xcb_poll_for_event(m_connection)))
+                answered = answered || (event->response_type & 0x7F) == XCB_SELECTION_NOTIFY;
+        }
+        offers.clear();
+        m_listed = {m_targets};
+        for (std::size_t i = 0; answered && i < pairs.size(); i += 2) {
+            const auto [type, bytes] = property(m_window, pairs[i], true);
+            if (type == XCB_ATOM_NONE || type == m_incr)
+                continue;
+            offers.push_back({atomName(pairs[i]), bytes, bytes, pairs[i]});
+            m_listed.push_back(pairs[i]);
+            std::string hex;
+            for (const unsigned char byte : bytes)
+                hex += "0123456789abcdef"[byte >> 4] + std::string(1, "0123456789abcdef"[byte & 15]);
+            say("saved " + offers.back().name + " " + hex);
+        }
+        if (offers.empty() || !takeSelection(m_clipboard))
+            return false;
+        say("owner");
+        return true;
+    }
+
     void change()
     {
         makeValues(++m_change);
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         times << m_change << ' ' << std::chrono::nanoseconds(now).count() << '\n';
-        xcb_set_selection_owner(m_connection, m_window, m_clipboard, XCB_CURRENT_TIME);
-        const auto owner = owned(
-            xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
-        if (!owner || owner->owner != m_window)
+        if (!takeSelection(m_clipboard))
             throw std::runtime_error("could not take the clipboard");
         if (m_change == 1)
             say("owner");
@@ -310,6 +413,10 @@ private:
     xcb_atom_t m_clipboard = XCB_ATOM_NONE;
     xcb_atom_t m_targets = XCB_ATOM_NONE;
     xcb_atom_t m_incr = XCB_ATOM_NONE;
+    xcb_atom_t m_clipboardManager = XCB_ATOM_NONE;
+    xcb_atom_t m_saveTargets = XCB_ATOM_NONE;
+    xcb_atom_t m_multiple = XCB_ATOM_NONE;
+    xcb_atom_t m_atomPair = XCB_ATOM_NONE;
     std::vector<xcb_atom_t> m_listed;
 };
 

@@ -4,6 +4,8 @@
 #include "textactions/marked_up_text.h"
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
 
 namespace nimbrel::test {
 namespace {
@@ -118,6 +120,88 @@ TEST_F(RewriteTest, RefusedWriteReportsNothingRewritten)
     copyText("newer contents arrived");
     pasteboard.refuseWrites(true);
     EXPECT_FALSE(delegate->runTextAction("Uppercase"));
+}
+
+// A password manager clears its secret after a while, but only while it still owns the clipboard;
+// a rewrite took it over, so the program clears the rewritten secret itself, as long after the
+// write as KeePassXC would have, unless the clipboard changed meanwhile: whatever came since is
+// newer. Nothing else expires. At the program's end what is left goes to a clipboard manager, but
+// never a secret: its password manager meant it to go.
+struct ExpiryCase {
+    const char *name;
+    Entries source;
+    bool rewritten; // by Uppercase, or it stays another program's copy
+    std::function<void(ControllerFixture &)> meanwhile; // between the write and the wait
+    std::chrono::milliseconds waited;
+    bool cleared;
+    bool handedOverAtTheEnd;
+};
+
+void PrintTo(const ExpiryCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class ConcealedExpiryTest : public ControllerFixture, public ::testing::WithParamInterface<ExpiryCase> {
+};
+
+TEST_P(ConcealedExpiryTest, OnlyTheProgramsOwnSecretIsClearedOnTimeAndNoneOutlivesTheProgram)
+{
+    const auto &row = GetParam();
+    launch();
+    copy(row.source);
+    tick();
+    if (row.rewritten) {
+        ASSERT_TRUE(delegate->runTextAction("Uppercase"));
+    }
+    if (row.meanwhile)
+        row.meanwhile(*this);
+    tick();
+    const auto items = pasteboard.items();
+    const int writes = pasteboard.writes();
+
+    timers.advance(row.waited);
+    tick();
+    EXPECT_EQ(pasteboard.items().empty(), row.cleared || items.empty());
+    EXPECT_EQ(pasteboard.writes(), writes + (row.cleared ? 1 : 0));
+    EXPECT_EQ(textActionsItem->isEnabled(), !pasteboard.items().empty()) << "the poll saw what is there";
+
+    delegate->applicationWillTerminate();
+    EXPECT_EQ(pasteboard.handOvers(), row.handedOverAtTheEnd ? 1 : 0);
+    EXPECT_TRUE(center.listed().empty());
+    EXPECT_EQ(timers.liveTimers(), 0u);
+}
+
+using namespace std::chrono_literals;
+const Entries secret{{plain, "Kö1n-Paß#2024"}, {concealed, "secret"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConcealedExpiryTest,
+    ::testing::Values(
+        ExpiryCase{"SecretRewriteClearedTenSecondsAfterTheWrite", secret, true, nullptr, 10s, true, false},
+        ExpiryCase{"SecretRewriteStillThereJustBefore", secret, true, nullptr, 9999ms, false, false},
+        ExpiryCase{"SecretRewriteKeptWhenAnotherProgramCopiedMeanwhile", secret, true,
+                   [](ControllerFixture &t) { t.copyText("copied after the secret"); }, 10s, false, true},
+        ExpiryCase{"ClipboardClearedMeanwhileNotClearedAgain", secret, true,
+                   [](ControllerFixture &t) { t.delegate->clearClipboardMenuItem(nullptr); }, 10s, false, false},
+        ExpiryCase{"SecretRewrittenAgainKeptTenSecondsAfterTheSecondWrite", secret, true,
+                   [](ControllerFixture &t) {
+                       t.timers.advance(5s);
+                       ASSERT_TRUE(t.delegate->runTextAction("Lowercase"));
+                   },
+                   9999ms, false, false},
+        ExpiryCase{"PlainRewriteNeverCleared", {{plain, "not a secret"}}, true, nullptr, 24h, false, true},
+        ExpiryCase{"AnotherProgramsSecretIsItsOwnToClear", secret, false, nullptr, 24h, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ConcealedExpiryTest, RefusedWriteLeavesNothingToExpire)
+{
+    launch();
+    copy(secret);
+    pasteboard.refuseWrites(true);
+    EXPECT_FALSE(delegate->runTextAction("Uppercase"));
+    EXPECT_FALSE(delegate->hasConcealedExpiryTimer());
+    EXPECT_EQ(timers.liveTimers(), 1u);
 }
 
 } // namespace

@@ -15,6 +15,7 @@ public:
     std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const override;
     void clearContents() override;
     bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
+    void handOverContents() override { ++m_handOvers; }
 
     // Replaces the content as another application would: items and, optionally, file names.
     void copy(std::vector<std::shared_ptr<const PasteboardItem>> items,
@@ -28,6 +29,8 @@ public:
     int changeCountReads() const { return m_changeCountReads; }
     int otherReads() const { return m_otherReads; }
     int writes() const { return m_writes; }
+    // How often the contents were handed over to a clipboard manager.
+    int handOvers() const { return m_handOvers; }
 
 private:
     std::vector<std::shared_ptr<const PasteboardItem>> m_items;
@@ -36,6 +39,7 @@ private:
     mutable int m_changeCountReads = 0;
     mutable int m_otherReads = 0;
     int m_writes = 0;
+    int m_handOvers = 0;
     bool m_refuseWrites = false;
 };
 

@@ -21,8 +21,18 @@ std::unique_ptr<Timer> MemoryTimerScheduler::scheduledRepeatingTimer(std::chrono
                                                                      std::function<void()> tick)
 {
     m_lastInterval = interval;
-    auto alive = std::make_shared<bool>(true);
-    m_entries.push_back(Entry{std::move(tick), alive});
+    return schedule(Entry{std::move(tick), std::make_shared<bool>(true), std::nullopt});
+}
+
+std::unique_ptr<Timer> MemoryTimerScheduler::scheduledTimer(std::chrono::milliseconds delay, std::function<void()> fire)
+{
+    return schedule(Entry{std::move(fire), std::make_shared<bool>(true), m_now + delay});
+}
+
+std::unique_ptr<Timer> MemoryTimerScheduler::schedule(Entry entry)
+{
+    auto alive = entry.alive;
+    m_entries.push_back(std::move(entry));
     return std::make_unique<MemoryTimer>(std::move(alive));
 }
 
@@ -30,9 +40,30 @@ void MemoryTimerScheduler::fire()
 {
     const auto entries = m_entries;
     for (const auto &entry : entries) {
-        if (*entry.alive)
+        if (*entry.alive && !entry.deadline)
             entry.tick();
     }
+}
+
+void MemoryTimerScheduler::advance(std::chrono::milliseconds duration)
+{
+    const auto until = m_now + duration;
+    const auto isDue = [until](const Entry &entry) { return *entry.alive && entry.deadline && *entry.deadline <= until; };
+    // A timer fired here may schedule or stop others, so the next one due is looked for anew.
+    for (;;) {
+        auto next = m_entries.end();
+        for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
+            if (isDue(*entry) && (next == m_entries.end() || *entry->deadline < *next->deadline))
+                next = entry;
+        }
+        if (next == m_entries.end())
+            break;
+        m_now = *next->deadline;
+        *next->alive = false;
+        const auto fire = next->tick; // a copy: the entries may grow while it runs
+        fire();
+    }
+    m_now = until;
 }
 
 std::size_t MemoryTimerScheduler::liveTimers() const

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_status_bar.h"
 #include "platform/qt/qt_timer_scheduler.h"
 #include "platform/qt/qt_user_notification_center.h"
+#include "platform/qt/termination_signals.h"
 #include "platform/qt/x11/x11_clipboard.h"
 
 #include <QApplication>
@@ -24,12 +25,16 @@
 
 #include <xcb/xcb.h>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 
 namespace nimbrel {
 
 namespace {
+
+// How long the end waits for the notification server to take the program's notification away.
+constexpr std::chrono::milliseconds notificationPatience{1000};
 
 // $XDG_CONFIG_HOME/nimbrel/preferences.json, ~/.config when XDG_CONFIG_HOME is unset.
 std::string preferencesFilePath()
@@ -91,6 +96,8 @@ int applicationMain(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("nimbrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nimbrel.svg")));
     QApplication::setQuitOnLastWindowClosed(false);
+    // SIGTERM, SIGINT and SIGHUP end the program as its Quit entry does.
+    const TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
 
     // Without a session bus the program still runs, only without single instance and scripting.
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -129,7 +136,16 @@ int applicationMain(int argc, char **argv)
             bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService,
                                QDBusConnection::ExportScriptableSlots);
     });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+
+    // The end, by Quit or a signal alike: nothing more is asked of the controller from outside,
+    // its notification is taken away, and what it wrote is handed over to a clipboard manager,
+    // before the connections that serve them close.
+    if (bus.isConnected())
+        bus.unregisterObject(QString::fromLatin1(BusService::objectPath));
+    delegate.applicationWillTerminate();
+    center.finishRemovals(notificationPatience);
+    return status;
 }
 
 } // namespace nimbrel

@@ -4,6 +4,7 @@
 #include "platform/qt/clipboard_snapshot.h"
 #include "platform/qt/read_limits.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -46,6 +47,11 @@ public:
     virtual void clear() = 0;
     // Whether the connection to the clipboard is up, rather than broken and being made again.
     virtual bool connected() const = 0;
+    // Leaves the program's own contents, while they are on the clipboard, to the desktop's
+    // clipboard manager, so that they outlive the program; returns once the manager has them, or
+    // after the patience given. A backend without a clipboard manager convention keeps this,
+    // which does nothing: a Wayland compositor offers none to data-control clients.
+    virtual void handOver([[maybe_unused]] std::chrono::milliseconds patience) {}
 };
 
 // The clipboard of this session: read natively where the compositor offers data-control, through

@@ -10,6 +10,8 @@ namespace {
 
 // How long a caller of whenCurrent waits at most: the read limit and some time to spare.
 constexpr std::chrono::milliseconds waitMargin{1000};
+// How long the hand-over to a clipboard manager may hold up the program's end.
+constexpr std::chrono::milliseconds handOverPatience{2000};
 
 } // namespace
 
@@ -84,6 +86,12 @@ bool QtPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboa
     m_snapshot = std::move(snapshot);
     raiseChangeCount();
     return true;
+}
+
+void QtPasteboard::handOverContents()
+{
+    if (m_started)
+        m_backend->handOver(handOverPatience);
 }
 
 void QtPasteboard::whenCurrent(std::function<void()> then)

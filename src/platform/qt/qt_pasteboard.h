@@ -29,6 +29,8 @@ public:
     std::optional<std::vector<std::string>> propertyListForType(std::string_view type) const override;
     void clearContents() override;
     bool writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items) override;
+    // Waits at most handOverPatience, serving the manager meanwhile from the backend's thread.
+    void handOverContents() override;
 
     // Runs then as soon as the snapshot is of the newest contents the backend has seen (at once
     // when it already is), so that what acts on the clipboard acts on what is really there. A read

@@ -29,6 +29,16 @@ QtTimer::QtTimer(std::chrono::milliseconds interval, std::function<void()> tick,
     QObject::connect(&wakeSource, &QtPasteboard::changeCountRaised, m_timer, [this] { wake(); });
 }
 
+QtTimer::QtTimer(std::chrono::milliseconds interval, std::function<void()> tick, SingleShot)
+    : QtTimer(interval, std::move(tick))
+{
+    // A coarse timer may fire early by up to a twentieth of its interval.
+    m_timer->stop();
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->start(interval);
+}
+
 QtTimer::~QtTimer()
 {
     m_timer->stop();

@@ -14,4 +14,9 @@ std::unique_ptr<Timer> QtTimerScheduler::scheduledRepeatingTimer(std::chrono::mi
     return std::make_unique<QtTimer>(interval, std::move(tick));
 }
 
+std::unique_ptr<Timer> QtTimerScheduler::scheduledTimer(std::chrono::milliseconds delay, std::function<void()> fire)
+{
+    return std::make_unique<QtTimer>(delay, std::move(fire), QtTimer::SingleShot{});
+}
+
 } // namespace nimbrel

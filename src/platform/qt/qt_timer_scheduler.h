@@ -7,7 +7,7 @@ namespace nimbrel {
 class QtPasteboard;
 
 // Timers on the Qt event loop of the thread that schedules them (the main thread). Given the
-// pasteboard, its timers tick only after the change count rose (see QtTimer).
+// pasteboard, its repeating timers tick only after the change count rose (see QtTimer).
 class QtTimerScheduler final : public TimerScheduler {
 public:
     QtTimerScheduler() = default;
@@ -18,6 +18,7 @@ public:
 
     std::unique_ptr<Timer> scheduledRepeatingTimer(std::chrono::milliseconds interval,
                                                    std::function<void()> tick) override;
+    std::unique_ptr<Timer> scheduledTimer(std::chrono::milliseconds delay, std::function<void()> fire) override;
 
 private:
     QtPasteboard *m_wakeSource = nullptr;

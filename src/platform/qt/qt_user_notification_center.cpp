@@ -7,9 +7,12 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <utility>
 
 namespace nimbrel {
@@ -119,6 +122,7 @@ void QtUserNotificationCenter::idArrived(std::uint64_t serial, QDBusPendingCallW
         return;
     if (!reply.isValid()) {
         m_delivered.erase(delivery);
+        emit removalAnswered();
         return;
     }
     if (delivery->removed) {
@@ -150,7 +154,33 @@ void QtUserNotificationCenter::close(uint id)
 {
     QDBusMessage message = methodCall(QStringLiteral("CloseNotification"));
     message << id;
-    m_bus.asyncCall(message);
+    ++m_closesUnanswered;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {
+        finished->deleteLater();
+        --m_closesUnanswered;
+        emit removalAnswered();
+    });
+}
+
+bool QtUserNotificationCenter::removalsPending() const
+{
+    return m_closesUnanswered > 0 || std::any_of(m_delivered.begin(), m_delivered.end(), [](const Delivery &delivery) {
+               return delivery.removed && !delivery.id;
+           });
+}
+
+void QtUserNotificationCenter::finishRemovals(std::chrono::milliseconds patience)
+{
+    if (!removalsPending())
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(patience, &loop, &QEventLoop::quit);
+    connect(this, &QtUserNotificationCenter::removalAnswered, &loop, [this, &loop] {
+        if (!removalsPending())
+            loop.quit();
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtUserNotificationCenter::actionInvoked(uint id, const QString &actionKey)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <list>
 #include <memory>
@@ -35,6 +36,15 @@ public:
     void deliverNotification(std::shared_ptr<const UserNotification> notification) override;
     void removeDeliveredNotification(const std::shared_ptr<const UserNotification> &notification) override;
 
+    // Runs the event loop, without user input, until the server has answered every removal asked
+    // for so far (the ids it had yet to give included), at most patience: for the program's end,
+    // which would otherwise cut them short.
+    void finishRemovals(std::chrono::milliseconds patience);
+
+signals:
+    // A removal's close was answered, or the id it waited for arrived or never will.
+    void removalAnswered();
+
 private slots:
     void actionInvoked(uint id, const QString &actionKey);
     void notificationClosed(uint id, uint reason);
@@ -57,6 +67,7 @@ private:
     void send(const Delivery &delivery);
     void idArrived(std::uint64_t serial, QDBusPendingCallWatcher *watcher);
     void close(uint id);
+    bool removalsPending() const;
     std::list<Delivery>::iterator find(std::uint64_t serial);
     std::list<Delivery>::iterator findId(uint id);
 
@@ -68,6 +79,7 @@ private:
     std::uint64_t m_lastCapabilitiesQuestion = 0;
     std::uint64_t m_lastSerial = 0;
     std::list<Delivery> m_delivered;
+    int m_closesUnanswered = 0;
 };
 
 } // namespace nimbrel

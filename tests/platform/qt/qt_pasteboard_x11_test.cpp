@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // What only the X11 backend does, against a real X server: reading past a hung owner, and serving
 // the program's own writes. The pasteboard's generations are tested against a fake backend in
@@ -108,6 +109,27 @@ TEST(QtPasteboardX11Test, HungOwnerBlocksNothingAndNoWriteGoesOverIt)
     const auto after = copy(pasteboard, {"UTF8_STRING=after"});
     EXPECT_EQ(textOf(pasteboard), "after");
     EXPECT_EQ(pasteboard.changeCount(), before + 2);
+}
+
+// A manager that never answers holds the end up for the hand-over's patience and no longer; and
+// another program's contents are not the program's to hand over.
+TEST(QtPasteboardX11Test, HandOverNeverHangsAndLeavesOthersContentsAlone)
+{
+    const auto manager = owner({"--manager", "--hang"});
+    QtPasteboard pasteboard(std::make_unique<X11Clipboard>(ReadLimits{}));
+    const auto other = copy(pasteboard, {"UTF8_STRING=another program's"});
+    pasteboard.handOverContents();
+
+    auto written = std::make_shared<StringPasteboardItem>();
+    written->setStringForType("never saved", PasteboardTypeString);
+    ASSERT_TRUE(pasteboard.writeObjects({written}));
+    pasteboard.handOverContents();
+    std::string said;
+    EXPECT_TRUE(eventually([&] {
+        said += manager->readAll().toStdString();
+        return said.ends_with("ignored\n");
+    }));
+    EXPECT_EQ(said, "manager\nignored\n") << "one request, for the program's own contents";
 }
 
 } // namespace

@@ -170,6 +170,18 @@ TEST_F(QtUserNotificationCenterTest, ServerIdsReachOnlyLiveNotificationsAndClose
     EXPECT_EQ(m_server->m_closed, (std::vector<uint>{1, 2, 5}));
 }
 
+// The program's end waits until its removals have reached the server, that of a notification
+// whose id has yet to come included, and then returns at once: there is nothing left to wait for.
+TEST_F(QtUserNotificationCenterTest, FinishRemovalsClosesWhatHasNoIdYet)
+{
+    startServer(QStringList());
+    m_center = std::make_unique<QtUserNotificationCenter>(connectToBus());
+    m_center->removeDeliveredNotification(deliver("announced just before the end"));
+    m_center->finishRemovals(std::chrono::minutes(1));
+    EXPECT_EQ(m_server->m_closed, std::vector<uint>{1});
+    m_center->finishRemovals(std::chrono::minutes(1));
+}
+
 // libdbus stops reading a connection that holds more than 63 MiB of received messages until one
 // is freed, from the thread that frees it (see bus_receive_limits.h): the server must still read
 // the centre's calls after one of 64 MiB. Each call's own timeout ends it if no answer comes; the

@@ -24,6 +24,9 @@ constexpr std::size_t largestPiece = 256 * 1024;
 constexpr auto transferPatience = std::chrono::seconds(10);
 // How long taking the clipboard waits for a broken connection to come back.
 constexpr auto reconnectPatience = std::chrono::milliseconds(500);
+// The most (target, property) pairs of one MULTIPLE request that are answered: clipboard managers
+// ask for every target at once, and the program offers fewer than ten.
+constexpr std::uint32_t largestMultiple = 256;
 
 constexpr std::uint8_t eventType(const xcb_generic_event_t &event)
 {
@@ -68,7 +71,8 @@ bool SelectionWriter::connect()
         return false;
     }
     auto atoms = std::make_unique<AtomCache>(connection);
-    const std::string_view names[] = {"CLIPBOARD", "TARGETS", "TIMESTAMP", "INCR", "UTF8_STRING", "TEXT"};
+    const std::string_view names[] = {"CLIPBOARD", "TARGETS", "TIMESTAMP", "INCR", "UTF8_STRING", "TEXT",
+                                      "MULTIPLE", "ATOM_PAIR", "CLIPBOARD_MANAGER", "SAVE_TARGETS"};
     atoms->internAll(names);
     const xcb_window_t window = createHiddenWindow(connection, root, "nimbrel clipboard writer");
     xcb_flush(connection);
@@ -84,6 +88,10 @@ bool SelectionWriter::connect()
         m_incr = m_atoms->intern("INCR");
         m_utf8String = m_atoms->intern("UTF8_STRING");
         m_text = m_atoms->intern("TEXT");
+        m_multiple = m_atoms->intern("MULTIPLE");
+        m_atomPair = m_atoms->intern("ATOM_PAIR");
+        m_clipboardManager = m_atoms->intern("CLIPBOARD_MANAGER");
+        m_saveTargets = m_atoms->intern("SAVE_TARGETS");
         m_pieceSize =
             std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(connection)) * 4 - 64);
         m_window.store(window);
@@ -102,6 +110,7 @@ void SelectionWriter::reconnect()
         const std::lock_guard lock(m_mutex);
         m_offer.reset();
     }
+    finishHandOver(false);
     ReconnectBackoff backoff(m_wakeFd, m_stop);
     while (backoff.wait()) {
         if (connect()) {
@@ -163,6 +172,68 @@ void SelectionWriter::clear()
     xcb_flush(m_connection);
 }
 
+bool SelectionWriter::handOver(std::chrono::milliseconds patience)
+{
+    if (!m_thread.joinable())
+        return false;
+    std::unique_lock lock(m_mutex);
+    m_handOver = HandOver::Asked;
+    wakeServingThread();
+    const bool answered = m_handOverChanged.wait_for(
+        lock, patience, [this] { return m_handOver == HandOver::Saved || m_handOver == HandOver::Failed; });
+    const bool saved = answered && m_handOver == HandOver::Saved;
+    // An answer that comes later is of no use any more.
+    m_handOver = HandOver::Idle;
+    return saved;
+}
+
+bool SelectionWriter::handOverAsked() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_handOver == HandOver::Asked;
+}
+
+// On the writer's thread, which owns the atom cache and serves the manager's requests meanwhile.
+void SelectionWriter::startHandOver()
+{
+    const std::shared_ptr<const ClipboardOffer> offer = this->offer();
+    const xcb_window_t window = m_window.load();
+    bool asked = false;
+    if (offer && !offer->formats.empty()) {
+        const auto ownerCookie = xcb_get_selection_owner(m_connection, m_clipboard);
+        const auto managerCookie = xcb_get_selection_owner(m_connection, m_clipboardManager);
+        const XcbPointer<xcb_get_selection_owner_reply_t> owner(
+            xcb_get_selection_owner_reply(m_connection, ownerCookie, nullptr));
+        const XcbPointer<xcb_get_selection_owner_reply_t> manager(
+            xcb_get_selection_owner_reply(m_connection, managerCookie, nullptr));
+        if (owner && owner->owner == window && manager && manager->owner != XCB_WINDOW_NONE) {
+            // The targets to save, in the property the request names; the manager's answer ends the wait.
+            std::vector<xcb_atom_t> targets;
+            for (const auto &format : offer->formats)
+                targets.push_back(m_atoms->intern(format.first));
+            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, m_saveTargets, XCB_ATOM_ATOM, 32,
+                                static_cast<std::uint32_t>(targets.size()), targets.data());
+            xcb_convert_selection(m_connection, window, m_clipboardManager, m_saveTargets, m_saveTargets,
+                                  XCB_CURRENT_TIME);
+            asked = true;
+        }
+    }
+    const std::lock_guard lock(m_mutex);
+    if (m_handOver != HandOver::Asked)
+        return;
+    m_handOver = asked ? HandOver::Waiting : HandOver::Failed;
+    m_handOverChanged.notify_all();
+}
+
+void SelectionWriter::finishHandOver(bool saved)
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_handOver != HandOver::Waiting && m_handOver != HandOver::Asked)
+        return;
+    m_handOver = saved ? HandOver::Saved : HandOver::Failed;
+    m_handOverChanged.notify_all();
+}
+
 // Events that another thread's round trip read off the socket wait in libxcb's queue, where a
 // poll() on the socket cannot see them.
 void SelectionWriter::wakeServingThread()
@@ -180,6 +251,9 @@ std::shared_ptr<const ClipboardOffer> SelectionWriter::offer() const
 void SelectionWriter::run()
 {
     while (!m_stop.load()) {
+        // Before the events: its round trips may queue some.
+        if (handOverAsked())
+            startHandOver();
         while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)})
             handle(*event);
         dropExpiredTransfers();
@@ -214,6 +288,13 @@ void SelectionWriter::handle(const xcb_generic_event_t &event)
     case XCB_PROPERTY_NOTIFY:
         continueTransfer(reinterpret_cast<const xcb_property_notify_event_t &>(event));
         break;
+    case XCB_SELECTION_NOTIFY: {
+        // The clipboard manager's answer to the hand-over: a property of None means it saved nothing.
+        const auto &notify = reinterpret_cast<const xcb_selection_notify_event_t &>(event);
+        if (notify.selection == m_clipboardManager && notify.target == m_saveTargets)
+            finishHandOver(notify.property != XCB_ATOM_NONE);
+        break;
+    }
     case XCB_SELECTION_CLEAR: {
         // Another client took the clipboard: let go of the texts, unless a newer take raced this.
         std::uint64_t takes = 0;
@@ -237,7 +318,10 @@ void SelectionWriter::answer(const xcb_selection_request_event_t &request)
 {
     // Obsolete clients name no property and expect the target's name to be used.
     const xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
-    const bool stored = request.selection == m_clipboard && store(request, property);
+    bool stored = false;
+    if (request.selection == m_clipboard)
+        stored = request.target == m_multiple ? storeMultiple(request.requestor, request.property)
+                                              : store(request.requestor, request.target, property);
     xcb_selection_notify_event_t notify{};
     notify.response_type = XCB_SELECTION_NOTIFY;
     notify.time = request.time;
@@ -248,35 +332,59 @@ void SelectionWriter::answer(const xcb_selection_request_event_t &request)
     xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
 }
 
-bool SelectionWriter::store(const xcb_selection_request_event_t &request, xcb_atom_t property)
+// MULTIPLE asks for several targets at once, as clipboard managers save the contents: the
+// requestor's property lists (target, property) pairs, and a pair whose target is not stored gets
+// None for its property, as ICCCM has it.
+bool SelectionWriter::storeMultiple(xcb_window_t requestor, xcb_atom_t property)
+{
+    if (property == XCB_ATOM_NONE)
+        return false;
+    const XcbPointer<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 0, requestor, property, m_atomPair, 0, 2 * largestMultiple),
+        nullptr));
+    if (!reply || reply->type != m_atomPair || reply->format != 32)
+        return false;
+    const auto *listed = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    const auto atoms = static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / sizeof(xcb_atom_t);
+    std::vector<xcb_atom_t> pairs(listed, listed + atoms / 2 * 2);
+    for (std::size_t i = 0; i < pairs.size(); i += 2) {
+        if (pairs[i + 1] == XCB_ATOM_NONE || pairs[i] == m_multiple || !store(requestor, pairs[i], pairs[i + 1]))
+            pairs[i + 1] = XCB_ATOM_NONE;
+    }
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, requestor, property, m_atomPair, 32,
+                        static_cast<std::uint32_t>(pairs.size()), pairs.data());
+    return true;
+}
+
+bool SelectionWriter::store(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property)
 {
     const std::shared_ptr<const ClipboardOffer> offer = this->offer();
     if (!offer)
         return false;
-    if (request.target == m_targets) {
-        std::vector<xcb_atom_t> targets{m_targets, m_timestamp};
+    if (target == m_targets) {
+        std::vector<xcb_atom_t> targets{m_targets, m_timestamp, m_multiple};
         for (const auto &format : offer->formats)
             targets.push_back(m_atoms->intern(format.first));
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32,
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_ATOM, 32,
                             static_cast<std::uint32_t>(targets.size()), targets.data());
         return true;
     }
-    if (request.target == m_timestamp) {
+    if (target == m_timestamp) {
         xcb_timestamp_t takenAt = XCB_CURRENT_TIME;
         {
             const std::lock_guard lock(m_mutex);
             takenAt = m_takenAt;
         }
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_INTEGER, 32, 1,
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_INTEGER, 32, 1,
                             &takenAt);
         return true;
     }
     const auto format = std::find_if(offer->formats.begin(), offer->formats.end(), [&](const auto &candidate) {
-        return m_atoms->intern(candidate.first) == request.target;
+        return m_atoms->intern(candidate.first) == target;
     });
     if (format == offer->formats.end())
         return false;
-    Transfer transfer{request.requestor, property, request.target == m_text ? m_utf8String : request.target,
+    Transfer transfer{requestor, property, target == m_text ? m_utf8String : target,
                       format->second, 0, Clock::now() + transferPatience};
     if (transfer.bytes.str().size() <= m_pieceSize) {
         sendPiece(transfer);
@@ -284,9 +392,9 @@ bool SelectionWriter::store(const xcb_selection_request_event_t &request, xcb_at
     }
     // Too large for one request: announce the size and send pieces as the requestor asks for them.
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, &mask);
+    xcb_change_window_attributes(m_connection, requestor, XCB_CW_EVENT_MASK, &mask);
     const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(transfer.bytes.str().size(), UINT32_MAX));
-    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, m_incr, 32, 1, &size);
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, requestor, property, m_incr, 32, 1, &size);
     m_transfers.push_back(std::move(transfer));
     return true;
 }

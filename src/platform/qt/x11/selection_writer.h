@@ -24,6 +24,8 @@ class AtomCache;
 // changed since, which makes the take atomic against copies the program has not read yet.
 // When the connection breaks, the writer says so once and connects again, pausing longer between
 // attempts; the contents it served are gone from the clipboard with the old connection.
+// At the program's end the writer can hand its contents over to a clipboard manager, as
+// freedesktop.org's clipboard manager convention has it, so that they outlive the program.
 class SelectionWriter {
 public:
     SelectionWriter();
@@ -43,8 +45,15 @@ public:
     void clear();
     // Whether the connection is up, rather than broken and being made again. Safe from any thread.
     bool connected();
+    // When the program's own contents are on the clipboard and a clipboard manager runs (it owns
+    // CLIPBOARD_MANAGER), asks it to save them (SAVE_TARGETS, listing every target of the
+    // contents) and serves its requests until it says it has them, waiting at most patience.
+    // True once the manager has them. Safe from any thread but the writer's own.
+    bool handOver(std::chrono::milliseconds patience);
 
 private:
+    enum class HandOver { Idle, Asked, Waiting, Saved, Failed };
+
     // One answer sent in pieces: the requestor deletes the property to ask for the next one.
     struct Transfer {
         xcb_window_t requestor = XCB_WINDOW_NONE;
@@ -61,7 +70,11 @@ private:
     void run();
     void handle(const xcb_generic_event_t &event);
     void answer(const xcb_selection_request_event_t &request);
-    bool store(const xcb_selection_request_event_t &request, xcb_atom_t property);
+    bool store(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property);
+    bool storeMultiple(xcb_window_t requestor, xcb_atom_t property);
+    bool handOverAsked() const;
+    void startHandOver();
+    void finishHandOver(bool saved);
     void continueTransfer(const xcb_property_notify_event_t &notify);
     void sendPiece(Transfer &transfer);
     void dropExpiredTransfers();
@@ -80,6 +93,10 @@ private:
     xcb_atom_t m_incr = XCB_ATOM_NONE;
     xcb_atom_t m_utf8String = XCB_ATOM_NONE;
     xcb_atom_t m_text = XCB_ATOM_NONE;
+    xcb_atom_t m_multiple = XCB_ATOM_NONE;
+    xcb_atom_t m_atomPair = XCB_ATOM_NONE;
+    xcb_atom_t m_clipboardManager = XCB_ATOM_NONE;
+    xcb_atom_t m_saveTargets = XCB_ATOM_NONE;
     std::size_t m_pieceSize = 0;
 
     mutable std::mutex m_mutex;
@@ -87,6 +104,8 @@ private:
     xcb_timestamp_t m_takenAt = XCB_CURRENT_TIME;
     // Counts takes and clears, so a late notice of a lost clipboard cannot drop a newer offer.
     std::uint64_t m_takes = 0;
+    HandOver m_handOver = HandOver::Idle;
+    std::condition_variable m_handOverChanged;
 
     std::list<Transfer> m_transfers;
     std::atomic<bool> m_stop{false};

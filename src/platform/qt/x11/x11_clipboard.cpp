@@ -56,4 +56,10 @@ void X11Clipboard::clear()
         m_writer->clear();
 }
 
+void X11Clipboard::handOver(std::chrono::milliseconds patience)
+{
+    if (m_writer)
+        m_writer->handOver(patience);
+}
+
 } // namespace nimbrel

@@ -21,6 +21,8 @@ public:
     bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
     void clear() override;
     bool connected() const override;
+    // Through freedesktop.org's clipboard manager convention (the CLIPBOARD_MANAGER selection).
+    void handOver(std::chrono::milliseconds patience) override;
 
 private:
     ReadLimits m_limits;
