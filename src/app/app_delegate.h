@@ -111,8 +111,6 @@ public:
     const std::shared_ptr<MenuItem> &activePopupRunMenuItem() const { return m_activePopupRunItem; }
     const std::shared_ptr<const UserNotification> &notification() const { return m_notification; }
     bool hasPasteboardPollTimer() const { return m_pasteboardPollTimer != nullptr; }
-    // Whether a secret the program wrote is waiting to be cleared.
-    bool hasConcealedExpiryTimer() const { return m_concealedExpiryTimer != nullptr; }
     StatusItem &statusItem() { return *m_statusItem; }
     UserNotificationCenter &center() { return m_center; }
 

@@ -200,8 +200,7 @@ TEST_F(ConcealedExpiryTest, RefusedWriteLeavesNothingToExpire)
     copy(secret);
     pasteboard.refuseWrites(true);
     EXPECT_FALSE(delegate->runTextAction("Uppercase"));
-    EXPECT_FALSE(delegate->hasConcealedExpiryTimer());
-    EXPECT_EQ(timers.liveTimers(), 1u);
+    EXPECT_EQ(timers.liveTimers(), 1u) << "the poll timer alone";
 }
 
 } // namespace
