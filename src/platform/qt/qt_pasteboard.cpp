@@ -3,6 +3,8 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/clipboard_offer.h"
 
+#include <malloc.h>
+
 #include <cstdio>
 
 namespace nimbrel {
@@ -10,6 +12,8 @@ namespace {
 
 // How long a caller of whenCurrent waits at most: the read limit and some time to spare.
 constexpr std::chrono::milliseconds waitMargin{1000};
+// How long the clipboard stays unchanged before the memory freed meanwhile is given back.
+constexpr std::chrono::seconds trimDelay{1};
 
 } // namespace
 
@@ -20,6 +24,9 @@ QtPasteboard::QtPasteboard(std::unique_ptr<ClipboardBackend> backend, QObject *p
     m_waitLimit.setSingleShot(true);
     m_waitLimit.setInterval(ReadLimits{}.time + waitMargin);
     connect(&m_waitLimit, &QTimer::timeout, this, &QtPasteboard::runWaiting);
+    m_trimDelay.setSingleShot(true);
+    m_trimDelay.setInterval(trimDelay);
+    connect(&m_trimDelay, &QTimer::timeout, this, [] { malloc_trim(0); });
     m_started = m_backend && m_backend->start([this](ClipboardBackend::Change change) {
         QMetaObject::invokeMethod(this, [this, change] { applyChange(change); }, Qt::QueuedConnection);
     });
@@ -109,6 +116,7 @@ void QtPasteboard::applyChange(const ClipboardBackend::Change &change)
     m_generation = change.generation;
     const bool wasEmpty = m_snapshot->items.empty();
     m_snapshot = change.snapshot;
+    m_trimDelay.start();
     // Contents found at start-up are no change, and an empty clipboard emptied is none either
     // (the program's own clear, seen again by the backend).
     if (!change.initial && !(wasEmpty && m_snapshot->items.empty()))
