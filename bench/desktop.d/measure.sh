@@ -213,10 +213,7 @@ bench_large() {
   local sampler=$!
   e2e_offer --repeat-to 50000000 --chunk 1048576 --times "$E2E_TMP/owned" $'UTF8_STRING=a line of a fifty megabyte text\n'
   owned=$(awk '{ print $2 }' "$E2E_TMP/owned")
-  local deadline=$((SECONDS + 30))
-  until grep -q 'a line of a fifty' "$NOTIFICATIONS_LOG" || ((SECONDS >= deadline)); do
-    sleep 0.05
-  done
+  bench_wait_for_notify 'a line of a fifty'
   after=$("$call" || echo 99999)
   rm "$E2E_TMP/sampling"
   wait "$sampler"
@@ -224,6 +221,51 @@ bench_large() {
     /^[0-9]+\ta line of a fifty/ { printf "%.0f", ($1 - owned) / 1e6; found = 1; exit }
     END { if (!found) print "-" }')
   echo "large $program $shown $(sort -n "$E2E_TMP/answers" | tail -n 1) $after$caller_start"
+}
+
+# Waits up to 30 s for a Notify call whose body holds TEXT.
+bench_wait_for_notify() {
+  local deadline=$((SECONDS + 30))
+  until grep -qF "$1" "$NOTIFICATIONS_LOG" || ((SECONDS >= deadline)); do
+    sleep 0.05
+  done
+}
+
+# returned-x11 nimbrel IDLE_KB KB KB KB, and returned-sway on headless sway (Nimbrel reads through
+# data-control there, growing its buffer as the text comes): resident memory after start-up and
+# 10 s after each of 3 rounds in which a copy of 50 MB is announced and then replaced by a copy of
+# 100 bytes.
+bench_returned() {
+  local display=$1 idle round large short kept=""
+  if [[ $display == sway ]]; then
+    e2e_start_sway enable
+    e2e_start_session_bus
+    e2e_start_notification_monitor
+    e2e_start_notification_daemon
+  else
+    e2e_start_desktop
+  fi
+  e2e_start_nimbrel
+  sleep 5
+  idle=$(bench_rss_kb "$E2E_NIMBREL_PID")
+  [[ $display == x11 ]] || head -c 50000000 < <(yes 'a line of a fifty megabyte text') >"$E2E_TMP/large"
+  for round in 1 2 3; do
+    large="round $round of 50 MB" short="round $round, 100 bytes $(printf '%081d' 0)"
+    if [[ $display == sway ]]; then
+      sed -i "1s/.*/$large/" "$E2E_TMP/large"
+      wl-copy <"$E2E_TMP/large"
+      bench_wait_for_notify "$large"
+      wl-copy "$short"
+    else
+      e2e_offer --repeat-to 50000000 --chunk 1048576 "UTF8_STRING=$large"$'\n'
+      bench_wait_for_notify "$large"
+      e2e_offer "UTF8_STRING=$short"
+    fi
+    bench_wait_for_notify "$short"
+    sleep 10
+    kept+=" $(bench_rss_kb "$E2E_NIMBREL_PID")"
+  done
+  echo "returned-$display nimbrel $idle$kept"
 }
 
 # soak nimbrel WARM_KB END_KB: resident memory after 500 changes to warm up and, settled, after

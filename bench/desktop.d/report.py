@@ -16,6 +16,8 @@ columns = {
     "reaction-sway": ["median", "p99", "min", "max", "announced"],
     "large": ["shown", "slowest", "after", "start"],
     "soak": ["warm", "end"],
+    "returned-x11": ["idle", "round 1", "round 2", "round 3"],
+    "returned-sway": ["idle", "round 1", "round 2", "round 3"],
 }
 with open(results_path) as results:
     for line in results:
@@ -139,6 +141,17 @@ if warm and end:
     out.append(f"| {warm[0] / 1024:.1f} MiB | {end[0] / 1024:.1f} MiB | {end[0] - warm[0]:.0f} kB | ≤ 1024 kB |")
 else:
     out.append("The soak run failed; no figures.")
+
+out.append("\n## Memory after a 50 MB text (Nimbrel only)\n")
+out.append("Three rounds in one program: a copy of 50 MB of short lines is announced, then a copy of "
+           "100 bytes replaces it, and resident memory (VmRSS) is taken 10 s after that one's "
+           "announcement. On X11 the peer sends the text incrementally in 1 MiB pieces; on headless "
+           "sway `wl-copy` sends it through a pipe, which Nimbrel reads through data-control.\n")
+out.append("| display | after start-up | round 1 | round 2 | round 3 | target |\n|---|---:|---:|---:|---:|---|")
+for kind, label in [("returned-x11", "X11"), ("returned-sway", "Wayland (sway)")]:
+    figures = [runs(kind, "nimbrel", column) for column in columns[kind]]
+    cells = " | ".join(f"{values[0] / 1024:.1f} MiB" if values else "none" for values in figures)
+    out.append(f"| {label} | {cells} | ≤ start-up + 5 MiB |")
 
 out.append("\n## Text transformations\n")
 out.append("From `bench/transforms_vs_python.sh`, run by `bench/desktop`:\n")

@@ -1,21 +1,41 @@
 #!/usr/bin/env bash
 # What users do with Nimbrel, one row a case: the command line (help and errors without a display
-# or bus; every text action, the other client verbs and each exit status against a running
-# Nimbrel, whose bus they go through; the bash completion), a rewritten secret's expiry, the
-# windows it opens and Escape closes, the notification's click and button, the tray menu's entries,
-# a second start, and the ways Nimbrel ends: Quit and the signals, each with exit status 0 and its
-# bubble withdrawn, and the hand-over of its contents to a clipboard manager.
+# or bus, or on a bus that never answers; every text action, the other client verbs and each exit
+# status against a running Nimbrel, whose bus they go through; titles too long for any action; the
+# bash completion), a rewritten secret's expiry, the windows it opens and Escape closes, the
+# notification's click and button, the tray menu's entries, a second start, and the ways Nimbrel
+# ends: Quit and the signals, each with exit status 0 and its bubble withdrawn, and the hand-over of
+# its contents to a clipboard manager.
 source "$(dirname "$0")/lib.sh"
 export ASAN_OPTIONS=detect_leaks=0
 titles=$'Capitalize\nLowercase\nUppercase\nSnakecase\nRemove rich text formatting\nRemove multiple whitespace\nRemove all whitespace'
 
-# run [offline] ARGUMENTS...: runs nimbrel, after "offline" without a display or a bus, setting
-# $status and $output (stdout and stderr together).
+# run [offline|unset-bus|user-bus|silent-bus] ARGUMENTS...: runs nimbrel, after "offline" without a
+# display or a bus, after "unset-bus" on the display without a bus address (and with a home of its
+# own, where a bus that libdbus launched would leave its address), after "user-bus" without an
+# address but with the bus as $XDG_RUNTIME_DIR/bus, after "silent-bus" on a bus that never answers
+# (given 20 s: loose, but far below what a hang would take); sets $status and $output (stdout and
+# stderr together).
 run() {
   status=0
-  [[ ${1:-} == offline ]] && set -- env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS "$NIMBREL_BINARY" "${@:2}" ||
-    set -- "$NIMBREL_BINARY" "$@"
-  output=$(timeout 60 "$@" 2>&1) || status=$?
+  local limit=60
+  case ${1:-} in
+    offline) set -- env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS "$NIMBREL_BINARY" "${@:2}" ;;
+    unset-bus)
+      mkdir -p "$E2E_TMP/home"
+      set -- env -u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_TMP/home" "$NIMBREL_BINARY" "${@:2}"
+      ;;
+    user-bus)
+      mkdir -p "$E2E_TMP/user" && ln -sf "$E2E_TMP/bus" "$E2E_TMP/user/bus"
+      set -- env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$E2E_TMP/user" "$NIMBREL_BINARY" "${@:2}"
+      ;;
+    silent-bus)
+      limit=20
+      set -- env DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/silent-bus" "$NIMBREL_BINARY" "${@:2}"
+      ;;
+    *) set -- "$NIMBREL_BINARY" "$@" ;;
+  esac
+  output=$(timeout "$limit" "$@" 2>&1) || status=$?
 }
 
 # check ROW-NAME STATUS TEXT: the last run exited with STATUS and printed TEXT among its output.
@@ -39,6 +59,7 @@ escape_closes() {
 }
 
 e2e_start_desktop
+e2e_start_silent_bus
 run --action Uppercase
 check "--action with nobody running" 2 "Nimbrel is not running"
 
@@ -63,6 +84,8 @@ client_rows=(
   "-|offline;--action|2|Missing value after '--action'|"
   "-|offline;--clear;--settings|2|Give one of|"
   "-|offline;--list-actions|2|no session bus|"
+  "-|unset-bus;--action;Uppercase|2|no session bus|"
+  "-|silent-bus;--action;Uppercase|2|did not answer within|"
   "$hello|--action;Capitalize|0||Hello   World"
   "$hello|--action;Lowercase|0||hello   world"
   "$hello|--action=Uppercase|0||HELLO   WORLD"
@@ -73,6 +96,7 @@ client_rows=(
   "text/html=<i>rich</i> words;UTF8_STRING=rich words|--action;Remove rich text formatting|0||rich words"
   "$hello|--action;capitalize|1|no text action is titled \"capitalize\"; the titles are:"$'\n'"$titles|hello   wORLD"
   "-|--list-actions|0|$titles|hello   wORLD"
+  "-|user-bus;--list-actions|0|$titles|hello   wORLD"
   "-|--settings|0||hello   wORLD|Nimbrel Settings"
   "-|--options|0||hello   wORLD|Paste Item Options"
   "-|--clear|0||"
@@ -91,6 +115,26 @@ for row in "${client_rows[@]}"; do
   check "$arguments" "$expected_status" "$text"
   e2e_wait_for "the clipboard to hold [$clipboard] after $arguments" clipboard_is "$clipboard"
   [[ -z $window ]] || escape_closes "$window"
+  [[ ! -e $E2E_TMP/home/.dbus ]] || e2e_fail "$arguments launched a session bus"
+done
+
+# Calls the interface refuses before they reach the program: titles longer than any action's
+# (one longer than the bus connection holds leaves it answering on), arguments of the wrong type,
+# unknown methods. Name | the method and its arguments as dbus-send takes them | the answer holds.
+call_rows=(
+  "a title of 64 bytes|RunTextAction string:$(printf '%064d' 0)|boolean false"
+  "a title of 65 bytes|RunTextAction string:$(printf '%065d' 0)|Error org.freedesktop.DBus.Error.InvalidArgs"
+  "a title of 100,000 bytes|RunTextAction string:$(printf '%0100000d' 0)|Error org.freedesktop.DBus.Error.InvalidArgs"
+  "a number for a title|RunTextAction int32:5|Error org.freedesktop.DBus.Error.InvalidArgs"
+  "an unknown method|Bogus|Error org.freedesktop.DBus.Error.UnknownMethod"
+)
+for row in "${call_rows[@]}"; do
+  split_row "$row" name call expected
+  read -r method argument <<<"$call"
+  answer=$(dbus-send --session --print-reply --reply-timeout=$((E2E_DEADLINE * 1000)) --dest="$NIMBREL_BUS_NAME" \
+    "$NIMBREL_OBJECT_PATH" "org.nimbrel.Nimbrel.$method" ${argument:+"$argument"} 2>&1) || true
+  [[ $answer == *"$expected"* ]] || e2e_fail "$name: [$expected] not in the answer [${answer:0:200}]"
+  e2e_log "ok: $name"
 done
 
 # The completion asks the running Nimbrel for the titles, through this stand-in for the

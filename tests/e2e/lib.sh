@@ -85,6 +85,20 @@ context='default'><allow user='*'/><allow send_destination='*' eavesdrop='true'/
     /org/freedesktop/DBus org.freedesktop.DBus.ListNames
 }
 
+# A session bus that takes connections and never answers them, at $E2E_TMP/silent-bus. The socket
+# gets its name only once it listens, so nobody is refused.
+e2e_start_silent_bus() {
+  e2e_spawn silent-bus python3 -c 'import os, socket, sys
+listener = socket.socket(socket.AF_UNIX)
+listener.bind(sys.argv[1] + ".new")
+listener.listen(64)
+os.rename(sys.argv[1] + ".new", sys.argv[1])
+held = []
+while True:
+    held.append(listener.accept()[0])' "$E2E_TMP/silent-bus"
+  e2e_wait_for "the silent bus" test -S "$E2E_TMP/silent-bus"
+}
+
 # Records every call to the notification service and its answers; read back with e2e_notify_calls.
 e2e_start_notification_monitor() {
   e2e_spawn notifications dbus-monitor --session \

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # What goes wrong on a desktop, one row a case: a notification daemon missing when Nimbrel starts,
 # then dying and coming back; clipboard owners that misbehave as real programs do (one that never
-# answers, quits mid-transfer or offers more than Nimbrel reads of one type, 64 MiB); no session
-# bus at all. Nimbrel keeps answering on its bus, announces no text it has not read whole, and
-# handles the next copy. (An owner that answers late is a row of e2e/actions.sh.)
+# answers, quits mid-transfer or offers more than Nimbrel reads of one type, 64 MiB); a reader that
+# floods Nimbrel with requests for a large text; no session bus at all, or one that never answers.
+# Nimbrel keeps answering on its bus, announces no text it has not read whole, and handles the
+# next copy. (An owner that answers late is a row of e2e/actions.sh.)
 source "$(dirname "$0")/../e2e/lib.sh"
 
 e2e_start_desktop no-notifications
@@ -34,10 +35,40 @@ an owner that quits mid-transfer|vanished|half a transfer |--repeat-to 20000000 
 70 MB of text|incr UTF8_STRING|too much text |--repeat-to 70000000 --chunk 1000000
 ROWS
 
+# Readers ask 2,000 times at once for a text of Nimbrel's too large for one answer and never take
+# a piece: Nimbrel starts at most 16 of those answers for one reader window and 256 in all, and an
+# ordinary paste gets the whole text (once those are given up, when they fill all 256). Name |
+# reader windows | most answers started.
+e2e_offer --repeat-to 300000 'UTF8_STRING=flooded text '
+e2e_wait_for "Nimbrel to read the text to flood" e2e_offer_read
+e2e_expect_eq "Uppercase on the text to flood" "(true,)" "$(e2e_call RunTextAction Uppercase)"
+pasted_whole() { text=$(e2e_clipboard_text) && ((${#text} == 300000)) && [[ $text == 'FLOODED TEXT '* ]]; }
+while IFS='|' read -r name readers most; do
+  e2e_spawn "flood$readers" "$CLIPBOARD_OWNER" --flood 2000 --readers "$readers"
+  e2e_wait_for "$name: the flood answered" grep -qx flooded "$E2E_TMP/flood$readers.log"
+  accepted=$(sed -n 's/^accepted //p' "$E2E_TMP/flood$readers.log")
+  ((accepted <= most)) || e2e_fail "$name: the flood started $accepted incremental answers"
+  e2e_wait_for "$name: an ordinary paste of the whole text after the flood" pasted_whole
+done <<'ROWS'
+one reader|1|16
+40 readers|40|256
+ROWS
+
+# Without a bus, or with one that takes connections but never answers, Nimbrel starts, says so
+# and reads copies. Name | the bus address.
 e2e_stop_nimbrel
-DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-bus-here" e2e_start_nimbrel no-bus
-for copy in first second; do
-  e2e_offer "UTF8_STRING=$copy copy without a bus"
-  e2e_wait_for "Nimbrel, the only reader, to read the $copy copy without a bus" e2e_offer_read
-done
-e2e_nimbrel_running || e2e_fail "Nimbrel exited without a session bus"
+e2e_start_silent_bus
+while IFS='|' read -r name address; do
+  DBUS_SESSION_BUS_ADDRESS="$address" e2e_start_nimbrel no-bus
+  # Loose, but far below what a hang would take: it gives up on the bus after 4 s.
+  E2E_DEADLINE=20 e2e_wait_for "$name: Nimbrel to say it has no bus" grep -q 'no session bus' "$E2E_TMP/nimbrel.log"
+  for copy in first second; do
+    e2e_offer "UTF8_STRING=$copy copy, $name"
+    e2e_wait_for "Nimbrel, the only reader, to read the $copy copy, $name" e2e_offer_read
+  done
+  e2e_nimbrel_running || e2e_fail "Nimbrel exited, $name"
+  e2e_stop_nimbrel
+done <<ROWS
+no bus|unix:path=$E2E_TMP/no-bus-here
+a bus that never answers|unix:path=$E2E_TMP/silent-bus
+ROWS

@@ -20,6 +20,9 @@
 //   --garbage-targets N     list N distinct atoms with garbage names after the real targets (X11),
 //                           or N made-up MIME types (Wayland)
 //   --lifetime SECONDS      quit after this long (default 120; X11)
+//   --flood N               own nothing: ask the clipboard's owner for UTF8_STRING N times at once,
+//                           as a reader that never takes a piece does, and quit (X11)
+//   --readers N             spread the requests of a flood over N windows (default 1; X11)
 //   --watch                 own nothing: print "selection" or "empty" for every selection the
 //                           compositor announces (Wayland)
 //   --paste N               own nothing: ask for the selection's first type N times at once and
@@ -33,7 +36,8 @@
 //
 // Prints one line per event, for tests to wait on: "owner" once it owns the clipboard,
 // "served TARGET" when an answer is complete, "incr TARGET" when an incremental one starts,
-// "ignored" for a request left unanswered, "vanished", and "done" after the last change. Quits
+// "ignored" for a request left unanswered, "vanished", and "done" after the last change; after a
+// flood "accepted K" for the K requests answered other than with a refusal, then "flooded". Quits
 // when another client takes the clipboard. A manager prints "manager" once it owns
 // CLIPBOARD_MANAGER, "saved TARGET BYTES" for each target it keeps (BYTES in hex) and "owner"
 // once it serves them; it quits only when another client takes CLIPBOARD_MANAGER.
@@ -153,7 +157,8 @@ struct Options {
     std::vector<Offer> offers;
     std::set<std::string> flags;
     std::map<std::string, long> numbers{{"--delay-ms", 0}, {"--repeat-to", 0}, {"--chunk", 256 * 1024}, {"--burst", 1},
-        {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120}, {"--paste", 0}};
+        {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120},
+        {"--paste", 0}, {"--flood", 0}, {"--readers", 1}};
     std::ofstream times;
 };
 
@@ -200,6 +205,8 @@ public:
 
     int run()
     {
+        if (numbers["--flood"] > 0)
+            return flood();
         const bool manager = flags.contains("--manager");
         if (manager && !takeSelection(m_clipboardManager))
             throw std::runtime_error("could not take CLIPBOARD_MANAGER");
@@ -248,6 +255,38 @@ public:
     }
 
 private:
+    int flood()
+    {
+        const long requests = numbers["--flood"];
+        const xcb_atom_t target = intern("UTF8_STRING");
+        const xcb_atom_t property = intern("NIMBREL_FLOOD");
+        std::vector<xcb_window_t> readers{m_window};
+        while (static_cast<long>(readers.size()) < numbers["--readers"]) {
+            readers.push_back(xcb_generate_id(m_connection));
+            xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, readers.back(),
+                              xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
+                              XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        }
+        for (long i = 0; i < requests; ++i)
+            xcb_convert_selection(m_connection, readers[static_cast<std::size_t>(i) % readers.size()], m_clipboard,
+                                  target, property, XCB_CURRENT_TIME);
+        xcb_flush(m_connection);
+        long answered = 0;
+        long accepted = 0;
+        while (answered < requests) {
+            const auto event = owned(xcb_wait_for_event(m_connection));
+            if (!event)
+                return 1;
+            if ((event->response_type & 0x7F) == XCB_SELECTION_NOTIFY) {
+                ++answered;
+                accepted += reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property != XCB_ATOM_NONE;
+            }
+        }
+        say("accepted " + std::to_string(accepted));
+        say("flooded");
+        return 0;
+    }
+
     xcb_atom_t intern(const std::string &name)
     {
         const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());

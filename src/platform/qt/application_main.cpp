@@ -1,6 +1,7 @@
 #include "platform/qt/application_main.h"
 
 #include "app/app_delegate.h"
+#include "platform/qt/bus_connection.h"
 #include "platform/qt/bus_receive_limits.h"
 #include "platform/qt/bus_service.h"
 #include "platform/qt/command_line_main.h"
@@ -18,11 +19,11 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDir>
 #include <QStandardPaths>
 
+#include <dbus/dbus.h>
+#include <malloc.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -43,18 +44,45 @@ std::string preferencesFilePath()
     return QDir(configHome).filePath(QStringLiteral("nimbrel/preferences.json")).toStdString();
 }
 
+// The session bus for the scripting interface, found before Qt's own parts (the tray icon,
+// accessibility) look for one: they would wait for good on a bus that never answers, and
+// libdbus would launch a bus where it finds none. Without one they are told that there is none.
+std::unique_ptr<BusConnection> connectSessionBus()
+{
+    std::string error;
+    std::unique_ptr<BusConnection> bus = BusConnection::openSessionBus(error);
+    if (bus) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(BusConnection::sessionBusAddress()));
+        return bus;
+    }
+    std::fprintf(stderr, "nimbrel: no session bus (%s); notifications and scripting are off\n", error.c_str());
+    // An address no transport takes: QtDBus gives up at once.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    return nullptr;
+}
+
 // True when another instance owns the bus name; it is asked to show its settings window, which
 // is what a user starting the program again most likely wants.
-bool handedOverToRunningInstance(QDBusConnection &bus)
+bool handedOverToRunningInstance(BusConnection &bus)
 {
-    const QString name = QString::fromLatin1(BusService::serviceName);
-    if (bus.registerService(name))
+    constexpr std::chrono::seconds patience{5};
+    const char *name = BusService::serviceName;
+    const dbus_uint32_t flags = DBUS_NAME_FLAG_DO_NOT_QUEUE;
+    const BusMessage request = adoptBusMessage(
+        dbus_message_new_method_call(DBUS_SERVICE_DBUS, DBUS_PATH_DBUS, DBUS_INTERFACE_DBUS, "RequestName"));
+    if (!request || !dbus_message_append_args(request.get(), DBUS_TYPE_STRING, &name, DBUS_TYPE_UINT32, &flags,
+                                              DBUS_TYPE_INVALID))
         return false;
-    if (!bus.interface()->isServiceRegistered(name))
+    std::string error;
+    const BusMessage reply = bus.call(request, patience, error);
+    dbus_uint32_t result = 0;
+    if (!reply || !dbus_message_get_args(reply.get(), nullptr, DBUS_TYPE_UINT32, &result, DBUS_TYPE_INVALID)
+        || result != DBUS_REQUEST_NAME_REPLY_EXISTS)
         return false;
-    const QDBusMessage call = QDBusMessage::createMethodCall(name, QString::fromLatin1(BusService::objectPath),
-                                                             name, QStringLiteral("ShowSettings"));
-    bus.call(call, QDBus::Block, 5000);
+    const BusMessage show = adoptBusMessage(
+        dbus_message_new_method_call(name, BusService::objectPath, name, "ShowSettings"));
+    if (show)
+        bus.call(show, patience, error);
     return true;
 }
 
@@ -85,11 +113,19 @@ bool chooseDisplay(bool clipboardNeedsX11)
 
 int applicationMain(int argc, char **argv)
 {
+    // One heap for all threads: glibc gives each thread a heap of its own otherwise, whose free
+    // end malloc_trim leaves alone, and the trims that give back what large texts and floods of
+    // requests leave (see QtPasteboard, SelectionWriter) would miss the reading threads' memory.
+    mallopt(M_ARENA_MAX, 1);
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
     std::unique_ptr<ClipboardBackend> clipboard = makeClipboardBackend(ReadLimits{});
     if (!chooseDisplay(dynamic_cast<const X11Clipboard *>(clipboard.get()) != nullptr))
         return 1;
+    // Without a session bus the program still runs, only without single instance and scripting.
+    std::unique_ptr<BusConnection> serviceBus = connectSessionBus();
+    if (serviceBus && handedOverToRunningInstance(*serviceBus))
+        return 0;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
@@ -99,13 +135,8 @@ int applicationMain(int argc, char **argv)
     // SIGTERM, SIGINT and SIGHUP end the program as its Quit entry does.
     const TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
 
-    // Without a session bus the program still runs, only without single instance and scripting.
     QDBusConnection bus = QDBusConnection::sessionBus();
     liftBusReceiveLimits(bus);
-    if (!bus.isConnected())
-        std::fprintf(stderr, "nimbrel: no session bus; notifications and scripting are off\n");
-    else if (handedOverToRunningInstance(bus))
-        return 0;
 
     QtPasteboard pasteboard(std::move(clipboard));
     QtUserNotificationCenter center(bus);
@@ -127,22 +158,22 @@ int applicationMain(int argc, char **argv)
         delegate.perform(selector, argument);
     });
 
-    BusService busService(delegate, pasteboard, interface.clearClipboardMenuItem());
+    std::optional<BusService> busService;
+    if (serviceBus)
+        busService.emplace(std::move(serviceBus), delegate, pasteboard, interface.clearClipboardMenuItem());
     // Launch once the contents found at start-up are read, so that they are shown as launch shows
-    // them: in the text view, without an announcement.
+    // them: in the text view, without an announcement. Calls wait on the bus until then.
     pasteboard.whenCurrent([&] {
         delegate.applicationDidFinishLaunching();
-        if (bus.isConnected())
-            bus.registerObject(QString::fromLatin1(BusService::objectPath), &busService,
-                               QDBusConnection::ExportScriptableSlots);
+        if (busService && !busService->serve())
+            std::fprintf(stderr, "nimbrel: cannot serve the scripting interface on the session bus\n");
     });
     const int status = QApplication::exec();
 
     // The end, by Quit or a signal alike: nothing more is asked of the controller from outside,
     // its notification is taken away, and what it wrote is handed over to a clipboard manager,
     // before the connections that serve them close.
-    if (bus.isConnected())
-        bus.unregisterObject(QString::fromLatin1(BusService::objectPath));
+    busService.reset();
     delegate.applicationWillTerminate();
     center.finishRemovals(notificationPatience);
     return status;

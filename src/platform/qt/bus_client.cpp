@@ -2,74 +2,101 @@
 
 #include "platform/qt/bus_service.h"
 
-#include <QDBusConnectionInterface>
-#include <QDBusArgument>
-#include <QDBusReply>
+#include <dbus/dbus.h>
 
-#include <utility>
+#include <QByteArray>
 
 namespace nimbrel {
 
-BusClient::BusClient(QDBusConnection bus)
-    : m_bus(std::move(bus))
+namespace {
+
+// A text action waits up to the clipboard read's time limit for the copy before it, then runs.
+constexpr std::chrono::seconds answerPatience{25};
+
+} // namespace
+
+BusClient::BusClient(BusConnection &bus)
+    : m_bus(bus)
 {
 }
 
-bool BusClient::instanceRunning()
+bool BusClient::instanceRunning(std::chrono::milliseconds patience)
 {
-    if (!m_bus.isConnected()) {
-        m_error = QStringLiteral("no session bus: %1").arg(m_bus.lastError().message());
+    const BusMessage question = adoptBusMessage(
+        dbus_message_new_method_call(DBUS_SERVICE_DBUS, DBUS_PATH_DBUS, DBUS_INTERFACE_DBUS, "NameHasOwner"));
+    const char *name = BusService::serviceName;
+    dbus_bool_t owned = FALSE;
+    std::string error;
+    const BusMessage reply =
+        question && dbus_message_append_args(question.get(), DBUS_TYPE_STRING, &name, DBUS_TYPE_INVALID)
+        ? m_bus.call(question, patience, error)
+        : BusMessage();
+    if (!reply || !dbus_message_get_args(reply.get(), nullptr, DBUS_TYPE_BOOLEAN, &owned, DBUS_TYPE_INVALID)) {
+        m_error = QStringLiteral("the session bus did not answer: %1").arg(QString::fromStdString(error));
         return false;
     }
-    const QDBusReply<bool> registered = m_bus.interface()->isServiceRegistered(QString::fromLatin1(BusService::serviceName));
-    if (!registered.isValid()) {
-        m_error = QStringLiteral("the session bus did not answer: %1").arg(registered.error().message());
-        return false;
-    }
-    if (!registered.value()) {
+    if (!owned) {
         m_error = QStringLiteral("Nimbrel is not running");
         return false;
     }
     return true;
 }
 
-std::optional<bool> BusClient::callForAnswer(const QString &method, const QVariantList &arguments)
+std::optional<bool> BusClient::callForAnswer(const QString &method, const std::optional<QString> &title)
 {
-    const auto reply = call(method, arguments, QStringLiteral("b"));
-    if (!reply)
+    const BusMessage reply = call(method, title, DBUS_TYPE_BOOLEAN_AS_STRING);
+    dbus_bool_t answer = FALSE;
+    if (!reply || !dbus_message_get_args(reply.get(), nullptr, DBUS_TYPE_BOOLEAN, &answer, DBUS_TYPE_INVALID))
         return std::nullopt;
-    return reply->arguments().constFirst().toBool();
+    return answer != FALSE;
 }
 
 std::optional<QStringList> BusClient::textActionTitles()
 {
-    const auto reply = call(QStringLiteral("TextActionTitles"), {}, QStringLiteral("as"));
+    const BusMessage reply = call(QStringLiteral("TextActionTitles"), std::nullopt, "as");
     if (!reply)
         return std::nullopt;
-    return qdbus_cast<QStringList>(reply->arguments().constFirst());
+    QStringList titles;
+    DBusMessageIter arguments;
+    DBusMessageIter array;
+    dbus_message_iter_init(reply.get(), &arguments);
+    dbus_message_iter_recurse(&arguments, &array);
+    for (; dbus_message_iter_get_arg_type(&array) == DBUS_TYPE_STRING; dbus_message_iter_next(&array)) {
+        const char *title = nullptr;
+        dbus_message_iter_get_basic(&array, &title);
+        titles << QString::fromUtf8(title);
+    }
+    return titles;
 }
 
 bool BusClient::callWithoutReply(const QString &method)
 {
-    return call(method, {}, QString()).has_value();
+    return call(method, std::nullopt, "") != nullptr;
 }
 
-std::optional<QDBusMessage> BusClient::call(const QString &method, const QVariantList &arguments,
-                                            const QString &replySignature)
+BusMessage BusClient::call(const QString &method, const std::optional<QString> &title, const char *replySignature)
 {
-    const QString service = QString::fromLatin1(BusService::serviceName);
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(service, QString::fromLatin1(BusService::objectPath), service, method);
-    message.setArguments(arguments);
-    message.setAutoStartService(false);
-    const QDBusMessage reply = m_bus.call(message);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        m_error = QStringLiteral("Nimbrel did not answer %1: %2").arg(method, reply.errorMessage());
-        return std::nullopt;
+    const QByteArray member = method.toUtf8();
+    const BusMessage message = adoptBusMessage(dbus_message_new_method_call(
+        BusService::serviceName, BusService::objectPath, BusService::serviceName, member.constData()));
+    if (!message) {
+        m_error = QStringLiteral("out of memory");
+        return nullptr;
     }
-    if (reply.signature() != replySignature) {
+    dbus_message_set_auto_start(message.get(), FALSE);
+    const QByteArray text = title.value_or(QString()).toUtf8();
+    const char *argument = text.constData();
+    if (title)
+        dbus_message_append_args(message.get(), DBUS_TYPE_STRING, &argument, DBUS_TYPE_INVALID);
+    std::string error;
+    BusMessage reply = m_bus.call(message, answerPatience, error);
+    if (!reply) {
+        m_error = QStringLiteral("%1 failed: %2").arg(method, QString::fromStdString(error));
+        return nullptr;
+    }
+    if (!dbus_message_has_signature(reply.get(), replySignature)) {
         m_error = QStringLiteral("Nimbrel answered %1 with an unexpected reply").arg(method);
-        return std::nullopt;
+        return nullptr;
     }
     return reply;
 }

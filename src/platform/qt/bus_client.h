@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDBusConnection>
-#include <QDBusMessage>
+#include "platform/qt/bus_connection.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 namespace nimbrel {
@@ -13,12 +14,13 @@ namespace nimbrel {
 // name's owner is looked up first and no call asks the bus to activate a service.
 class BusClient final {
 public:
-    explicit BusClient(QDBusConnection bus);
+    explicit BusClient(BusConnection &bus);
 
-    // Whether a Nimbrel owns the bus name; when not, error() says why.
-    bool instanceRunning();
-    // The answer of a method that answers a Boolean; nullopt when the call failed.
-    std::optional<bool> callForAnswer(const QString &method, const QVariantList &arguments = {});
+    // Whether a Nimbrel owns the bus name, asking the bus within the patience; when not, error() says why.
+    bool instanceRunning(std::chrono::milliseconds patience);
+    // The answer of a method that answers a Boolean, given the title when it takes one; nullopt
+    // when the call failed.
+    std::optional<bool> callForAnswer(const QString &method, const std::optional<QString> &title = std::nullopt);
     // The titles in menu order; nullopt when the call failed.
     std::optional<QStringList> textActionTitles();
     // Calls a method that takes and returns nothing; false when the call failed.
@@ -27,11 +29,10 @@ public:
     QString error() const { return m_error; }
 
 private:
-    // The reply, or nullopt when the call failed or the reply has another signature.
-    std::optional<QDBusMessage> call(const QString &method, const QVariantList &arguments,
-                                     const QString &replySignature);
+    // The reply, or nullptr when the call failed or the reply has another signature.
+    BusMessage call(const QString &method, const std::optional<QString> &title, const char *replySignature);
 
-    QDBusConnection m_bus;
+    BusConnection &m_bus;
     QString m_error;
 };
 

@@ -4,40 +4,171 @@
 #include "platform/qt/qt_pasteboard.h"
 #include "textactions/text_action.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
+#include <dbus/dbus.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
 #include <utility>
 #include <variant>
 
 namespace nimbrel {
 
-BusService::BusService(AppDelegate &delegate, QtPasteboard &pasteboard, std::shared_ptr<MenuItem> clearClipboardMenuItem,
-                       QObject *parent)
+namespace {
+
+struct Method {
+    std::string_view name;
+    std::string_view argumentName; // the one argument, or empty for none
+    const char *argumentSignature;
+    std::string_view resultSignature;
+};
+
+constexpr std::array methods{
+    Method{"RunTextAction", "title", "s", "b"},
+    Method{"ClearClipboard", "", "", ""},
+    Method{"ShowSettings", "", "", ""},
+    Method{"ShowPasteItemOptions", "", "", "b"},
+    Method{"TextActionTitles", "", "", "as"},
+};
+
+std::string introspection()
+{
+    std::string xml = DBUS_INTROSPECT_1_0_XML_DOCTYPE_DECL_NODE "<node>\n <interface name=\""
+        + std::string(BusService::serviceName) + "\">\n";
+    for (const Method &method : methods) {
+        xml += "  <method name=\"" + std::string(method.name) + "\">";
+        if (!method.argumentName.empty())
+            xml += "<arg name=\"" + std::string(method.argumentName) + "\" type=\"" + method.argumentSignature
+                + "\" direction=\"in\"/>";
+        if (!method.resultSignature.empty())
+            xml += "<arg type=\"" + std::string(method.resultSignature) + "\" direction=\"out\"/>";
+        xml += "</method>\n";
+    }
+    return xml + " </interface>\n <interface name=\"" DBUS_INTERFACE_INTROSPECTABLE "\">\n"
+        "  <method name=\"Introspect\"><arg type=\"s\" direction=\"out\"/></method>\n </interface>\n"
+        " <interface name=\"" DBUS_INTERFACE_PEER "\">\n  <method name=\"Ping\"/>\n"
+        "  <method name=\"GetMachineId\"><arg type=\"s\" direction=\"out\"/></method>\n </interface>\n</node>\n";
+}
+
+std::string_view orEmpty(const char *text)
+{
+    return text ? std::string_view(text) : std::string_view();
+}
+
+BusMessage errorReply(const BusMessage &call, const char *name, const std::string &text)
+{
+    return adoptBusMessage(dbus_message_new_error(call.get(), name, text.c_str()));
+}
+
+BusMessage booleanReply(const BusMessage &call, bool value)
+{
+    BusMessage reply = adoptBusMessage(dbus_message_new_method_return(call.get()));
+    const dbus_bool_t answer = value;
+    if (reply)
+        dbus_message_append_args(reply.get(), DBUS_TYPE_BOOLEAN, &answer, DBUS_TYPE_INVALID);
+    return reply;
+}
+
+} // namespace
+
+BusService::BusService(std::unique_ptr<BusConnection> connection, AppDelegate &delegate, QtPasteboard &pasteboard,
+                       std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
     , m_pasteboard(pasteboard)
     , m_clearClipboardMenuItem(std::move(clearClipboardMenuItem))
+    , m_connection(std::move(connection))
 {
 }
 
-bool BusService::RunTextAction(const QString &title)
+BusService::~BusService() = default;
+
+bool BusService::serve()
 {
-    // While the clipboard is out of reach nothing can be rewritten, whatever the last snapshot holds.
-    return answerWhenCurrent(
-        [this, title] { return m_pasteboard.reachable() && answerOf("runTextAction:", title.toStdString()); });
+    return m_connection->serve(objectPath, [this](const BusMessage &call) { receive(call); });
 }
 
-bool BusService::answerWhenCurrent(std::function<bool()> operation)
+void BusService::receive(const BusMessage &call)
 {
-    if (!calledFromDBus())
-        return operation();
-    // Answered later, once the pasteboard is current; at once when it already is.
-    setDelayedReply(true);
-    m_pasteboard.whenCurrent([operation = std::move(operation), call = message(), bus = connection()] {
-        bus.send(call.createReply(operation()));
-    });
-    return false;
+    DBusMessage *message = call.get();
+    const std::string_view interface = orEmpty(dbus_message_get_interface(message));
+    const std::string_view member = orEmpty(dbus_message_get_member(message));
+    if (interface == DBUS_INTERFACE_INTROSPECTABLE && member == "Introspect") {
+        BusMessage reply = adoptBusMessage(dbus_message_new_method_return(message));
+        const std::string xml = introspection();
+        const char *text = xml.c_str();
+        if (reply)
+            dbus_message_append_args(reply.get(), DBUS_TYPE_STRING, &text, DBUS_TYPE_INVALID);
+        answer(call, std::move(reply));
+        return;
+    }
+    const auto method = std::find_if(methods.begin(), methods.end(), [&](const Method &m) { return m.name == member; });
+    if ((!interface.empty() && interface != serviceName) || method == methods.end()) {
+        answer(call, errorReply(call, DBUS_ERROR_UNKNOWN_METHOD,
+                                "No method " + std::string(member) + " in " + std::string(interface)));
+        return;
+    }
+    if (!dbus_message_has_signature(message, method->argumentSignature)) {
+        answer(call, errorReply(call, DBUS_ERROR_INVALID_ARGS,
+                                std::string(member) + " takes (" + method->argumentSignature + ")"));
+        return;
+    }
+    std::string title;
+    if (!method->argumentName.empty()) {
+        DBusMessageIter arguments;
+        const char *text = "";
+        if (dbus_message_iter_init(message, &arguments))
+            dbus_message_iter_get_basic(&arguments, &text);
+        // Only as much of the text as could pass is looked at: a huge one costs no more.
+        if (strnlen(text, longestTitle + 1) > longestTitle) {
+            const std::string why = "no text action's title is longer than " + std::to_string(longestTitle) + " bytes";
+            answer(call, errorReply(call, DBUS_ERROR_INVALID_ARGS, why));
+            return;
+        }
+        title = text;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, call, member = std::string(member), title] { perform(call, member, title); },
+        Qt::QueuedConnection);
+}
+
+void BusService::perform(const BusMessage &call, const std::string &member, const std::string &title)
+{
+    if (member == "RunTextAction") {
+        // Answered once the pasteboard is current; at once when it already is. While the clipboard
+        // is out of reach nothing can be rewritten, whatever the last snapshot holds.
+        m_pasteboard.whenCurrent([this, call, title] {
+            answer(call, booleanReply(call, m_pasteboard.reachable() && answerOf("runTextAction:", title)));
+        });
+        return;
+    }
+    if (member == "ShowPasteItemOptions") {
+        m_pasteboard.whenCurrent([this, call] { answer(call, booleanReply(call, answerOf("showPasteItemOptions"))); });
+        return;
+    }
+    if (member == "ClearClipboard" && !m_pasteboard.reachable()) {
+        answer(call, errorReply(call, DBUS_ERROR_FAILED, "the clipboard cannot be reached"));
+        return;
+    }
+    BusMessage reply = adoptBusMessage(dbus_message_new_method_return(call.get()));
+    if (member == "TextActionTitles" && reply) {
+        DBusMessageIter iterator;
+        DBusMessageIter array;
+        dbus_message_iter_init_append(reply.get(), &iterator);
+        dbus_message_iter_open_container(&iterator, DBUS_TYPE_ARRAY, DBUS_TYPE_STRING_AS_STRING, &array);
+        for (const std::string_view title : textActionTitles()) {
+            const std::string text(title);
+            const char *pointer = text.c_str();
+            dbus_message_iter_append_basic(&array, DBUS_TYPE_STRING, &pointer);
+        }
+        dbus_message_iter_close_container(&iterator, &array);
+    } else if (member == "ClearClipboard") {
+        m_delegate.perform("clearClipboardMenuItem:", m_clearClipboardMenuItem);
+    } else if (member == "ShowSettings") {
+        m_delegate.perform("showSettings");
+    }
+    answer(call, std::move(reply));
 }
 
 bool BusService::answerOf(std::string_view selector, const MessageArgument &argument)
@@ -47,31 +178,10 @@ bool BusService::answerOf(std::string_view selector, const MessageArgument &argu
     return answer != nullptr && *answer;
 }
 
-void BusService::ClearClipboard()
+void BusService::answer(const BusMessage &call, BusMessage reply)
 {
-    if (calledFromDBus() && !m_pasteboard.reachable()) {
-        sendErrorReply(QDBusError::Failed, QStringLiteral("the clipboard cannot be reached"));
-        return;
-    }
-    m_delegate.perform("clearClipboardMenuItem:", m_clearClipboardMenuItem);
-}
-
-void BusService::ShowSettings()
-{
-    m_delegate.perform("showSettings");
-}
-
-bool BusService::ShowPasteItemOptions()
-{
-    return answerWhenCurrent([this] { return answerOf("showPasteItemOptions"); });
-}
-
-QStringList BusService::TextActionTitles() const
-{
-    QStringList titles;
-    for (const std::string_view title : textActionTitles())
-        titles << QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
-    return titles;
+    if (reply && !dbus_message_get_no_reply(call.get()))
+        m_connection->send(std::move(reply));
 }
 
 } // namespace nimbrel

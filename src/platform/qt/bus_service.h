@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QDBusContext>
-#include <QObject>
-#include <QString>
-#include <QStringList>
-
 #include "app/message.h"
+#include "platform/qt/bus_connection.h"
 
-#include <functional>
+#include <QObject>
+
+#include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace nimbrel {
@@ -18,38 +17,45 @@ class MenuItem;
 class QtPasteboard;
 
 // The scripting interface org.nimbrel.Nimbrel at /org/nimbrel/Nimbrel, so hotkey daemons and
-// scripts can reach the text actions and the windows. Every method goes through the controller.
-class BusService final : public QObject, protected QDBusContext {
+// scripts can reach the text actions and the windows. Calls arrive on the bus connection's own
+// thread, where malformed ones and titles longer than any action's are refused at once, before
+// they cost the main thread anything; the rest go through the controller on the main thread.
+class BusService final : public QObject {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.nimbrel.Nimbrel")
 public:
     static constexpr const char *serviceName = "org.nimbrel.Nimbrel";
     static constexpr const char *objectPath = "/org/nimbrel/Nimbrel";
+    // No text action's title is longer, in bytes.
+    static constexpr std::size_t longestTitle = 64;
 
-    BusService(AppDelegate &delegate, QtPasteboard &pasteboard, std::shared_ptr<MenuItem> clearClipboardMenuItem,
-               QObject *parent = nullptr);
+    // Serves on the connection, which it keeps, once serve() is called.
+    BusService(std::unique_ptr<BusConnection> connection, AppDelegate &delegate, QtPasteboard &pasteboard,
+               std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent = nullptr);
+    ~BusService() override;
 
-public slots: // Named as the bus methods are, which the bus takes from the slot names.
-    // Runs the text action with exactly this title on the clipboard, once what was copied last has
-    // been read (a hotkey often comes right after a copy); true only when it rewrote the clipboard.
-    Q_SCRIPTABLE bool RunTextAction(const QString &title);
-    // Empties the clipboard; an error while the clipboard cannot be reached.
-    Q_SCRIPTABLE void ClearClipboard();
-    Q_SCRIPTABLE void ShowSettings();
-    // Opens the paste item options window once what was copied last has been read; true only
-    // when it opened, which it does while the clipboard holds text.
-    Q_SCRIPTABLE bool ShowPasteItemOptions();
-    // The text actions' titles in the pop-up list's order.
-    Q_SCRIPTABLE QStringList TextActionTitles() const;
+    // Starts answering calls: RunTextAction(s) -> b runs the action with exactly this title once
+    // what was copied last has been read (a hotkey often comes right after a copy), true only when
+    // it rewrote the clipboard, and not while the clipboard cannot be reached; ClearClipboard(),
+    // an error while the clipboard cannot be reached; ShowSettings(); ShowPasteItemOptions() -> b,
+    // once what was copied last has been read, true only when the window opened, which it does
+    // while the clipboard holds text; and TextActionTitles() -> as in the pop-up list's order.
+    // False when the bus refused the object.
+    bool serve();
 
 private:
-    // Answers a call from the bus with the answer of the operation, run once the pasteboard is current.
-    bool answerWhenCurrent(std::function<bool()> operation);
+    // On the connection's thread.
+    void receive(const BusMessage &call);
+    // On the main thread.
+    void perform(const BusMessage &call, const std::string &member, const std::string &title);
+    void answer(const BusMessage &call, BusMessage reply);
+    // The Boolean the controller's operation answered; false for any other answer.
     bool answerOf(std::string_view selector, const MessageArgument &argument = {});
 
     AppDelegate &m_delegate;
     QtPasteboard &m_pasteboard;
     std::shared_ptr<MenuItem> m_clearClipboardMenuItem;
+    // Last, so that it stops calling receive() first.
+    std::unique_ptr<BusConnection> m_connection;
 };
 
 } // namespace nimbrel

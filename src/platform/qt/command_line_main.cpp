@@ -4,9 +4,12 @@
 #include "platform/qt/command_line.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <string>
 
 namespace nimbrel {
 
@@ -75,8 +78,15 @@ int callWithoutReply(BusClient &client, const QString &method)
 
 int runClientVerb(const CommandLineRequest &request)
 {
-    BusClient client(QDBusConnection::sessionBus());
-    if (!client.instanceRunning())
+    // The bus gets the same time to let the verb in and to say whether Nimbrel runs.
+    const auto deadline = std::chrono::steady_clock::now() + BusConnection::sessionBusPatience;
+    std::string error;
+    const std::unique_ptr<BusConnection> bus = BusConnection::openSessionBus(error);
+    if (!bus)
+        return failure(NotReached, QStringLiteral("no session bus: %1").arg(QString::fromStdString(error)));
+    BusClient client(*bus);
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (!client.instanceRunning(std::max(left, std::chrono::milliseconds(1))))
         return failure(NotReached, client.error());
     switch (request.verb) {
     case Verb::RunTextAction:

@@ -3,6 +3,8 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/clipboard_offer.h"
 
+#include <malloc.h>
+
 #include <cstdio>
 
 namespace nimbrel {
@@ -12,6 +14,8 @@ namespace {
 constexpr std::chrono::milliseconds waitMargin{1000};
 // How long the hand-over to a clipboard manager may hold up the program's end.
 constexpr std::chrono::milliseconds handOverPatience{2000};
+// How long the clipboard stays unchanged before the memory freed meanwhile is given back.
+constexpr std::chrono::seconds trimDelay{1};
 
 } // namespace
 
@@ -22,6 +26,9 @@ QtPasteboard::QtPasteboard(std::unique_ptr<ClipboardBackend> backend, QObject *p
     m_waitLimit.setSingleShot(true);
     m_waitLimit.setInterval(ReadLimits{}.time + waitMargin);
     connect(&m_waitLimit, &QTimer::timeout, this, &QtPasteboard::runWaiting);
+    m_trimDelay.setSingleShot(true);
+    m_trimDelay.setInterval(trimDelay);
+    connect(&m_trimDelay, &QTimer::timeout, this, [] { malloc_trim(0); });
     m_started = m_backend && m_backend->start([this](ClipboardBackend::Change change) {
         QMetaObject::invokeMethod(this, [this, change] { applyChange(change); }, Qt::QueuedConnection);
     });
@@ -122,6 +129,7 @@ void QtPasteboard::applyChange(const ClipboardBackend::Change &change)
     m_generation = change.generation;
     const bool wasEmpty = m_snapshot->items.empty();
     m_snapshot = change.snapshot;
+    m_trimDelay.start();
     // Contents found at start-up are no change, and an empty clipboard emptied is none either
     // (the program's own clear, seen again by the backend).
     if (!change.initial && !(wasEmpty && m_snapshot->items.empty()))

@@ -60,6 +60,12 @@ private:
     std::uint64_t m_clearBasis = 0;
     std::vector<std::function<void()>> m_waiting;
     QTimer m_waitLimit;
+    // glibc keeps the pages that reading a large text and dropping the one before freed: once it
+    // has freed a mapped block it takes blocks up to that size (up to 32 MiB) from its heap, and
+    // it keeps the heap's free pages, 15 to 30 MiB for good after a copy of 50 MB. A trim once the
+    // clipboard has settled gives them back. (A fixed bound for mapping blocks would too, but
+    // would map every such block afresh, which slows the reading of large texts by half.)
+    QTimer m_trimDelay;
 };
 
 } // namespace nimbrel

@@ -4,6 +4,7 @@
 #include "platform/qt/x11/hidden_window.h"
 #include "platform/qt/x11/reconnect_backoff.h"
 
+#include <malloc.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -22,6 +23,13 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t largestPiece = 256 * 1024;
 // A requestor that stops asking for pieces this long is given up on.
 constexpr auto transferPatience = std::chrono::seconds(10);
+// Incremental answers waiting for their requestors, in all and for one requestor window: beyond
+// these a request is refused, so readers that never take their pieces (or forged requests) cost
+// little memory and time however many they are, and one of them cannot keep the others out.
+constexpr std::size_t mostTransfers = 256;
+constexpr std::size_t mostTransfersPerRequestor = 16;
+// Every this many events handled, the thread gives back the memory freed meanwhile.
+constexpr std::size_t trimEvents = 10000;
 // How long taking the clipboard waits for a broken connection to come back.
 constexpr auto reconnectPatience = std::chrono::milliseconds(500);
 // The most (target, property) pairs of one MULTIPLE request that are answered: clipboard managers
@@ -250,12 +258,21 @@ std::shared_ptr<const ClipboardOffer> SelectionWriter::offer() const
 
 void SelectionWriter::run()
 {
+    std::size_t handled = 0;
     while (!m_stop.load()) {
         // Before the events: its round trips may queue some.
         if (handOverAsked())
             startHandOver();
-        while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)})
+        while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
             handle(*event);
+            ++handled;
+        }
+        // A flood of requests grows the heap by the events libxcb queues meanwhile, which would
+        // stay resident once freed.
+        if (handled >= trimEvents) {
+            malloc_trim(0);
+            handled = 0;
+        }
         dropExpiredTransfers();
         xcb_flush(m_connection);
         if (xcb_connection_has_error(m_connection)) {
@@ -390,6 +407,10 @@ bool SelectionWriter::store(xcb_window_t requestor, xcb_atom_t target, xcb_atom_
         sendPiece(transfer);
         return true;
     }
+    const auto sameRequestor = [&](const Transfer &pending) { return pending.requestor == requestor; };
+    if (m_transfers.size() >= mostTransfers
+        || static_cast<std::size_t>(std::ranges::count_if(m_transfers, sameRequestor)) >= mostTransfersPerRequestor)
+        return false;
     // Too large for one request: announce the size and send pieces as the requestor asks for them.
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(m_connection, requestor, XCB_CW_EVENT_MASK, &mask);

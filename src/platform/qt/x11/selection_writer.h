@@ -19,7 +19,8 @@ namespace nimbrel {
 class AtomCache;
 
 // Serves the program's own clipboard contents to other X11 clients from a connection and thread of
-// its own, large texts in pieces (INCR), so a slow reader never holds up the GUI thread. Taking the
+// its own, large texts in pieces (INCR), so a slow reader never holds up the GUI thread; a bounded
+// number of such answers wait for their readers, and requests beyond are refused. Taking the
 // clipboard names the time of the contents it replaces: the X server refuses it when the clipboard
 // changed since, which makes the take atomic against copies the program has not read yet.
 // When the connection breaks, the writer says so once and connects again, pausing longer between
