@@ -1,4 +1,4 @@
-#include "platform/qt/application_main.h"
+#include "desktop/application_main.h"
 
 int main(int argc, char **argv)
 {

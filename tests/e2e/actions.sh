@@ -140,7 +140,7 @@ done
 # The completion asks the running Nimbrel for the titles, through this stand-in for the
 # installed command. Words separated by ";" | the one completion expected.
 nimbrel() { "$NIMBREL_BINARY" "$@"; }
-source "$(dirname "$0")/../../src/platform/qt/resources/nimbrel.bash-completion"
+source "$(dirname "$0")/../../src/desktop/resources/nimbrel.bash-completion"
 completion_rows=(
   'nimbrel;--li|--list-actions'
   'nimbrel;--action;Upp|Uppercase'

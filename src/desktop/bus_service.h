@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/message.h"
-#include "platform/qt/bus_connection.h"
+#include "desktop/bus_connection.h"
 
 #include <QObject>
 

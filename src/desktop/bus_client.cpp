@@ -1,6 +1,6 @@
-#include "platform/qt/bus_client.h"
+#include "desktop/bus_client.h"
 
-#include "platform/qt/bus_service.h"
+#include "desktop/bus_service.h"
 
 #include <dbus/dbus.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/bus_service.h"
+#include "desktop/bus_service.h"
 
 #include "app/app_delegate.h"
 #include "platform/qt/qt_pasteboard.h"

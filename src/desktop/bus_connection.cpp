@@ -1,4 +1,4 @@
-#include "platform/qt/bus_connection.h"
+#include "desktop/bus_connection.h"
 
 #include <dbus/dbus.h>
 

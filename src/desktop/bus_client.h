@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/bus_connection.h"
+#include "desktop/bus_connection.h"
 
 #include <QString>
 #include <QStringList>

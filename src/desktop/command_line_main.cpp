@@ -1,7 +1,7 @@
-#include "platform/qt/command_line_main.h"
+#include "desktop/command_line_main.h"
 
-#include "platform/qt/bus_client.h"
-#include "platform/qt/command_line.h"
+#include "desktop/bus_client.h"
+#include "desktop/command_line.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/command_line.h"
+#include "desktop/command_line.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

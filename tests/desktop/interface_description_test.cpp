@@ -1,4 +1,4 @@
-#include "platform/qt/interface_description.h"
+#include "desktop/interface_description.h"
 
 #include "platform/qt/qt_button.h"
 #include "platform/qt/qt_pop_up_menu_item.h"
