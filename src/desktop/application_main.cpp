@@ -27,6 +27,7 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <optional>
 
@@ -149,14 +150,11 @@ int applicationMain(int argc, char **argv)
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender([&delegate, &pasteboard](std::string_view selector, const MessageArgument &argument) {
-        // Run rewrites the clipboard: it waits until what was copied last has been read.
-        if (selector == "run:") {
-            pasteboard.whenCurrent([&delegate, argument] { delegate.perform("run:", argument); });
-            return;
-        }
+    interface.setMessageSender([&delegate](std::string_view selector, const MessageArgument &argument) {
         delegate.perform(selector, argument);
     });
+    // Run rewrites the clipboard: it waits until what was copied last has been read.
+    interface.setRunGate([&pasteboard](std::function<void()> sendRun) { pasteboard.whenCurrent(std::move(sendRun)); });
 
     std::optional<BusService> busService;
     if (serviceBus)

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <string_view>
 #include <utility>
-#include <variant>
 
 namespace nimbrel {
 
@@ -139,12 +138,12 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
         // Answered once the pasteboard is current; at once when it already is. While the clipboard
         // is out of reach nothing can be rewritten, whatever the last snapshot holds.
         m_pasteboard.whenCurrent([this, call, title] {
-            answer(call, booleanReply(call, m_pasteboard.reachable() && answerOf("runTextAction:", title)));
+            answer(call, booleanReply(call, m_pasteboard.reachable() && m_delegate.runTextAction(title)));
         });
         return;
     }
     if (member == "ShowPasteItemOptions") {
-        m_pasteboard.whenCurrent([this, call] { answer(call, booleanReply(call, answerOf("showPasteItemOptions"))); });
+        m_pasteboard.whenCurrent([this, call] { answer(call, booleanReply(call, m_delegate.showPasteItemOptions())); });
         return;
     }
     if (member == "ClearClipboard" && !m_pasteboard.reachable()) {
@@ -164,18 +163,11 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
         }
         dbus_message_iter_close_container(&iterator, &array);
     } else if (member == "ClearClipboard") {
-        m_delegate.perform("clearClipboardMenuItem:", m_clearClipboardMenuItem);
+        m_delegate.clearClipboardMenuItem(m_clearClipboardMenuItem);
     } else if (member == "ShowSettings") {
-        m_delegate.perform("showSettings");
+        m_delegate.showSettings();
     }
     answer(call, std::move(reply));
-}
-
-bool BusService::answerOf(std::string_view selector, const MessageArgument &argument)
-{
-    const auto result = m_delegate.perform(selector, argument);
-    const bool *answer = result ? std::get_if<bool>(&*result) : nullptr;
-    return answer != nullptr && *answer;
 }
 
 void BusService::answer(const BusMessage &call, BusMessage reply)

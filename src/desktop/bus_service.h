@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/message.h"
 #include "desktop/bus_connection.h"
 
 #include <QObject>
@@ -8,7 +7,6 @@
 #include <cstddef>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace nimbrel {
 
@@ -48,8 +46,6 @@ private:
     // On the main thread.
     void perform(const BusMessage &call, const std::string &member, const std::string &title);
     void answer(const BusMessage &call, BusMessage reply);
-    // The Boolean the controller's operation answered; false for any other answer.
-    bool answerOf(std::string_view selector, const MessageArgument &argument = {});
 
     AppDelegate &m_delegate;
     QtPasteboard &m_pasteboard;

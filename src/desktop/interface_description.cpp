@@ -135,8 +135,13 @@ void InterfaceDescription::connectSettingsActions()
 
 void InterfaceDescription::connectPasteItemOptionsActions()
 {
-    QObject::connect(m_runButton->button(), &QAbstractButton::clicked, m_runButton->button(),
-                     [this] { send("run:", std::shared_ptr<Button>(m_runButton)); });
+    QObject::connect(m_runButton->button(), &QAbstractButton::clicked, m_runButton->button(), [this] {
+        auto sendRun = [this] { send("run:", std::shared_ptr<Button>(m_runButton)); };
+        if (m_runGate)
+            m_runGate(std::move(sendRun));
+        else
+            sendRun();
+    });
     QComboBox *popUp = m_pasteItemOptionsForm->textActionPopUp;
     QObject::connect(popUp, &QComboBox::activated, popUp, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < m_popUpItems.size())

@@ -33,6 +33,8 @@ class QtWindow;
 class InterfaceDescription final {
 public:
     using MessageSender = std::function<void(std::string_view selector, const MessageArgument &argument)>;
+    // Takes the Run button's message and sends it when the time has come.
+    using RunGate = std::function<void(std::function<void()> sendRun)>;
 
     InterfaceDescription();
     ~InterfaceDescription();
@@ -42,6 +44,8 @@ public:
     InterfaceOutlets outlets() const;
     // Actions before this call go nowhere.
     void setMessageSender(MessageSender send) { m_send = std::move(send); }
+    // Without a gate, Run's message is sent at once.
+    void setRunGate(RunGate gate) { m_runGate = std::move(gate); }
 
     // Each builds its window if it is not built yet.
     QWidget &settingsWindow();
@@ -78,6 +82,7 @@ private:
     std::vector<std::shared_ptr<QtPopUpMenuItem>> m_popUpItems;
     std::shared_ptr<QtTextView> m_currentItemTextView;
     MessageSender m_send;
+    RunGate m_runGate;
 };
 
 } // namespace nimbrel

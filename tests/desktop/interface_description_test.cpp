@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,6 +101,22 @@ TEST_F(InterfaceDescriptionTest, EveryControlSendsItsSelectorWithItsOutlet)
     m_interface.popUpItems()[2]->setEnabled(false);
     EXPECT_FALSE(popUp->model()->flags(popUp->model()->index(2, 0)).testFlag(Qt::ItemIsEnabled));
     EXPECT_TRUE(popUp->model()->flags(popUp->model()->index(1, 0)).testFlag(Qt::ItemIsEnabled));
+
+    // Run goes at once without a gate, and only when the gate lets it with one.
+    QPushButton *run = m_interface.pasteItemOptionsForm().runButton;
+    std::function<void()> held;
+    for (const bool gated : {false, true}) {
+        if (gated)
+            m_interface.setRunGate([&held](std::function<void()> sendRun) { held = std::move(sendRun); });
+        m_sent.clear();
+        QTest::mouseClick(run, Qt::LeftButton);
+        EXPECT_EQ(m_sent.size(), gated ? 0u : 1u);
+    }
+    ASSERT_TRUE(held);
+    held();
+    ASSERT_EQ(m_sent.size(), 1u);
+    EXPECT_EQ(m_sent.back().first, "run:");
+    EXPECT_TRUE(std::get<std::shared_ptr<Button>>(m_sent.back().second));
 }
 
 } // namespace
