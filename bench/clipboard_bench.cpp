@@ -61,7 +61,7 @@ void readFiftyMegabytesFromAnotherApplication(benchmark::State &state)
         state.SkipWithError("needs an X display");
         return;
     }
-    nimbrel::QtPasteboard pasteboard(nimbrel::makeClipboardBackend({}));
+    nimbrel::QtPasteboard pasteboard(nimbrel::makeClipboardBackend({}).backend);
     const QByteArray text(fiftyMegabytes, 'b');
     for (auto _ : state) {
         const std::int64_t before = pasteboard.changeCount();

@@ -6,6 +6,7 @@
 #include "desktop/command_line_main.h"
 #include "desktop/interface_description.h"
 #include "platform/qt/bus_receive_limits.h"
+#include "platform/qt/clipboard_backend.h"
 #include "platform/qt/json_user_defaults.h"
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_image_library.h"
@@ -15,7 +16,6 @@
 #include "platform/qt/qt_timer_scheduler.h"
 #include "platform/qt/qt_user_notification_center.h"
 #include "platform/qt/termination_signals.h"
-#include "platform/qt/x11/x11_clipboard.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -120,8 +120,8 @@ int applicationMain(int argc, char **argv)
     mallopt(M_ARENA_MAX, 1);
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
-    std::unique_ptr<ClipboardBackend> clipboard = makeClipboardBackend(ReadLimits{});
-    if (!chooseDisplay(dynamic_cast<const X11Clipboard *>(clipboard.get()) != nullptr))
+    ChosenClipboard clipboard = makeClipboardBackend(ReadLimits{});
+    if (!chooseDisplay(clipboard.needsX11Display))
         return 1;
     // Without a session bus the program still runs, only without single instance and scripting.
     std::unique_ptr<BusConnection> serviceBus = connectSessionBus();
@@ -139,7 +139,7 @@ int applicationMain(int argc, char **argv)
     QDBusConnection bus = QDBusConnection::sessionBus();
     liftBusReceiveLimits(bus);
 
-    QtPasteboard pasteboard(std::move(clipboard));
+    QtPasteboard pasteboard(std::move(clipboard.backend));
     QtUserNotificationCenter center(bus);
     QtStatusBar statusBar;
     JsonUserDefaults userDefaults(preferencesFilePath());

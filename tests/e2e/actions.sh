@@ -84,6 +84,7 @@ client_rows=(
   "-|offline;--action|2|Missing value after '--action'|"
   "-|offline;--clear;--settings|2|Give one of|"
   "-|offline;--list-actions|2|no session bus|"
+  "-|offline|1|cannot open the X11 display|"
   "-|unset-bus;--action;Uppercase|2|no session bus|"
   "-|silent-bus;--action;Uppercase|2|did not answer within|"
   "$hello|--action;Capitalize|0||Hello   World"

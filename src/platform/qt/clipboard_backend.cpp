@@ -12,19 +12,21 @@
 
 namespace nimbrel {
 
-std::unique_ptr<ClipboardBackend> makeClipboardBackend(ReadLimits limits)
+ChosenClipboard makeClipboardBackend(ReadLimits limits)
 {
     // libwayland would try wayland-0 without it; a session that names no compositor is an X11 one.
     const char *waylandDisplay = std::getenv("WAYLAND_DISPLAY");
     std::string whyNot = "WAYLAND_DISPLAY is not set";
     if (waylandDisplay && *waylandDisplay) {
-        if (auto connection = DataControlConnection::open(whyNot))
-            return std::make_unique<WaylandClipboard>(std::move(connection), limits, [] {
+        if (auto connection = DataControlConnection::open(whyNot)) {
+            auto backend = std::make_unique<WaylandClipboard>(std::move(connection), limits, [] {
                 QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); });
             });
+            return {std::move(backend), false};
+        }
     }
     std::fprintf(stderr, "nimbrel: %s; the clipboard is read through X11\n", whyNot.c_str());
-    return std::make_unique<X11Clipboard>(limits);
+    return {std::make_unique<X11Clipboard>(limits), true};
 }
 
 } // namespace nimbrel

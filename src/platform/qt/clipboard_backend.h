@@ -54,8 +54,15 @@ public:
     virtual void handOver([[maybe_unused]] std::chrono::milliseconds patience) {}
 };
 
+// The backend chosen for a session, and whether Qt's windows must go to the X11 display as well:
+// they must when the clipboard is read through X11, which knows only windows of its own.
+struct ChosenClipboard {
+    std::unique_ptr<ClipboardBackend> backend;
+    bool needsX11Display = false;
+};
+
 // The clipboard of this session: read natively where the compositor offers data-control, through
-// X11 otherwise (saying why on stderr); nullptr when neither can be reached.
-std::unique_ptr<ClipboardBackend> makeClipboardBackend(ReadLimits limits);
+// X11 otherwise (saying why on stderr).
+ChosenClipboard makeClipboardBackend(ReadLimits limits);
 
 } // namespace nimbrel
