@@ -39,7 +39,6 @@ public:
 
     // Connected by the interface description before applicationDidFinishLaunching.
     void setOutlets(InterfaceOutlets outlets) { m_outlets = std::move(outlets); }
-    const InterfaceOutlets &outlets() const { return m_outlets; }
 
     // Launch and termination.
     void applicationDidFinishLaunching();

@@ -1,6 +1,7 @@
 // Bytes of a Windows or Mac code page as UTF-8, through ICU's converters: RTF documents write
 // the characters of their code page as \'hh escapes.
 #include "platform/string_operations.h"
+#include "platform/utf8.h"
 
 #include <unicode/unistr.h>
 
@@ -16,7 +17,7 @@ std::optional<std::string> codePageToUtf8(unsigned codePage, std::string_view by
     const std::string name = codePage == 10000 ? "macintosh" : "windows-" + std::to_string(codePage);
     const icu::UnicodeString text(bytes.data(), static_cast<std::int32_t>(bytes.size()), name.c_str());
     // An unknown converter gives a bogus string; an unmapped byte, U+FFFD.
-    if (text.isBogus() || text.indexOf(static_cast<char16_t>(0xFFFD)) >= 0)
+    if (text.isBogus() || text.indexOf(static_cast<char16_t>(replacementCharacter)) >= 0)
         return std::nullopt;
     std::string result;
     return text.toUTF8String(result);

@@ -16,6 +16,8 @@ struct Utf8Sequence {
     bool valid = true;
 };
 
+// U+FFFD, which stands in for what cannot be read or must not be shown.
+inline constexpr char32_t replacementCharacter = U'\uFFFD';
 inline constexpr std::string_view replacementCharacterUtf8 = "\xEF\xBF\xBD";
 
 // Decodes the sequence starting at text[position]; position must be inside text. Inline, as
@@ -50,15 +52,15 @@ inline Utf8Sequence decodeUtf8(std::string_view text, std::size_t position)
         else if (lead == 0xF4)
             high = 0x8F;
     } else {
-        return Utf8Sequence{U'\uFFFD', 1, false};
+        return Utf8Sequence{replacementCharacter, 1, false};
     }
 
     for (std::size_t length = 1; length <= trailing; ++length) {
         if (position + length >= text.size())
-            return Utf8Sequence{U'\uFFFD', length, false};
+            return Utf8Sequence{replacementCharacter, length, false};
         const auto byte = static_cast<unsigned char>(text[position + length]);
         if (byte < low || byte > high)
-            return Utf8Sequence{U'\uFFFD', length, false};
+            return Utf8Sequence{replacementCharacter, length, false};
         codePoint = (codePoint << 6) | (byte & 0x3FU);
         low = 0x80;
         high = 0xBF;

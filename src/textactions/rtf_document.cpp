@@ -249,7 +249,7 @@ private:
             }
         }
         if (codePoint >= 0xD800 && codePoint < 0xE000)
-            codePoint = U'\uFFFD';
+            codePoint = replacementCharacter;
         std::string text;
         appendUtf8(text, codePoint);
         addCharacter(end, text);

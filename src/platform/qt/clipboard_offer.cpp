@@ -1,6 +1,7 @@
 #include "platform/qt/clipboard_offer.h"
 
 #include "platform/pasteboard_types.h"
+#include "platform/qt/target_names.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +12,6 @@ namespace {
 // The names plain text is asked for by: MIME readers, then X11's own.
 constexpr std::array<std::string_view, 4> plainTextNames{"text/plain;charset=utf-8", "text/plain", "UTF8_STRING",
                                                          "TEXT"};
-constexpr std::string_view passwordManagerHint = "x-kde-passwordManagerHint";
 
 } // namespace
 
@@ -36,7 +36,7 @@ ClipboardOffer offerOf(const std::vector<std::shared_ptr<const StringPasteboardI
                 for (const std::string_view name : plainTextNames)
                     add(name, text);
             } else if (type == PasteboardTypeConcealed) {
-                add(passwordManagerHint, SharedText("secret"));
+                add(targets::passwordManagerHint, SharedText(std::string(targets::passwordManagerSecret)));
             } else {
                 add(type, text);
             }

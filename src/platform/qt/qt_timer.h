@@ -13,20 +13,21 @@ namespace nimbrel {
 
 class QtPasteboard;
 
-// A repeating timer on the main thread's event loop. Tied to a pasteboard, it rests instead and
-// ticks once after each rise of the change count, at once or, in a burst, one interval after the
-// previous tick: the poll has nothing to find in between, and waking for nothing costs laptops
-// battery. A single-shot one ticks once, never before the interval has passed.
+// A timer on the main thread's event loop. A repeating one, tied to a pasteboard, rests and ticks
+// once after each rise of the change count, at once or, in a burst, one interval after the previous
+// tick: the poll has nothing to find in between, and waking for nothing costs laptops battery. A
+// single-shot one ticks once, never before the interval has passed.
 class QtTimer final : public Timer {
 public:
     struct SingleShot {};
 
-    QtTimer(std::chrono::milliseconds interval, std::function<void()> tick);
     QtTimer(std::chrono::milliseconds interval, std::function<void()> tick, QtPasteboard &wakeSource);
     QtTimer(std::chrono::milliseconds interval, std::function<void()> tick, SingleShot);
     ~QtTimer() override;
 
 private:
+    // What both kinds share: a coarse timer started at the interval.
+    QtTimer(std::chrono::milliseconds interval, std::function<void()> tick);
     void wake();
 
     std::chrono::milliseconds m_interval{0};

@@ -9,9 +9,7 @@ namespace nimbrel {
 std::unique_ptr<Timer> QtTimerScheduler::scheduledRepeatingTimer(std::chrono::milliseconds interval,
                                                                  std::function<void()> tick)
 {
-    if (m_wakeSource)
-        return std::make_unique<QtTimer>(interval, std::move(tick), *m_wakeSource);
-    return std::make_unique<QtTimer>(interval, std::move(tick));
+    return std::make_unique<QtTimer>(interval, std::move(tick), m_wakeSource);
 }
 
 std::unique_ptr<Timer> QtTimerScheduler::scheduledTimer(std::chrono::milliseconds delay, std::function<void()> fire)

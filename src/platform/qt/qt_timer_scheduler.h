@@ -6,13 +6,12 @@ namespace nimbrel {
 
 class QtPasteboard;
 
-// Timers on the Qt event loop of the thread that schedules them (the main thread). Given the
-// pasteboard, its repeating timers tick only after the change count rose (see QtTimer).
+// Timers on the Qt event loop of the thread that schedules them (the main thread). Its repeating
+// timers tick only after the pasteboard's change count rose (see QtTimer).
 class QtTimerScheduler final : public TimerScheduler {
 public:
-    QtTimerScheduler() = default;
     explicit QtTimerScheduler(QtPasteboard &wakeSource)
-        : m_wakeSource(&wakeSource)
+        : m_wakeSource(wakeSource)
     {
     }
 
@@ -21,7 +20,7 @@ public:
     std::unique_ptr<Timer> scheduledTimer(std::chrono::milliseconds delay, std::function<void()> fire) override;
 
 private:
-    QtPasteboard *m_wakeSource = nullptr;
+    QtPasteboard &m_wakeSource;
 };
 
 } // namespace nimbrel

@@ -8,11 +8,6 @@
 
 namespace nimbrel {
 
-QtWindow::QtWindow(QWidget *widget)
-    : m_widget(widget)
-{
-}
-
 QtWindow::QtWindow(std::function<QWidget *()> build)
     : m_build(std::move(build))
 {

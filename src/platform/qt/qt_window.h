@@ -12,11 +12,10 @@ namespace nimbrel {
 class WindowDragFilter;
 
 // A top-level widget of the interface description as the controller's Window. The description
-// owns the widget; once it is gone every call does nothing. A window built on first use is built
-// when it is first shown, never just to be hidden.
+// owns the widget; once it is gone every call does nothing. The widget is built when the window is
+// first shown, never just to be hidden.
 class QtWindow final : public Window {
 public:
-    explicit QtWindow(QWidget *widget);
     explicit QtWindow(std::function<QWidget *()> build);
 
     void center() override;

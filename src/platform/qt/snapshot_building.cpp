@@ -44,7 +44,7 @@ std::string_view passwordManagerHint(const OwnerContents &contents)
     const auto found = contents.data.find(targets::passwordManagerHint);
     if (found != contents.data.end())
         return found->second;
-    return offers(contents.targets, targets::passwordManagerHint) ? "secret" : "";
+    return offers(contents.targets, targets::passwordManagerHint) ? targets::passwordManagerSecret : "";
 }
 
 std::vector<std::string> localFiles(const OwnerContents &contents, const ReadTarget *plainText)

@@ -29,6 +29,8 @@ inline constexpr std::array<std::string_view, 1> html{"text/html"};
 inline constexpr std::array<std::string_view, 2> fileLists{"text/uri-list", "x-special/gnome-copied-files"};
 
 inline constexpr std::string_view passwordManagerHint = "x-kde-passwordManagerHint";
+// What passwordManagerHint holds for a secret.
+inline constexpr std::string_view passwordManagerSecret = "secret";
 inline constexpr std::string_view concealedType = "org.nspasteboard.ConcealedType";
 
 // Calls visit(name) for every name above, so a reader can learn them before it meets them.

@@ -1,30 +1,12 @@
 #include "platform/qt/target_text_decoding.h"
 
 #include "platform/string_operations.h"
+#include "platform/utf8.h"
 
 #include <algorithm>
 
 namespace nimbrel {
 namespace {
-
-void appendUtf8(std::string &out, char32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        out.push_back(static_cast<char>(codePoint));
-    } else if (codePoint < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else if (codePoint < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-}
 
 std::string latin1ToUtf8(std::string_view bytes)
 {
@@ -38,7 +20,6 @@ std::string latin1ToUtf8(std::string_view bytes)
 // Unpaired surrogates and a trailing odd byte come out as U+FFFD.
 std::string utf16ToUtf8(std::string_view bytes, bool littleEndian)
 {
-    constexpr char32_t replacement = 0xFFFD;
     const auto unit = [bytes, littleEndian](std::size_t i) {
         const auto first = static_cast<unsigned char>(bytes[i]);
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
@@ -57,10 +38,10 @@ std::string utf16ToUtf8(std::string_view bytes, bool littleEndian)
                 continue;
             }
         }
-        appendUtf8(text, current >= 0xD800 && current <= 0xDFFF ? replacement : char32_t(current));
+        appendUtf8(text, current >= 0xD800 && current <= 0xDFFF ? replacementCharacter : char32_t(current));
     }
     if (i < bytes.size())
-        appendUtf8(text, replacement);
+        appendUtf8(text, replacementCharacter);
     return text;
 }
 

@@ -41,7 +41,7 @@ std::string_view foldedTarget(std::string_view target)
 bool isConcealedMarker(std::string_view target, std::string_view passwordManagerHint)
 {
     return target == targets::concealedType
-        || (target == targets::passwordManagerHint && passwordManagerHint == "secret");
+        || (target == targets::passwordManagerHint && passwordManagerHint == targets::passwordManagerSecret);
 }
 
 std::vector<std::string> foldTypes(const std::vector<std::string> &targets, std::string_view passwordManagerHint,
