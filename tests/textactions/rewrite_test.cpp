@@ -120,6 +120,7 @@ TEST_F(RewriteTest, RefusedWriteReportsNothingRewritten)
     copyText("newer contents arrived");
     pasteboard.refuseWrites(true);
     EXPECT_FALSE(delegate->runTextAction("Uppercase"));
+    EXPECT_EQ(clipboardText(), "newer contents arrived");
 }
 
 // A password manager clears its secret after a while, but only while it still owns the clipboard;

@@ -2,6 +2,8 @@
 
 #include "platform/pasteboard_types.h"
 
+#include <utility>
+
 namespace nimbrel {
 namespace {
 
@@ -49,7 +51,7 @@ std::int64_t MemoryPasteboard::changeCount() const
 std::vector<std::shared_ptr<const PasteboardItem>> MemoryPasteboard::pasteboardItems() const
 {
     ++m_otherReads;
-    return m_items;
+    return m_contents.items;
 }
 
 std::optional<std::vector<std::string>> MemoryPasteboard::propertyListForType(std::string_view type) const
@@ -57,23 +59,26 @@ std::optional<std::vector<std::string>> MemoryPasteboard::propertyListForType(st
     ++m_otherReads;
     if (type != FilenamesPboardType)
         return std::nullopt;
-    return m_fileNames;
+    return m_contents.fileNames;
 }
 
 void MemoryPasteboard::clearContents()
 {
     ++m_writes;
-    m_items.clear();
-    m_fileNames.reset();
+    m_clearedContents = std::exchange(m_contents, {});
     ++m_changeCount;
 }
 
 bool MemoryPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPasteboardItem>> items)
 {
     ++m_writes;
-    if (m_refuseWrites)
+    std::optional<Contents> cleared = std::exchange(m_clearedContents, std::nullopt);
+    if (m_refuseWrites) {
+        if (cleared)
+            m_contents = std::move(*cleared);
         return false;
-    m_items.assign(items.begin(), items.end());
+    }
+    m_contents.items.assign(items.begin(), items.end());
     ++m_changeCount;
     return true;
 }
@@ -81,8 +86,8 @@ bool MemoryPasteboard::writeObjects(std::vector<std::shared_ptr<const StringPast
 void MemoryPasteboard::copy(std::vector<std::shared_ptr<const PasteboardItem>> items,
                             std::optional<std::vector<std::string>> fileNames)
 {
-    m_items = std::move(items);
-    m_fileNames = std::move(fileNames);
+    m_clearedContents.reset();
+    m_contents = {std::move(items), std::move(fileNames)};
     ++m_changeCount;
 }
 

@@ -20,10 +20,11 @@ public:
     // Replaces the content as another application would: items and, optionally, file names.
     void copy(std::vector<std::shared_ptr<const PasteboardItem>> items,
               std::optional<std::vector<std::string>> fileNames = std::nullopt);
-    // Makes writes fail as a desktop clipboard does when newer contents arrived meanwhile.
+    // Makes writes fail as a desktop clipboard does when newer contents arrived meanwhile. As
+    // there, a refused write leaves the contents as they were before the clear that came with it.
     void refuseWrites(bool refuse) { m_refuseWrites = refuse; }
     // The items as last written, for checking what the program put on the clipboard.
-    const std::vector<std::shared_ptr<const PasteboardItem>> &items() const { return m_items; }
+    const std::vector<std::shared_ptr<const PasteboardItem>> &items() const { return m_contents.items; }
 
     // How often each query was made; the change count reads included.
     int changeCountReads() const { return m_changeCountReads; }
@@ -33,8 +34,15 @@ public:
     int handOvers() const { return m_handOvers; }
 
 private:
-    std::vector<std::shared_ptr<const PasteboardItem>> m_items;
-    std::optional<std::vector<std::string>> m_fileNames;
+    struct Contents {
+        std::vector<std::shared_ptr<const PasteboardItem>> items;
+        std::optional<std::vector<std::string>> fileNames;
+    };
+
+    Contents m_contents;
+    // What the last clear took, until the next write or copy: the desktop carries a clear out only
+    // after a write in the same turn had its chance to replace it, and a refused write cancels it.
+    std::optional<Contents> m_clearedContents;
     std::int64_t m_changeCount = 0;
     mutable int m_changeCountReads = 0;
     mutable int m_otherReads = 0;
