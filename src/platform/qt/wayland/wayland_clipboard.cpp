@@ -9,7 +9,6 @@
 #include <wayland-client.h>
 
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -50,14 +49,7 @@ WaylandClipboard::WaylandClipboard(std::unique_ptr<DataControlConnection> connec
 
 WaylandClipboard::~WaylandClipboard()
 {
-    m_stop.store(true);
-    const std::uint64_t one = 1;
-    if (m_wakeFd >= 0)
-        [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
-    if (m_thread.joinable())
-        m_thread.join();
-    if (m_wakeFd >= 0)
-        ::close(m_wakeFd);
+    stopThread();
     // Offers and sources go before the connection they belong to.
     m_pending.reset();
     m_introduced.reset();
@@ -72,7 +64,6 @@ WaylandClipboard::~WaylandClipboard()
 bool WaylandClipboard::start(ChangeHandler handler)
 {
     m_handler = std::move(handler);
-    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_wakeFd < 0)
         return false;
     // The current selection is awaited here rather than on the thread, so that whatever is copied
@@ -82,7 +73,7 @@ bool WaylandClipboard::start(ChangeHandler handler)
         if (!attach(Attaching::AtStart))
             return false;
     }
-    m_thread = std::thread([this] { run(); });
+    startThread([this] { run(); });
     return true;
 }
 
@@ -140,7 +131,7 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
     wl_callback_add_listener(sync, &heard, &caughtUp);
     const bool current = awaitCompositor([&] { return caughtUp; }) && m_device && basis == m_generation;
     wl_callback_destroy(sync);
-    wake();
+    wakeThread();
     if (!current)
         return false;
     if (m_writeCheck)
@@ -162,7 +153,7 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
         return false;
     // Unconfirmed in time, the write stands as made; the check is settled when the answer comes.
     awaitCompositor([this] { return !m_writeCheck; });
-    wake();
+    wakeThread();
     return m_replacedUnread == 0;
 }
 
@@ -228,14 +219,8 @@ bool WaylandClipboard::flush()
     if (errno != EAGAIN)
         return false;
     // The socket is full for now: the reading thread sends the rest once the compositor reads.
-    wake();
+    wakeThread();
     return true;
-}
-
-void WaylandClipboard::wake()
-{
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
 }
 
 void WaylandClipboard::dropSource()

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "platform/qt/clipboard_backend.h"
+#include "platform/qt/wakeable_thread.h"
 #include "platform/qt/wayland/offer_reading.h"
 #include "platform/qt/wayland/outgoing_transfers.h"
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 struct wl_callback;
@@ -31,7 +30,7 @@ class DataControlConnection;
 // write's own selection is known to have been replaced unread.
 // The primary selection is ignored. When the connection breaks, the thread says so once, connects
 // again, pausing longer between attempts, and rereads; when the compositor stays away, it gives up.
-class WaylandClipboard final : public ClipboardBackend {
+class WaylandClipboard final : public ClipboardBackend, private WakeableThread {
 public:
     // compositorGone is called, on the reading thread, when the compositor could not be reached again.
     WaylandClipboard(std::unique_ptr<DataControlConnection> connection, ReadLimits limits,
@@ -84,7 +83,6 @@ private:
     void dispatch();
     // Sends the requests made on the GUI thread; false when the connection is broken.
     bool flush();
-    void wake();
     // Dispatches on the calling thread until answered() holds, for at most a second; m_mutex held.
     // False when the connection broke or the compositor did not answer in time.
     bool awaitCompositor(const std::function<bool()> &answered);
@@ -130,9 +128,6 @@ private:
     std::vector<std::pair<int, SharedText>> m_arrivedTransfers;
 
     OutgoingTransfers m_transfers;
-    std::atomic<bool> m_stop{false};
-    int m_wakeFd = -1;
-    std::thread m_thread;
 };
 
 } // namespace nimbrel

@@ -8,9 +8,6 @@
 #include "platform/qt/x11/xcb_event_source.h"
 #include "platform/qt/x11/xcb_session.h"
 
-#include <sys/eventfd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +26,6 @@ ClipboardWatcher::ClipboardWatcher(ReadLimits limits, WindowTest isOwnWindow, Cl
     , m_isOwnWindow(std::move(isOwnWindow))
     , m_handler(std::move(handler))
     , m_displayGone(std::move(displayGone))
-    , m_wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     , m_session(std::make_unique<XcbSession>())
     , m_atoms(std::make_unique<AtomCache>(m_session->connection()))
 {
@@ -39,19 +35,12 @@ ClipboardWatcher::ClipboardWatcher(ReadLimits limits, WindowTest isOwnWindow, Cl
         return;
     Pending initial{m_session->currentOwner(), XCB_CURRENT_TIME, 1, true};
     m_latest = {initial.generation, initial.time};
-    m_thread = std::thread([this, initial] { run(initial); });
+    startThread([this, initial] { run(initial); });
 }
 
 ClipboardWatcher::~ClipboardWatcher()
 {
-    m_stop.store(true);
-    const std::uint64_t one = 1;
-    if (m_wakeFd >= 0)
-        [[maybe_unused]] const auto written = write(m_wakeFd, &one, sizeof one);
-    if (m_thread.joinable())
-        m_thread.join();
-    if (m_wakeFd >= 0)
-        close(m_wakeFd);
+    stopThread();
 }
 
 ClipboardWatcher::Latest ClipboardWatcher::latest() const

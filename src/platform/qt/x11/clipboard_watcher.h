@@ -2,16 +2,15 @@
 
 #include "platform/qt/clipboard_backend.h"
 #include "platform/qt/read_limits.h"
+#include "platform/qt/wakeable_thread.h"
 
 #include <xcb/xcb.h>
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 namespace nimbrel {
 
@@ -24,7 +23,7 @@ class XcbSession;
 // (generations); the program's own window taking the clipboard is not one and is never read back.
 // When the connection breaks (the server reset, the connection killed), the watcher says so once
 // and connects again, pausing longer between attempts; when the display stays away, it gives up.
-class ClipboardWatcher {
+class ClipboardWatcher : private WakeableThread {
 public:
     // The newest owner change seen, and the time the X server recorded for it.
     struct Latest {
@@ -42,7 +41,7 @@ public:
     ClipboardWatcher &operator=(const ClipboardWatcher &) = delete;
 
     // False when the display or its XFixes extension cannot be reached.
-    bool started() const { return m_thread.joinable(); }
+    bool started() const { return threadStarted(); }
     Latest latest() const;
 
 private:
@@ -72,11 +71,8 @@ private:
     // tells whether the clipboard changed meanwhile. Window ids are reused, so only the contents
     // can tell.
     std::weak_ptr<const ClipboardSnapshot> m_lastRead;
-    std::atomic<bool> m_stop{false};
-    int m_wakeFd = -1;
     std::unique_ptr<XcbSession> m_session;
     std::unique_ptr<AtomCache> m_atoms;
-    std::thread m_thread;
 };
 
 } // namespace nimbrel

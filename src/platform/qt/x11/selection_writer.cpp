@@ -6,7 +6,6 @@
 
 #include <malloc.h>
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -47,24 +46,16 @@ SelectionWriter::SelectionWriter() = default;
 
 SelectionWriter::~SelectionWriter()
 {
-    m_stop.store(true);
-    const std::uint64_t one = 1;
-    if (m_wakeFd >= 0)
-        [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
-    if (m_thread.joinable())
-        m_thread.join();
-    if (m_wakeFd >= 0)
-        ::close(m_wakeFd);
+    stopThread();
     if (m_connection)
         xcb_disconnect(m_connection);
 }
 
 bool SelectionWriter::open()
 {
-    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_wakeFd < 0 || !connect())
         return false;
-    m_thread = std::thread([this] { run(); });
+    startThread([this] { run(); });
     return true;
 }
 
@@ -149,7 +140,7 @@ bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_time
         const XcbPointer<xcb_get_selection_owner_reply_t> owner(
             xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
         // The reply may have brought a request to serve along: the serving thread must look.
-        wakeServingThread();
+        wakeThread();
         if (owner && owner->owner == window)
             return true;
         if (!xcb_connection_has_error(m_connection))
@@ -182,11 +173,11 @@ void SelectionWriter::clear()
 
 bool SelectionWriter::handOver(std::chrono::milliseconds patience)
 {
-    if (!m_thread.joinable())
+    if (!threadStarted())
         return false;
     std::unique_lock lock(m_mutex);
     m_handOver = HandOver::Asked;
-    wakeServingThread();
+    wakeThread();
     const bool answered = m_handOverChanged.wait_for(
         lock, patience, [this] { return m_handOver == HandOver::Saved || m_handOver == HandOver::Failed; });
     const bool saved = answered && m_handOver == HandOver::Saved;
@@ -240,14 +231,6 @@ void SelectionWriter::finishHandOver(bool saved)
         return;
     m_handOver = saved ? HandOver::Saved : HandOver::Failed;
     m_handOverChanged.notify_all();
-}
-
-// Events that another thread's round trip read off the socket wait in libxcb's queue, where a
-// poll() on the socket cannot see them.
-void SelectionWriter::wakeServingThread()
-{
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(m_wakeFd, &one, sizeof one);
 }
 
 std::shared_ptr<const ClipboardOffer> SelectionWriter::offer() const

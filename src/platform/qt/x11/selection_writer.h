@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/clipboard_offer.h"
+#include "platform/qt/wakeable_thread.h"
 #include "platform/qt/x11/xcb_pointer.h"
 
 #include <xcb/xcb.h>
@@ -12,7 +13,6 @@
 #include <list>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 namespace nimbrel {
 
@@ -27,7 +27,7 @@ class AtomCache;
 // attempts; the contents it served are gone from the clipboard with the old connection.
 // At the program's end the writer can hand its contents over to a clipboard manager, as
 // freedesktop.org's clipboard manager convention has it, so that they outlive the program.
-class SelectionWriter {
+class SelectionWriter : private WakeableThread {
 public:
     SelectionWriter();
     ~SelectionWriter();
@@ -80,7 +80,6 @@ private:
     void sendPiece(Transfer &transfer);
     void dropExpiredTransfers();
     std::shared_ptr<const ClipboardOffer> offer() const;
-    void wakeServingThread();
 
     // Held while a thread other than the writer's uses the connection, and while it is replaced.
     std::mutex m_connectionMutex;
@@ -109,9 +108,6 @@ private:
     std::condition_variable m_handOverChanged;
 
     std::list<Transfer> m_transfers;
-    std::atomic<bool> m_stop{false};
-    int m_wakeFd = -1;
-    std::thread m_thread;
 };
 
 } // namespace nimbrel
