@@ -3,16 +3,16 @@
 #include "platform/qt/qt_menu.h"
 #include "platform/qt/qt_status_item.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusContext>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
 #include <QDir>
-#include <QMenu>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace nimbrel {
 namespace {
+
+const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 // A panel's StatusNotifierWatcher that records who registers, or refuses everyone.
 class FakeWatcher final : public QObject, protected QDBusContext {
@@ -20,33 +20,19 @@ class FakeWatcher final : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
 public:
     bool m_refuse = false;
-    QStringList m_registered;
-    int m_refused = 0;
+    QStringList m_calls;
 
 public slots:
     void RegisterStatusNotifierItem(const QString &service)
     {
-        if (m_refuse) {
-            ++m_refused;
+        m_calls << service;
+        if (m_refuse)
             sendErrorReply(QDBusError::AccessDenied, QStringLiteral("no"));
-        } else {
-            m_registered << service;
-        }
     }
 };
 
-// Hands the menu's signals to the test.
-class SignalReceiver final : public QObject {
-    Q_OBJECT
-public:
-    std::function<void(const QDBusMessage &)> m_received;
-
-public slots:
-    void receive(const QDBusMessage &message) { m_received(message); }
-};
-
-// The status menu as the program builds it, with the item before its host: the host's calls go
-// from a connection of their own, as a panel's do.
+// The status menu as the program builds it. The host's calls come from a connection of their
+// own, as a panel's do.
 class StatusNotifierItemTest : public PrivateBusTest {
 protected:
     void SetUp() override
@@ -59,23 +45,16 @@ protected:
             QObject::connect(action, &QAction::triggered, [this, action] { m_triggered << action->text(); });
         }
         m_menu.actions().front()->setEnabled(false);
-    }
-    void startWatcher()
-    {
         m_host.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher, QDBusConnection::ExportAllSlots);
-        ASSERT_TRUE(m_host.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
     }
     QDBusMessage call(const char *path, const char *interface, const char *method, const QVariantList &arguments)
     {
-        QDBusMessage message = QDBusMessage::createMethodCall(m_itemBus.baseService(), QString::fromLatin1(path),
-                                                              QString::fromLatin1(interface), QString::fromLatin1(method));
+        QDBusMessage message = QDBusMessage::createMethodCall(m_itemBus.baseService(), path, interface, method);
         message.setArguments(arguments);
         return m_host.call(message, QDBus::BlockWithGui);
     }
     QDBusMessage menuCall(const char *method, const QVariantList &arguments)
-    {
-        return call("/MenuBar", "com.canonical.dbusmenu", method, arguments);
-    }
+    { return call("/MenuBar", "com.canonical.dbusmenu", method, arguments); }
     QVariant itemProperty(const char *name)
     {
         const QDBusMessage reply = call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
@@ -85,12 +64,12 @@ protected:
     // The menu as the host reads it: "title:enabled" for each entry, "-" for a separator.
     QString layout()
     {
-        const QDBusMessage reply = menuCall("GetLayout", {0, -1, QStringList()});
         QStringList entries;
-        for (const DBusMenuLayoutItem &entry : qdbus_cast<DBusMenuLayoutItem>(reply.arguments().value(1)).children)
-            entries << (entry.properties.value("type") == "separator"
-                            ? QStringLiteral("-")
-                            : entry.properties.value("label").toString() + ":" + entry.properties.value("enabled").toString());
+        const QDBusMessage reply = menuCall("GetLayout", {0, -1, QStringList()});
+        for (const DBusMenuLayoutItem &entry : qdbus_cast<DBusMenuLayoutItem>(reply.arguments().value(1)).children) {
+            const QVariantMap &properties = entry.properties;
+            entries << (properties.contains("type") ? "-" : properties["label"].toString() + ":" + properties["enabled"].toString());
+        }
         return entries.join(' ');
     }
 
@@ -105,99 +84,88 @@ protected:
 TEST_F(StatusNotifierItemTest, FollowsTheWatcherAsItComesAndGoesAndFallsBackWhenRefused)
 {
     QtStatusItem item(m_itemBus);
-    EXPECT_TRUE(item.trayIcon() != nullptr && item.notifierItem() == nullptr) << "no watcher at first";
-    startWatcher();
-    ASSERT_TRUE(waitUntil([&] { return m_watcher.m_registered.size() == 1; }));
-    EXPECT_EQ(m_watcher.m_registered.front(), m_itemBus.baseService());
+    item.setMenu(&m_menuOutlet);
+    ASSERT_TRUE(item.trayIcon() != nullptr && item.notifierItem() == nullptr) << "no watcher at first";
+    EXPECT_FALSE(item.trayIcon()->isVisible()) << "no image yet";
+    item.button()->setImage(QtImageLibrary().imageNamed("statusIcon"));
+    EXPECT_TRUE(item.trayIcon()->isVisible() && item.trayIcon()->contextMenu() == &m_menu);
+    m_host.registerService(watcherName);
+    ASSERT_TRUE(waitUntil([&] { return m_watcher.m_calls == QStringList{m_itemBus.baseService()}; }));
     EXPECT_TRUE(item.trayIcon() == nullptr && item.notifierItem() != nullptr);
-    m_host.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    m_host.unregisterService(watcherName);
     EXPECT_TRUE(waitUntil([&] { return item.trayIcon() != nullptr && item.notifierItem() == nullptr; })) << "gone";
     m_watcher.m_refuse = true;
-    m_host.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
-    ASSERT_TRUE(waitUntil([&] { return m_watcher.m_refused == 1; }));
+    m_host.registerService(watcherName);
+    ASSERT_TRUE(waitUntil([&] { return m_watcher.m_calls.size() == 2; }));
     EXPECT_TRUE(waitUntil([&] { return item.trayIcon() != nullptr && item.notifierItem() == nullptr; })) << "refused";
 }
 
 TEST_F(StatusNotifierItemTest, ShowsTheGlyphAndTheInstalledIconAndOpensTheMenuWhereAsked)
 {
-    startWatcher();
+    m_host.registerService(watcherName);
     QtStatusItem item(m_itemBus);
     item.setMenu(&m_menuOutlet);
     EXPECT_EQ(itemProperty("Status").toString(), "Passive") << "no image yet";
     item.button()->setImage(QtImageLibrary().imageNamed("statusIcon"));
-    EXPECT_EQ(itemProperty("Status").toString(), "Active");
-    EXPECT_EQ(itemProperty("IconName").toString(), "") << "not installed";
+    for (const auto &[name, value] : {std::pair{"Status", "Active"}, {"Category", "ApplicationStatus"}, {"Id", "nimbrel"},
+                                      {"Title", "Nimbrel"}, {"IconName", ""}, {"ItemIsMenu", "true"}})
+        EXPECT_EQ(itemProperty(name).toString(), value) << name;
+    EXPECT_EQ(itemProperty("Menu").value<QDBusObjectPath>().path(), "/MenuBar");
+    EXPECT_EQ(qdbus_cast<StatusNotifierToolTip>(itemProperty("ToolTip")).title, "Nimbrel");
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QDir(data.path()).mkpath("icons/hicolor/scalable/apps");
     QFile(data.filePath("icons/hicolor/scalable/apps/nimbrel.svg")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(itemProperty("IconName").toString(), "nimbrel");
+    EXPECT_EQ(itemProperty("IconName").toString(), "nimbrel") << "installed";
     qunsetenv("XDG_DATA_HOME");
-    for (const auto &[name, value] : {std::pair{"Category", "ApplicationStatus"}, {"Id", "nimbrel"}, {"Title", "Nimbrel"}})
-        EXPECT_EQ(itemProperty(name).toString(), value);
-    EXPECT_EQ(itemProperty("ItemIsMenu").toBool(), true);
-    EXPECT_EQ(itemProperty("Menu").value<QDBusObjectPath>().path(), "/MenuBar");
-    EXPECT_EQ(qdbus_cast<StatusNotifierToolTip>(itemProperty("ToolTip")).title, "Nimbrel");
 
-    // The 22-pixel glyph: transparent corners, a white edge, black lines; ARGB in network order.
-    StatusNotifierPixmap glyph;
+    // The 22-pixel glyph: transparent corners, black lines on white paper; ARGB in network order.
+    QByteArray glyph;
     for (const StatusNotifierPixmap &pixmap : qdbus_cast<StatusNotifierPixmaps>(itemProperty("IconPixmap")))
-        if (pixmap.width == 22)
-            glyph = pixmap;
-    ASSERT_EQ(glyph.pixels.size(), 22 * 22 * 4);
-    const auto pixel = [&](int x, int y) { return glyph.pixels.mid((y * 22 + x) * 4, 4).toHex(); };
-    EXPECT_EQ(pixel(0, 0), "00000000");
-    EXPECT_EQ(pixel(10, 2), "ff000000") << "the clip's black outline";
-    EXPECT_EQ(pixel(10, 9), "ffffffff") << "the paper";
+        glyph = pixmap.width == 22 && pixmap.height == 22 ? pixmap.pixels : glyph;
+    ASSERT_EQ(glyph.size(), 22 * 22 * 4);
+    for (const auto &[x, y, argb] : {std::tuple{0, 0, "00000000"}, {10, 2, "ff000000"}, {10, 9, "ffffffff"}})
+        EXPECT_EQ(glyph.mid((y * 22 + x) * 4, 4).toHex(), argb) << x << "," << y;
 
-    call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "SecondaryActivate", {100, 50});
-    EXPECT_FALSE(m_menu.isVisible());
-    call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", {100, 50});
-    EXPECT_TRUE(m_menu.isVisible() && m_menu.pos() == QPoint(100, 50));
-    call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {200, 80});
-    EXPECT_EQ(m_menu.pos(), QPoint(100, 50)) << "an open menu stays where it is";
+    for (const auto &[method, x, y, shownAt] : {std::tuple{"SecondaryActivate", 100, 50, QPoint()},
+                                                {"ContextMenu", 100, 50, QPoint(100, 50)},
+                                                {"Activate", 200, 80, QPoint(100, 50)}}) // an open menu stays put
+    {
+        call("/StatusNotifierItem", "org.kde.StatusNotifierItem", method, {x, y});
+        EXPECT_EQ(m_menu.isVisible() ? m_menu.pos() : QPoint(), shownAt) << method;
+    }
 }
 
 TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
 {
     DBusMenuExporter exporter(m_itemBus, &m_menu);
     EXPECT_EQ(layout(), "Text actions…:false Clear clipboard:true Settings…:true - Quit:true");
-    EXPECT_EQ(qdbus_cast<QList<DBusMenuItemProperties>>(menuCall("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList()}).arguments().value(0)).size(), 5) << "none named: all";
-    EXPECT_EQ(qdbus_cast<QList<int>>(menuCall("AboutToShowGroup", {QVariant::fromValue(QList<int>{1, 77})}).arguments().value(1)), QList<int>{77});
-    QList<QVariantMap> updates;
-    uint revision = 0;
-    SignalReceiver receiver;
-    receiver.m_received = [&](const QDBusMessage &message) {
-        if (message.member() == "LayoutUpdated")
-            revision = message.arguments().value(0).toUInt();
-        else
-            for (const auto &entry : qdbus_cast<QList<DBusMenuItemProperties>>(message.arguments().value(0)))
-                updates << entry.properties;
-    };
-    for (const char *signal : {"LayoutUpdated", "ItemsPropertiesUpdated"})
-        m_host.connect(m_itemBus.baseService(), "/MenuBar", "com.canonical.dbusmenu", signal, &receiver,
-                       SLOT(receive(QDBusMessage)));
+    const auto groupProperties = menuCall("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList()});
+    EXPECT_EQ(qdbus_cast<QList<DBusMenuItemProperties>>(groupProperties.arguments().value(0)).size(), 5) << "none named: all";
+    const auto aboutToShow = menuCall("AboutToShowGroup", {QVariant::fromValue(QList<int>{1, 77})});
+    EXPECT_EQ(qdbus_cast<QList<int>>(aboutToShow.arguments().value(1)), QList<int>{77});
+    QSignalSpy propertiesUpdated(&exporter, &DBusMenuExporter::ItemsPropertiesUpdated);
+    QSignalSpy layoutUpdated(&exporter, &DBusMenuExporter::LayoutUpdated);
     m_menu.actions().front()->setEnabled(true);
-    ASSERT_TRUE(waitUntil([&] { return !updates.isEmpty(); }));
-    EXPECT_EQ(updates.front().value("label"), "Text actions…");
-    EXPECT_EQ(updates.front().value("enabled"), true);
     m_menu.addAction(QStringLiteral("Extra"));
-    EXPECT_TRUE(waitUntil([&] { return revision > 1; }));
+    EXPECT_EQ(propertiesUpdated.size(), 1);
+    EXPECT_EQ(layoutUpdated.value(0).value(0).toUInt(), 2u) << "the next revision";
+    EXPECT_EQ(layout(), "Text actions…:true Clear clipboard:true Settings…:true - Quit:true Extra:true");
 
-    // id | event | what is triggered (a disabled entry and other events trigger nothing)
+    // id | event | what it triggers: nothing on a disabled entry, nor for other events.
     m_menu.actions().at(1)->setEnabled(false);
     const QVariant data = QVariant::fromValue(QDBusVariant(0));
     for (const auto &[id, event, triggered] : {std::tuple{2, "clicked", ""}, {3, "hovered", ""}, {3, "clicked", "Settings…"}}) {
         m_triggered.clear();
-        EXPECT_EQ(menuCall("Event", {id, QString::fromLatin1(event), data, 0u}).type(), QDBusMessage::ReplyMessage);
+        EXPECT_EQ(menuCall("Event", {id, event, data, 0u}).type(), QDBusMessage::ReplyMessage);
         EXPECT_EQ(m_triggered.join(','), triggered) << id << event;
     }
     m_triggered.clear();
-    // Unknown ids are refused; a group's clicks after the first do nothing.
     for (const auto &[method, arguments] : {std::pair<const char *, QVariantList>{"Event", {99, "clicked", data, 0u}},
                                             {"GetProperty", {99, "label"}}, {"GetProperty", {3, "no such"}},
                                             {"AboutToShow", {-1}}, {"GetLayout", {42, -1, QStringList()}}})
         EXPECT_EQ(menuCall(method, arguments).errorName(), "org.freedesktop.DBus.Error.InvalidArgs") << method;
+    // A group's clicks after the first do nothing; unknown ids come back.
     QList<DBusMenuEvent> events;
     for (const int id : {5, 99, 3, 5})
         events << DBusMenuEvent{id, QStringLiteral("clicked"), QDBusVariant(0), 0};
