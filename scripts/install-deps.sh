@@ -22,6 +22,9 @@ packages=(
   # Wayland tests: headless compositor with XWayland (and xhost to let root in), clipboard
   # tools, a native window
   sway xwayland x11-xserver-utils wl-clipboard foot qt6-wayland
+  # Tray tests: panels that show StatusNotifierItems and draw their menus (waybar, xfce4-panel),
+  # and a screen grabber for sway
+  waybar xfce4-panel grim
   # Fault tests and bench/desktop: process tree and memory figures
   # (bench/desktop installs the CopyQ it compares against itself)
   procps python3

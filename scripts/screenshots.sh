@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots (docs/screenshots/*.png) of the tray menu and both windows,
-# on a private X display with a real tray host and notification daemon.
+# on a private X display with a real tray host and notification daemon, and of the menu as
+# xfce4-panel draws it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repository=$PWD
@@ -35,5 +36,14 @@ import -window "$(xdotool search --onlyvisible --name '^Nimbrel Settings$' | hea
 e2e_call ShowPasteItemOptions >/dev/null
 e2e_wait_for "the paste item options window" e2e_window_shown "Paste Item Options"
 import -window "$(xdotool search --onlyvisible --name '^Paste Item Options$' | head -n 1)" "$output/paste-item-options.png"
+
+# A panel that draws menus itself comes: Nimbrel's entry moves to it, and its menu is drawn there.
+xdotool key Escape
+e2e_start_xfce_panel
+e2e_wait_for "Nimbrel in xfce4-panel" grep -q 'StatusNotifierItem' "$E2E_TMP/nimbrel.log"
+e2e_wait_for "the icon drawn" test "$(import -window root -crop 22x22+1+4 png:- | convert - -format %k info:)" -gt 1
+xdotool mousemove 15 15 click 1
+e2e_wait_for "the panel's menu" test "$(import -window root -crop 150x100+0+40 png:- | convert - -format %k info:)" -ge 3
+import -window root -crop 170x140+0+0 +repage "$output/tray-menu-xfce4-panel.png"
 
 echo "screenshots: written to $output"

@@ -141,7 +141,7 @@ int applicationMain(int argc, char **argv)
 
     QtPasteboard pasteboard(std::move(clipboard.backend));
     QtUserNotificationCenter center(bus);
-    QtStatusBar statusBar;
+    QtStatusBar statusBar(bus);
     JsonUserDefaults userDefaults(preferencesFilePath());
     QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;

@@ -63,11 +63,7 @@ e2e_start_silent_bus
 run --action Uppercase
 check "--action with nobody running" 2 "Nimbrel is not running"
 
-# Qt takes a click that follows the last one within the double-click interval, as a quick user's
-# click right after the menu closed does, for a double click. With KDE's interval of ten minutes
-# every second click on the tray icon is one, and must open the menu all the same.
-printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
-XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 e2e_start_nimbrel
+e2e_start_nimbrel
 
 # What the clipboard holds first (clipboard_owner's arguments separated by ";"; "-": what the row
 # before left; each action waits until Nimbrel has read it) | arguments separated by ";" (see
@@ -187,15 +183,6 @@ xdotool mousemove $((X + 20)) $((Y + 10)) click 1
 e2e_wait_for "the paste item options window opened by a click on the notification" e2e_window_shown 'Paste Item Options'
 e2e_type_into 'Paste Item Options' ctrl+Return
 e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_clipboard_text_is 'Hello   World'
-
-# The tray menu's entries in order: Text actions…, Clear clipboard, Settings…, Quit.
-e2e_open_tray_menu
-xdotool key Down Down Return
-e2e_wait_for "the menu's Clear clipboard" e2e_clipboard_text_is ''
-e2e_open_tray_menu
-xdotool key Down Down Down Return
-# That was a second click on the icon, which Qt took for a double click.
-escape_closes 'Nimbrel Settings'
 
 run
 check "a second start" 0 ""

@@ -148,6 +148,24 @@ e2e_start_desktop() {
   e2e_wait_for "the tray host" xdotool search --class trayer
 }
 
+# xfce4-panel along the top, holding only its tray (which is a StatusNotifierWatcher and draws
+# the items' menus), without the first start's questions; on the display and bus of the test.
+e2e_start_xfce_panel() {
+  mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+  echo '<channel name="xfce4-panel" version="1.0"><property name="configver" type="int" value="2"/>
+<property name="panels" type="array"><value type="int" value="1"/><property name="panel-1" type="empty">
+<property name="position" type="string" value="p=6;x=0;y=0"/><property name="size" type="uint" value="30"/><property name="length" type="uint" value="100"/>
+<property name="position-locked" type="bool" value="true"/><property name="plugin-ids" type="array">
+<value type="int" value="1"/></property></property></property><property name="plugins" type="empty">
+<property name="plugin-1" type="string" value="systray"/></property></channel>' \
+    >"$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
+  e2e_spawn xfconfd /usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd
+  e2e_spawn panel xfce4-panel --disable-wm-check
+  e2e_wait_for "xfce4-panel's tray" gdbus call --session --dest org.kde.StatusNotifierWatcher \
+    --object-path /StatusNotifierWatcher --method org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered
+}
+
 # Makes e2e_start_nimbrel run Nimbrel as this user (not root, whom permissions do not bind), with
 # a runtime and cache folder of its own and a copy of the binary it can run wherever the build is.
 # The other programs of the test stay root's; the test's folder lets the user through.

@@ -16,20 +16,6 @@ bodies() { e2e_notify_calls | cut -f 2-; }
 last_body_is() { [[ "$(bodies | tail -n 1)" == "$*" ]]; }
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
 paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
-# The bus name of Nimbrel's item in swaybar's tray.
-tray_item() {
-  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
-    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems |
-    grep -o ':[0-9.]*' | head -n 1
-}
-menu_at() {
-  local id
-  for id in $(xdotool search --onlyvisible --classname nimbrel 2>/dev/null); do
-    [[ "$(xdotool getwindowgeometry "$id")" == *"Position: $1,$2 "* ]] && return 0
-  done
-  return 1
-}
-
 e2e_start_sway "$xwayland"
 e2e_start_session_bus
 e2e_start_notification_monitor
@@ -108,20 +94,6 @@ wl-copy 'after 1,100 stuck pasters'
 e2e_wait_for "the copy after 1,100 stuck pasters to be announced" last_body_is 'after 1,100 stuck pasters'
 e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear >/dev/null; echo $?)"
 e2e_wait_for "the clipboard emptied by --clear" paste_is
-
-# A click on the tray icon is the host's call with the position clicked; on XWayland the menu opens
-# there, not at XWayland's pointer, which knows nothing of swaybar.
-if [[ $platform == xcb ]]; then
-  e2e_wait_for "Nimbrel's item in the tray" tray_item
-  for click in 'Activate 300 12' 'ContextMenu 500 14'; do
-    read -r method x y <<<"$click"
-    gdbus call --session --dest "$(tray_item)" --object-path /StatusNotifierItem \
-      --method "org.kde.StatusNotifierItem.$method" "$x" "$y" >/dev/null
-    e2e_wait_for "the menu at $x,$y after $method" menu_at "$x" "$y"
-    xdotool key Escape
-    e2e_wait_for "the menu to close" e2e_fails xdotool search --onlyvisible --classname nimbrel
-  done
-fi
 
 # The compositor drops a client that reads nothing while a long list of types floods it (a stopped
 # Nimbrel here): Nimbrel connects again, rereads and hears the next copy.

@@ -6,7 +6,7 @@ namespace nimbrel {
 
 std::unique_ptr<StatusItem> QtStatusBar::statusItemWithVariableLength()
 {
-    return std::make_unique<QtStatusItem>();
+    return std::make_unique<QtStatusItem>(m_bus);
 }
 
 } // namespace nimbrel

@@ -6,24 +6,16 @@
 
 namespace nimbrel {
 
-QtStatusBarButton::QtStatusBarButton(QSystemTrayIcon *trayIcon)
-    : m_trayIcon(trayIcon)
-{
-}
-
 void QtStatusBarButton::setImage(std::shared_ptr<Image> image)
 {
     m_image = std::move(image);
-    if (m_trayIcon == nullptr)
-        return;
+    m_changed();
+}
+
+QIcon QtStatusBarButton::icon() const
+{
     const auto *qtImage = dynamic_cast<const QtImage *>(m_image.get());
-    if (qtImage == nullptr) {
-        m_trayIcon->hide();
-        m_trayIcon->setIcon(QIcon());
-        return;
-    }
-    m_trayIcon->setIcon(qtImage->icon());
-    m_trayIcon->show();
+    return qtImage != nullptr ? qtImage->icon() : QIcon();
 }
 
 } // namespace nimbrel

@@ -2,21 +2,25 @@
 
 #include "platform/status_item.h"
 
-#include <QPointer>
-#include <QSystemTrayIcon>
+#include <QIcon>
+
+#include <functional>
 
 namespace nimbrel {
 
-// The icon of the tray entry. The entry is shown only while it has an image, since a tray
-// icon without one is an empty, unclickable slot.
+// The icon of the tray entry, handed to whichever tray shows the entry. The entry is shown only
+// while it has an image, since a tray icon without one is an empty, unclickable slot.
 class QtStatusBarButton final : public StatusBarButton {
 public:
-    explicit QtStatusBarButton(QSystemTrayIcon *trayIcon);
+    explicit QtStatusBarButton(std::function<void()> changed) : m_changed(std::move(changed)) {}
 
     void setImage(std::shared_ptr<Image> image) override;
 
+    // Null without an image.
+    QIcon icon() const;
+
 private:
-    QPointer<QSystemTrayIcon> m_trayIcon;
+    std::function<void()> m_changed;
     std::shared_ptr<Image> m_image;
 };
 

@@ -3,34 +3,99 @@
 #include "platform/qt/qt_menu.h"
 
 #include <QCursor>
+#include <QDBusConnectionInterface>
 #include <QMenu>
+
+#include <cstdio>
 
 namespace nimbrel {
 
-QtStatusItem::QtStatusItem()
+QtStatusItem::QtStatusItem(QDBusConnection bus)
+    : m_bus(std::move(bus))
 {
-    m_trayIcon->setToolTip(QStringLiteral("Nimbrel"));
-    QObject::connect(m_trayIcon.get(), &QSystemTrayIcon::activated, m_trayIcon.get(),
-                     [this](QSystemTrayIcon::ActivationReason reason) { popUpMenu(reason); });
+    // Watched before it is looked for, so that no coming or going is missed in between.
+    const QString watcher = QString::fromLatin1(StatusNotifierItem::watcherService);
+    m_watcherPresence.setConnection(m_bus);
+    m_watcherPresence.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+    m_watcherPresence.addWatchedService(watcher);
+    QObject::connect(&m_watcherPresence, &QDBusServiceWatcher::serviceOwnerChanged, &m_watcherPresence,
+                     [this](const QString &, const QString &, const QString &newOwner) {
+                         if (newOwner.isEmpty())
+                             useTrayIcon(QStringLiteral("the StatusNotifierWatcher left the session bus"));
+                         else
+                             useNotifierItem();
+                     });
+    if (m_bus.isConnected() && m_bus.interface()->isServiceRegistered(watcher))
+        useNotifierItem();
+    else
+        useTrayIcon(QStringLiteral("no StatusNotifierWatcher on the session bus"));
 }
+
+QtStatusItem::~QtStatusItem() = default;
 
 void QtStatusItem::setMenu(Menu *menu)
 {
     const auto *qtMenu = dynamic_cast<const QtMenu *>(menu);
     m_menu = qtMenu != nullptr ? qtMenu->menu() : nullptr;
-    m_trayIcon->setContextMenu(m_menu);
+    if (m_notifierItem)
+        m_notifierItem->setMenu(m_menu);
+    if (m_trayIcon)
+        m_trayIcon->setContextMenu(m_menu);
 }
 
-void QtStatusItem::popUpMenu(QSystemTrayIcon::ActivationReason reason)
+void QtStatusItem::useNotifierItem()
 {
-    // A host that draws no menus of its own (swaybar) asks for the context menu with a position.
-    // Qt reports a click that follows the last one within the double-click interval (say, right
-    // after the menu closed) only as a double click; a quick user still wants the menu.
-    const std::optional<QPoint> hostClick = m_hostClicks.take();
-    const bool wanted = reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick
-        || (reason == QSystemTrayIcon::Context && hostClick);
+    if (!m_notifierItem)
+        std::fprintf(stderr, "nimbrel: the tray icon is a StatusNotifierItem\n");
+    m_trayIcon.reset();
+    // A new watcher knows nothing of the old one's items: the item registers anew.
+    m_notifierItem.reset();
+    m_notifierItem = std::make_unique<StatusNotifierItem>(m_bus);
+    m_notifierItem->setMenu(m_menu);
+    m_notifierItem->setIcon(m_button.icon());
+    m_notifierItem->registerWithWatcher([this](const QString &error) {
+        // Not from within the item's own answer, which the switch ends.
+        QMetaObject::invokeMethod(
+            &m_watcherPresence,
+            [this, error] { useTrayIcon(QStringLiteral("the StatusNotifierWatcher refused the item: %1").arg(error)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void QtStatusItem::useTrayIcon(const QString &reason)
+{
+    if (!m_trayIcon)
+        std::fprintf(stderr, "nimbrel: the tray icon goes to the X11 system tray (%s)\n", qPrintable(reason));
+    m_notifierItem.reset();
+    if (m_trayIcon)
+        return;
+    m_trayIcon = std::make_unique<QSystemTrayIcon>();
+    m_trayIcon->setToolTip(QStringLiteral("Nimbrel"));
+    m_trayIcon->setContextMenu(m_menu);
+    QObject::connect(m_trayIcon.get(), &QSystemTrayIcon::activated, m_trayIcon.get(),
+                     [this](QSystemTrayIcon::ActivationReason reason) { popUpTrayMenu(reason); });
+    showIcon();
+}
+
+void QtStatusItem::showIcon()
+{
+    const QIcon icon = m_button.icon();
+    if (m_notifierItem)
+        m_notifierItem->setIcon(icon);
+    if (!m_trayIcon)
+        return;
+    m_trayIcon->setIcon(icon);
+    m_trayIcon->setVisible(!icon.isNull());
+}
+
+void QtStatusItem::popUpTrayMenu(QSystemTrayIcon::ActivationReason reason)
+{
+    // The right click's context menu is Qt's to open. Qt reports a click that follows the last
+    // one within the double-click interval (say, right after the menu closed) only as a double
+    // click; a quick user still wants the menu.
+    const bool wanted = reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick;
     if (wanted && m_menu != nullptr && !m_menu->isVisible())
-        m_menu->popup(hostClick.value_or(QCursor::pos()));
+        m_menu->popup(QCursor::pos());
 }
 
 } // namespace nimbrel

@@ -1,9 +1,5 @@
 #include "platform/qt/qt_image.h"
 #include "platform/qt/qt_image_library.h"
-#include "platform/qt/qt_menu.h"
-#include "platform/qt/qt_status_item.h"
-
-#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -21,22 +17,6 @@ TEST(QtImageLibrary, FindsOnlyImagesCompiledIntoTheProgramByPlainName)
         EXPECT_EQ(image != nullptr, found) << name;
         EXPECT_TRUE(!image || !dynamic_cast<QtImage &>(*image).icon().pixmap(22, 22).isNull()) << name;
     }
-}
-
-TEST(QtStatusItem, ShowsTheTrayIconOnlyWithAnImageAndTakesTheMenu)
-{
-    QtStatusItem item;
-    EXPECT_FALSE(item.trayIcon().isVisible());
-    const auto image = QtImageLibrary().imageNamed("statusIcon");
-    image->setTemplate(true);
-    item.button()->setImage(image);
-    EXPECT_TRUE(item.trayIcon().isVisible() && item.trayIcon().icon().isMask());
-    QMenu menu;
-    QtMenu adapter(&menu);
-    item.setMenu(&adapter);
-    EXPECT_EQ(item.trayIcon().contextMenu(), &menu);
-    item.button()->setImage(nullptr);
-    EXPECT_FALSE(item.trayIcon().isVisible());
 }
 
 } // namespace

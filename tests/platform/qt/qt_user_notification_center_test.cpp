@@ -1,5 +1,6 @@
 #include "platform/qt/bus_receive_limits.h"
 #include "platform/qt/qt_user_notification_center.h"
+#include "platform/qt/private_bus_test.h"
 
 #include <QDBusContext>
 #include <QDBusPendingCall>
@@ -47,31 +48,9 @@ signals:
     void NotificationClosed(uint id, uint reason);
 };
 
-// A bus daemon of the test's own (private_bus.conf), so nothing reaches the desktop's bus. Bus
-// messages from one connection arrive in the order they were sent, so a check that something did
-// not happen waits for something sent after it, never for a while. The fixture is the centre's
-// delegate and records what reaches it.
-class QtUserNotificationCenterTest : public testing::Test, public UserNotificationCenterDelegate {
+// The fixture is the centre's delegate and records what reaches it.
+class QtUserNotificationCenterTest : public PrivateBusTest, public UserNotificationCenterDelegate {
 protected:
-    void SetUp() override
-    {
-        m_daemon.start("dbus-daemon", {"--nofork", "--print-address=1", "--config-file=" NIMBREL_PRIVATE_BUS_CONFIG});
-        ASSERT_TRUE(m_daemon.waitForReadyRead(60000)) << "dbus-daemon did not start";
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
-    }
-    void TearDown() override
-    {
-        for (const QString &name : m_connections)
-            QDBusConnection::disconnectFromBus(name);
-        m_daemon.kill();
-        m_daemon.waitForFinished();
-    }
-    QDBusConnection connectToBus()
-    {
-        m_connections << QStringLiteral("private-bus-%1").arg(m_connections.size());
-        return QDBusConnection::connectToBus(m_address, m_connections.back());
-    }
-
     bool userNotificationCenterShouldPresentNotification(UserNotificationCenter &, const UserNotification &) override
     { return m_present; }
     void userNotificationCenterDidActivateNotification(UserNotificationCenter &, const UserNotification &shown) override
@@ -96,12 +75,6 @@ protected:
         m_center->deliverNotification(notification);
         return notification;
     }
-    // The deadline only ends a failing test.
-    static bool waitUntil(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 60000); }
-
-    QProcess m_daemon;
-    QString m_address;
-    QStringList m_connections;
     bool m_present = true;
     std::vector<std::string> m_events;
     std::unique_ptr<QtUserNotificationCenter> m_center;

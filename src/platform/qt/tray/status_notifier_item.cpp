@@ -1,0 +1,98 @@
+#include "platform/qt/tray/status_notifier_item.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+namespace nimbrel {
+
+namespace {
+
+// The icon the package installs into the hicolor theme. A panel is given its name only when it
+// is there to be found: some (waybar) would rather show a "missing" icon than the pixmap.
+QString installedIconName()
+{
+    const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                QStringLiteral("icons/hicolor/scalable/apps/nimbrel.svg"));
+    return file.isEmpty() ? QString() : QStringLiteral("nimbrel");
+}
+
+} // namespace
+
+StatusNotifierItem::StatusNotifierItem(QDBusConnection bus)
+    : m_bus(std::move(bus))
+{
+    registerStatusNotifierTypes();
+    m_bus.registerObject(QString::fromLatin1(objectPath), this,
+                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
+                             | QDBusConnection::ExportAllProperties);
+    m_menuExporter = std::make_unique<DBusMenuExporter>(m_bus, nullptr);
+}
+
+StatusNotifierItem::~StatusNotifierItem()
+{
+    m_bus.unregisterObject(QString::fromLatin1(objectPath));
+}
+
+void StatusNotifierItem::registerWithWatcher(std::function<void(const QString &error)> failed)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(watcherService),
+                                                       QStringLiteral("/StatusNotifierWatcher"),
+                                                       QString::fromLatin1(watcherService),
+                                                       QStringLiteral("RegisterStatusNotifierItem"));
+    // By the connection's unique name: the item is at the path every watcher assumes.
+    call << m_bus.baseService();
+    auto *pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [pending, failed = std::move(failed)] {
+        pending->deleteLater();
+        if (pending->isError())
+            failed(pending->error().message());
+    });
+}
+
+void StatusNotifierItem::setIcon(const QIcon &icon)
+{
+    const QString before = status();
+    m_pixmaps = statusNotifierPixmaps(icon);
+    emit NewIcon();
+    emit NewToolTip();
+    if (status() != before)
+        emit NewStatus(status());
+}
+
+void StatusNotifierItem::setMenu(QMenu *menu)
+{
+    m_menu = menu;
+    // One object path per connection: the old export goes before the new one takes its place.
+    m_menuExporter.reset();
+    m_menuExporter = std::make_unique<DBusMenuExporter>(m_bus, menu);
+}
+
+QString StatusNotifierItem::status() const
+{
+    return m_pixmaps.isEmpty() ? QStringLiteral("Passive") : QStringLiteral("Active");
+}
+
+QString StatusNotifierItem::iconName() const
+{
+    return m_pixmaps.isEmpty() ? QString() : installedIconName();
+}
+
+StatusNotifierToolTip StatusNotifierItem::toolTip() const
+{
+    return StatusNotifierToolTip{iconName(), {}, title(), {}};
+}
+
+void StatusNotifierItem::popUpMenu(int x, int y)
+{
+    if (m_menu == nullptr || m_menu->isVisible())
+        return;
+    // A native Wayland window has no say in where it goes, and a tiling compositor would stretch
+    // the menu over the workspace; one of a fixed size it floats, as it floats dialogs.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        m_menu->setFixedSize(m_menu->sizeHint());
+    m_menu->popup(QPoint(x, y));
+}
+
+} // namespace nimbrel

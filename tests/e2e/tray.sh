@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Nimbrel's tray entry in real panels, one panel a run: the icon appears (not all one colour on
+# screen), the menu opens at the icon with its four entries, "Text actions…" disabled while the
+# clipboard is empty, and each entry does its job. A click is the panel's where the test can click
+# (X11); on headless sway, which has no pointer, the test calls what the panel calls on a click.
+#
+#   tray.sh trayer                 the X11 system tray on Xvfb: Qt's tray icon, our menu
+#   tray.sh xfce4-panel            on Xvfb: the panel draws our exported menu
+#   tray.sh swaybar enable|disable headless sway with or without XWayland: ContextMenu(x, y) opens
+#                                  our menu, there
+#   tray.sh waybar enable|disable  headless sway: the panel draws our exported menu (com.canonical.dbusmenu)
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/sway.sh"
+
+panel=$1 xwayland=${2:-}
+native=false wayland=false
+[[ $xwayland == disable ]] && native=true
+[[ $panel == *bar ]] && wayland=true
+
+watcher() {
+  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
+}
+item() { watcher RegisteredStatusNotifierItems | grep -o ':[0-9.]*' | head -n 1; }
+menu_call() { gdbus call --session --dest "$(item)" --object-path /MenuBar --method "com.canonical.dbusmenu.$1" "${@:2}"; }
+# The exported menu as a panel reads it: "title:enabled" for each entry, "-" for a separator.
+menu_layout() {
+  menu_call GetLayout 0 1 '[]' | python3 -c 'import re, sys
+entries = re.findall(r"\((\d+), \{([^{}]*)\}, @av \[\]\)", sys.stdin.read())
+print(*["-" if "separator" in props else re.search(r"label.: <.([^\x27]*)", props)[1] + ":" +
+        ("false" if "<false>" in props else "true") for _, props in entries])'
+}
+entry_id() { menu_call GetLayout 0 1 '[]' | grep -o "([0-9]*, {[^}]*'$1'" | grep -o '^([0-9]*' | tr -d '('; }
+colours() { convert - -format %k info:; }
+# The corner of the screen where the panel puts its icon, as a picture.
+icon_area() {
+  case $panel in
+    trayer) import -window "$(e2e_status_icon)" png:- ;;
+    xfce4-panel) import -window root -crop 22x22+1+4 png:- ;;
+    swaybar) grim -g "$((width - 40)),$((height - 20)) 40x20" - ;;
+    waybar) grim -g "$((width - 40)),0 40x30" - ;;
+  esac
+}
+icon_shown() { (($(icon_area | colours) > 1)); }
+window_shown() {
+  if $native; then swaymsg -t get_tree | grep -q "\"name\": \"$*\""; else e2e_window_shown "$*"; fi
+}
+close_window() {
+  if $native; then swaymsg "[title=\"^$1\$\"] kill"; else xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" key Escape; fi >/dev/null
+  e2e_wait_for "$1 to close" e2e_fails window_shown "$1"
+}
+clipboard_is() { if $wayland; then [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "${1:-}" ]]; else e2e_clipboard_text_is "${1:-}"; fi; }
+copy() {
+  if $wayland; then wl-copy "$1"; else e2e_offer "UTF8_STRING=$1"; fi
+  # A text action waits until Nimbrel has read the clipboard; one of no such title changes nothing.
+  e2e_call RunTextAction 'no such title' >/dev/null
+}
+# An override-redirect window (a menu) within 40 pixels of $1,$2: below or above, as it fits.
+popup_near() {
+  local id geometry
+  for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
+    geometry=$(xwininfo -all -id "$id" 2>/dev/null) || continue
+    [[ $geometry == *'Override Redirect State: yes'* && $geometry == *IsViewable* ]] || continue
+    python3 -c 'import re, sys
+x, y, w, h = (int(re.search(p + r":\s+(-?\d+)", sys.argv[1])[1]) for p in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+px, py = int(sys.argv[2]), int(sys.argv[3])
+sys.exit(max(x - px, px - x - w, 0) > 40 or max(y - py, py - y - h, 0) > 40)' "$geometry" "$1" "$2" && return 0
+  done
+  return 1
+}
+
+menu_floating() {
+  swaymsg -t get_tree | python3 -c 'import json, sys
+def walk(n): return (n["type"] == "floating_con" and n.get("app_id") == "nimbrel" and n["name"] == "Nimbrel") or any(
+    walk(child) for child in n.get("nodes", []) + n.get("floating_nodes", []))
+sys.exit(not walk(json.load(sys.stdin)))'
+}
+
+# Opens the menu as the panel's user does and picks the entry N keys down (Up for Quit), or, where
+# the menu cannot be reached with keys, clicks the entry as the panel would.
+pick() {
+  local title=$1 keys=$2 x y
+  case $panel in
+    trayer)
+      e2e_wait_for "no menu on screen" e2e_fails e2e_menu_shown
+      xdotool mousemove --window "$(e2e_status_icon)" 5 5 click 1 ;;
+    xfce4-panel) xdotool mousemove 15 15 click 1 ;;
+    swaybar) x=$((width - 15)) y=$((height - 15))
+      gdbus call --session --dest "$(item)" --object-path /StatusNotifierItem \
+        --method org.kde.StatusNotifierItem.ContextMenu $x $y >/dev/null ;;
+  esac
+  if [[ $panel == swaybar ]] && $native; then
+    # A native Wayland window cannot be placed: the menu floats where sway puts it.
+    e2e_wait_for "our menu, floating, for $title" menu_floating
+    swaymsg '[app_id="nimbrel" title="^Nimbrel$"] kill' >/dev/null
+    e2e_wait_for "the menu to close" e2e_fails menu_floating
+  fi
+  if [[ $panel == waybar ]] || $native; then
+    # What a panel that draws the menu sends when it opens and when an entry is clicked.
+    menu_call AboutToShow 0 >/dev/null
+    menu_call Event "$(entry_id "$title")" clicked '<0>' 0 >/dev/null
+    return
+  fi
+  [[ $panel == swaybar ]] || eval "$(xdotool getmouselocation --shell | tr XY xy)"
+  e2e_wait_for "the menu at the icon ($x,$y) for $title" popup_near "$x" "$y"
+  # shellcheck disable=SC2086
+  xdotool key $keys
+}
+
+case $panel in
+  trayer | xfce4-panel)
+    e2e_spawn xvfb Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
+    e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    e2e_start_session_bus ;;
+  *)
+    e2e_start_sway "$xwayland"
+    e2e_start_session_bus
+    read -r width height < <(swaymsg -t get_outputs | python3 -c 'import json, sys
+r = json.load(sys.stdin)[0]["rect"]; print(r["width"], r["height"])') ;;
+esac
+case $panel in
+  trayer)
+    # Qt takes a click that follows the last one within the double-click interval, as a quick
+    # user's click right after the menu closed does, for a double click. With KDE's interval of
+    # ten minutes every click on the icon but the first is one, and must open the menu all the same.
+    printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
+    export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+    e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
+      --transparent false --SetDockType true --expand false
+    e2e_wait_for "the tray host" xdotool search --class trayer ;;
+  xfce4-panel) e2e_start_xfce_panel ;;
+  swaybar) e2e_start_swaybar ;;
+  waybar)
+    echo '{"height": 30, "modules-right": ["tray"]}' >"$E2E_TMP/waybar.json"
+    echo 'window#waybar { background: #202020; }' >"$E2E_TMP/waybar.css"
+    e2e_spawn waybar waybar -c "$E2E_TMP/waybar.json" -s "$E2E_TMP/waybar.css"
+    e2e_wait_for "waybar's tray" watcher IsStatusNotifierHostRegistered ;;
+esac
+
+[[ $panel == trayer ]] || e2e_expect_eq "the panel's corner before Nimbrel" 1 "$(icon_area | colours)"
+QT_QPA_PLATFORM=$($native && echo wayland || echo xcb) e2e_start_nimbrel
+expected='the tray icon is a StatusNotifierItem'
+[[ $panel == trayer ]] && expected='the tray icon goes to the X11 system tray (no StatusNotifierWatcher on the session bus)'
+e2e_expect_eq "the tray Nimbrel says it uses" "nimbrel: $expected" "$(grep 'tray icon' "$E2E_TMP/nimbrel.log")"
+e2e_wait_for "the icon on screen, not all one colour" icon_shown
+[[ $panel == trayer ]] || e2e_expect_eq "the exported menu on an empty clipboard" \
+  "Text actions…:false Clear clipboard:true Settings…:true - Quit:true" "$(menu_layout)"
+
+# entry | keys in the menu | what the clipboard holds first | what shows that it worked. With the
+# clipboard empty, the first Down skips the disabled "Text actions…".
+rows=(
+  'Settings…|Down Down Return||window_shown Nimbrel Settings'
+  'Text actions…|Down Return|hello|window_shown Paste Item Options'
+  'Clear clipboard|Down Down Return|hello|clipboard_is'
+  'Settings…|Down Down Down Return|hello|window_shown Nimbrel Settings'
+  'Quit|Up Return||e2e_fails e2e_nimbrel_running'
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r title keys text condition <<<"$row"
+  [[ -z $text ]] || copy "$text"
+  pick "$title" "$keys"
+  read -ra words <<<"$condition"
+  e2e_wait_for "$title after [$text]: $condition" "${words[@]}"
+  [[ ${words[0]} != window_shown ]] || close_window "${words[*]:1}"
+done
+wait "$E2E_NIMBREL_PID" || e2e_fail "Quit ended Nimbrel with status $?"
