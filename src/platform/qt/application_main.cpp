@@ -16,6 +16,7 @@
 #include "platform/qt/qt_user_notification_center.h"
 #include "platform/qt/termination_signals.h"
 #include "platform/qt/x11/x11_clipboard.h"
+#include "ui/preferences.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -138,10 +139,19 @@ int applicationMain(int argc, char **argv)
     QDBusConnection bus = QDBusConnection::sessionBus();
     liftBusReceiveLimits(bus);
 
+    JsonUserDefaults userDefaults(preferencesFilePath());
+    // The backend learns the preference before its first read, then at every change: the check
+    // box, or an edit of the file, which is read again at the next copy.
+    ClipboardBackend *backend = clipboard.get();
+    const auto passKeeping = [backend, &userDefaults] {
+        if (backend)
+            backend->setKeeping(keepsClipboard(userDefaults));
+    };
+    passKeeping();
     QtPasteboard pasteboard(std::move(clipboard));
+    QObject::connect(&pasteboard, &QtPasteboard::changeCountRaised, &pasteboard, passKeeping);
     QtUserNotificationCenter center(bus);
     QtStatusBar statusBar;
-    JsonUserDefaults userDefaults(preferencesFilePath());
     QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;
     QtApplication desktop;
@@ -149,13 +159,15 @@ int applicationMain(int argc, char **argv)
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender([&delegate, &pasteboard](std::string_view selector, const MessageArgument &argument) {
+    interface.setMessageSender([&delegate, &pasteboard, passKeeping](std::string_view selector, const MessageArgument &argument) {
         // Run rewrites the clipboard: it waits until what was copied last has been read.
         if (selector == "run:") {
             pasteboard.whenCurrent([&delegate, argument] { delegate.perform("run:", argument); });
             return;
         }
         delegate.perform(selector, argument);
+        if (selector == "keepClipboardButton:")
+            passKeeping();
     });
 
     std::optional<BusService> busService;
@@ -165,6 +177,7 @@ int applicationMain(int argc, char **argv)
     // them: in the text view, without an announcement. Calls wait on the bus until then.
     pasteboard.whenCurrent([&] {
         delegate.applicationDidFinishLaunching();
+        passKeeping();
         if (busService && !busService->serve())
             std::fprintf(stderr, "nimbrel: cannot serve the scripting interface on the session bus\n");
     });

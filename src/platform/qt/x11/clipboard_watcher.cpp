@@ -23,9 +23,10 @@ constexpr auto displayPatience = std::chrono::seconds(10);
 
 } // namespace
 
-ClipboardWatcher::ClipboardWatcher(ReadLimits limits, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
+ClipboardWatcher::ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &keeping, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
                                    std::function<void()> displayGone)
     : m_limits(limits)
+    , m_keeping(&keeping)
     , m_isOwnWindow(std::move(isOwnWindow))
     , m_handler(std::move(handler))
     , m_displayGone(std::move(displayGone))
@@ -134,7 +135,7 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
         pending.reset();
         auto snapshot = std::make_shared<ClipboardSnapshot>();
         if (change.owner != XCB_WINDOW_NONE) {
-            std::optional<OwnerContents> contents = transfer.read(change.time);
+            std::optional<OwnerContents> contents = transfer.read(change.time, m_keeping->load());
             if (!contents) {
                 if (const XcbPointer<xcb_generic_event_t> newer = transfer.takeInterruption())
                     pending = changeOf(*newer);

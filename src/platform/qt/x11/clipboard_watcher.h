@@ -33,9 +33,10 @@ public:
     };
     using WindowTest = std::function<bool(xcb_window_t)>;
 
-    // isOwnWindow tells the program's own windows; displayGone is called, on the watcher's thread,
+    // keeping says whether reads take the kept types too; isOwnWindow tells the program's own
+    // windows; displayGone is called, on the watcher's thread,
     // when the display could not be reached again.
-    ClipboardWatcher(ReadLimits limits, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
+    ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &keeping, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
                      std::function<void()> displayGone);
     ~ClipboardWatcher();
     ClipboardWatcher(const ClipboardWatcher &) = delete;
@@ -63,6 +64,7 @@ private:
     std::optional<Pending> seen(xcb_window_t owner, xcb_timestamp_t time);
 
     ReadLimits m_limits;
+    const std::atomic<bool> *m_keeping = nullptr;
     WindowTest m_isOwnWindow;
     ClipboardBackend::ChangeHandler m_handler;
     std::function<void()> m_displayGone;

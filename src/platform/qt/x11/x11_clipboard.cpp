@@ -21,11 +21,16 @@ bool X11Clipboard::start(ChangeHandler handler)
         return false;
     const SelectionWriter *writer = m_writer.get();
     m_watcher = std::make_unique<ClipboardWatcher>(
-        m_limits, [writer](xcb_window_t window) { return window == writer->window(); }, std::move(handler),
+        m_limits, m_keeping, [writer](xcb_window_t window) { return window == writer->window(); }, std::move(handler),
         // Qt ends the program itself when its own connection to the same display breaks; this is
         // for the desktops where Qt does not talk X11 at all.
         [] { QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); }); });
     return m_watcher->started();
+}
+
+void X11Clipboard::setKeeping(bool keeping)
+{
+    m_keeping.store(keeping);
 }
 
 std::uint64_t X11Clipboard::latestGeneration() const
