@@ -62,6 +62,14 @@ def row(label, kind, column, scale=1.0, digits=1, target=""):
             f"{summary(kind, 'copyq', column, scale, digits)} | {ratio(kind, column)} | {target} |")
 
 
+def nimbrel_table(kind, rows, header=True):
+    """A table of Nimbrel's figures alone: rows of (label, column, scale, digits, target)."""
+    if header:
+        out.append("| measure | Nimbrel | target |\n|---|---:|---|")
+    for label, column, scale, digits, target in rows:
+        out.append(f"| {label} | {summary(kind, 'nimbrel', column, scale, digits)} | {target} |")
+
+
 count = len(values[("idle", "nimbrel", "cpu")])
 header = "| measure | Nimbrel | CopyQ | Nimbrel / CopyQ | target for Nimbrel |\n|---|---:|---:|---:|---|"
 out = []
@@ -112,12 +120,10 @@ out.append("Headless sway with XWayland and a native Wayland window (foot) focus
            "new text on the clipboard every second, 10 times per run, and the time is taken just "
            "before it starts, so its start-up counts as lag. Nimbrel reads the clipboard through "
            "data-control; its windows are on XWayland.\n")
-out.append("| measure | Nimbrel | target |\n|---|---:|---|")
-for label, column, digits, target in [("median lag, ms", "median", 1, "≤ 30 ms"),
-                                      ("99th percentile lag, ms", "p99", 1, ""),
-                                      ("fastest, ms", "min", 1, ""), ("slowest, ms", "max", 1, ""),
-                                      ("changes announced", "announced", 0, "10 of 10")]:
-    out.append(f"| {label} | {summary('reaction-sway', 'nimbrel', column, digits=digits)} | {target} |")
+nimbrel_table("reaction-sway", [("median lag, ms", "median", 1, 1, "≤ 30 ms"),
+                                 ("99th percentile lag, ms", "p99", 1, 1, ""),
+                                 ("fastest, ms", "min", 1, 1, ""), ("slowest, ms", "max", 1, 1, ""),
+                                 ("changes announced", "announced", 1, 0, "10 of 10")])
 
 out.append("\n## A 50 MB text\n")
 out.append("A peer offers 50 MB of short lines, sent incrementally (INCR) in 1 MiB pieces. "
@@ -161,15 +167,12 @@ out.append("A peer copies a text, is killed once Nimbrel has announced it, and `
            "the kill to that paste's end, `xclip`'s start included. Memory: resident (VmRSS) after "
            "5 s idle with keeping off and on, each in a program of its own, then 10 s after 1,000 "
            "copies of 1 MB each, one every 60 ms, each read and kept until the next.\n")
-out.append("| measure | Nimbrel | target |\n|---|---:|---|")
-for label, column, digits, target in [("median time to take over, ms", "median", 1, "≤ 100 ms"),
-                                      ("99th percentile, ms", "p99", 1, ""),
-                                      ("copies taken over", "kept", 0, "all")]:
-    out.append(f"| {label} | {summary('takeover', 'nimbrel', column, digits=digits)} | {target} |")
-for label, column, target in [("idle, keeping off, MiB", "idle off", ""),
-                              ("idle, keeping on, MiB", "idle on", "= keeping off"),
-                              ("after 1,000 copies of 1 MB, MiB", "after", "≤ idle + 40 MiB")]:
-    out.append(f"| {label} | {summary('kept-memory', 'nimbrel', column, 1 / 1024)} | {target} |")
+nimbrel_table("takeover", [("median time to take over, ms", "median", 1, 1, "≤ 100 ms"),
+                            ("99th percentile, ms", "p99", 1, 1, ""), ("copies taken over", "kept", 1, 0, "all")])
+nimbrel_table("kept-memory", [("idle, keeping off, MiB", "idle off", 1 / 1024, 1, ""),
+                               ("idle, keeping on, MiB", "idle on", 1 / 1024, 1, "= keeping off"),
+                               ("after 1,000 copies of 1 MB, MiB", "after", 1 / 1024, 1, "≤ idle + 40 MiB")],
+              header=False)
 
 out.append("\n## Text transformations\n")
 out.append("From `bench/transforms_vs_python.sh`, run by `bench/desktop`:\n")
