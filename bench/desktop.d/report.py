@@ -164,7 +164,9 @@ for kind, label in [("returned-x11", "X11"), ("returned-sway", "Wayland (sway)")
 out.append("\n## Keeping the clipboard when its owner quits (Nimbrel only, X11)\n")
 out.append("A peer copies a text, is killed once Nimbrel has announced it, and `xclip` pastes until it "
            "gets the text from Nimbrel, which has taken the clipboard over: the time from just before "
-           "the kill to that paste's end, `xclip`'s start included. Memory: resident (VmRSS) after "
+           "the kill to that paste's end, less what one more paste costs right after (`xclip`'s "
+           "start-up, which would be most of the figure otherwise; negative when the paste right after "
+           "was the slower). Memory: resident (VmRSS) after "
            "5 s idle with keeping off and on, each in a program of its own, then 10 s after 1,000 "
            "copies of 1 MB each, one every 60 ms, each read and kept until the next.\n")
 nimbrel_table("takeover", [("median time to take over, ms", "median", 1, 1, "≤ 100 ms"),
