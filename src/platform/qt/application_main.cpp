@@ -159,7 +159,8 @@ int applicationMain(int argc, char **argv)
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender([&delegate, &pasteboard, passKeeping](std::string_view selector, const MessageArgument &argument) {
+    interface.setMessageSender([&delegate, &pasteboard, passKeeping](std::string_view selector,
+                                                                     const MessageArgument &argument) {
         // Run rewrites the clipboard: it waits until what was copied last has been read.
         if (selector == "run:") {
             pasteboard.whenCurrent([&delegate, argument] { delegate.perform("run:", argument); });

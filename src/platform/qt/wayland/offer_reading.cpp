@@ -99,10 +99,12 @@ std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadL
             receive(mimeType, pipe.writeEnd());
             pipe.closeWriteEnd();
             std::string bytes;
-            const std::size_t limit = group < needed ? limits.bytesPerType : std::min(limits.bytesPerType, keptRoom(contents));
+            const std::size_t limit =
+                group < needed ? limits.bytesPerType : std::min(limits.bytesPerType, keptRoom(contents));
             // No one answer may take more than half the time, so one that never comes leaves time
             // for the next.
-            const Status status = readAll(pipe.readEnd(), std::min(deadline, now + limits.time / 2), limit, wait, bytes);
+            const Status status =
+                readAll(pipe.readEnd(), std::min(deadline, now + limits.time / 2), limit, wait, bytes);
             if (status == Status::Interrupted)
                 return std::nullopt;
             if (status == Status::TooLarge || status == Status::TimedOut)

@@ -90,7 +90,8 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
                 contents.limited = true;
                 return contents;
             }
-            const std::size_t limit = group < needed ? m_limits.bytesPerType : std::min(m_limits.bytesPerType, keptRoom(contents));
+            const std::size_t limit =
+                group < needed ? m_limits.bytesPerType : std::min(m_limits.bytesPerType, keptRoom(contents));
             std::string bytes;
             const Status status = convert(m_atoms.intern(target), limit, Excess::Refuse, bytes);
             if (status == Status::Interrupted)

@@ -418,17 +418,19 @@ void SelectionWriter::answerSaves()
         return;
     const XcbPointer<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
-    std::optional<bool> kept;
+    std::function<std::optional<bool>(xcb_window_t)> keptState;
     {
         const std::lock_guard lock(m_mutex);
-        if (m_keptState && owner)
-            kept = m_keptState(owner->owner);
+        keptState = m_keptState;
     }
+    const std::optional<bool> kept = keptState && owner ? keptState(owner->owner) : std::nullopt;
     const auto now = Clock::now();
     std::erase_if(m_saves, [&](const SaveRequest &save) {
         if (!kept && save.deadline > now)
             return false;
-        notify(save.request, kept.value_or(false) ? save.request.property : xcb_atom_t{XCB_ATOM_NONE});
+        // Obsolete clients name no property and expect the target's name to be used.
+        const xcb_atom_t property = save.request.property == XCB_ATOM_NONE ? save.request.target : save.request.property;
+        notify(save.request, kept.value_or(false) ? property : xcb_atom_t{XCB_ATOM_NONE});
         return true;
     });
 }
