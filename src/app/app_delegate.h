@@ -66,6 +66,7 @@ public:
     void closePasteItemOptions();
     void textNotificationButton(const std::shared_ptr<Button> &sender);
     void filesAndDirectoriesNotificationButton(const std::shared_ptr<Button> &sender);
+    void keepClipboardButton(const std::shared_ptr<Button> &sender);
     void clearClipboardMenuItem(const std::shared_ptr<MenuItem> &sender);
     void openSettings(const std::shared_ptr<MenuItem> &sender);
 

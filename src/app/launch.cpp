@@ -39,6 +39,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     reconcilePreference(notifyTextKey, m_outlets.textNotificationButton);
     reconcilePreference(notifyFilesAndDirectoriesKey, m_outlets.filesAndDirectoriesNotificationButton);
+    reconcilePreference(keepClipboardKey, m_outlets.keepClipboardButton);
 
     if (auto capitalizeItem = m_outlets.capitalizeMenuItem.lock())
         setActivePopupRunMenuItem(std::move(capitalizeItem));

@@ -181,6 +181,7 @@ constexpr std::array selectorTable{
     Selector{"textNotificationButton:", withSender<Button, &AppDelegate::textNotificationButton>},
     Selector{"filesAndDirectoriesNotificationButton:",
              withSender<Button, &AppDelegate::filesAndDirectoriesNotificationButton>},
+    Selector{"keepClipboardButton:", withSender<Button, &AppDelegate::keepClipboardButton>},
     Selector{"clearClipboardMenuItem:", ignoringSender<MenuItem, &AppDelegate::clearClipboardMenuItem>},
     Selector{"openSettings:", ignoringSender<MenuItem, &AppDelegate::openSettings>},
     Selector{"run:", ignoringSender<Button, &AppDelegate::run>},

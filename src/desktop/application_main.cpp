@@ -16,6 +16,7 @@
 #include "platform/qt/qt_timer_scheduler.h"
 #include "platform/qt/qt_user_notification_center.h"
 #include "platform/qt/termination_signals.h"
+#include "ui/preferences.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -139,10 +140,19 @@ int applicationMain(int argc, char **argv)
     QDBusConnection bus = QDBusConnection::sessionBus();
     liftBusReceiveLimits(bus);
 
+    JsonUserDefaults userDefaults(preferencesFilePath());
+    // The backend learns the preference before its first read, then at every change: the check
+    // box, or an edit of the file, which is read again at the next copy.
+    ClipboardBackend *backend = clipboard.backend.get();
+    const auto passKeeping = [backend, &userDefaults] {
+        if (backend)
+            backend->setKeeping(keepsClipboard(userDefaults));
+    };
+    passKeeping();
     QtPasteboard pasteboard(std::move(clipboard.backend));
+    QObject::connect(&pasteboard, &QtPasteboard::changeCountRaised, &pasteboard, passKeeping);
     QtUserNotificationCenter center(bus);
     QtStatusBar statusBar(bus);
-    JsonUserDefaults userDefaults(preferencesFilePath());
     QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;
     QtApplication desktop;
@@ -150,8 +160,10 @@ int applicationMain(int argc, char **argv)
 
     AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender([&delegate](std::string_view selector, const MessageArgument &argument) {
+    interface.setMessageSender([&delegate, passKeeping](std::string_view selector, const MessageArgument &argument) {
         delegate.perform(selector, argument);
+        // The keep check box may have been clicked; asking the preference again costs nothing.
+        passKeeping();
     });
     // Run rewrites the clipboard: it waits until what was copied last has been read.
     interface.setRunGate([&pasteboard](std::function<void()> sendRun) { pasteboard.whenCurrent(std::move(sendRun)); });
@@ -163,6 +175,7 @@ int applicationMain(int argc, char **argv)
     // them: in the text view, without an announcement. Calls wait on the bus until then.
     pasteboard.whenCurrent([&] {
         delegate.applicationDidFinishLaunching();
+        passKeeping();
         if (busService && !busService->serve())
             std::fprintf(stderr, "nimbrel: cannot serve the scripting interface on the session bus\n");
     });

@@ -31,9 +31,10 @@ InterfaceDescription::InterfaceDescription()
     m_window = std::make_shared<QtWindow>([this] { return &settingsWindow(); });
     m_pasteItemOptionsWindowOutlet = std::make_shared<QtWindow>([this] { return &pasteItemOptionsWindow(); });
     m_menuOutlet = std::make_shared<QtMenu>(m_menu.get());
-    // Both announcements are on until the user says otherwise.
+    // Both announcements, and keeping the clipboard, are on until the user says otherwise.
     m_textNotificationButton = std::make_shared<QtButton>(1);
     m_filesAndDirectoriesNotificationButton = std::make_shared<QtButton>(1);
+    m_keepClipboardButton = std::make_shared<QtButton>(1);
     m_runButton = std::make_shared<QtButton>();
     m_currentItemTextView = std::make_shared<QtTextView>();
     for (const std::string_view title : textActionTitles())
@@ -59,6 +60,7 @@ QWidget &InterfaceDescription::settingsWindow()
     closeOnEscape(m_settingsWindow.get());
     m_textNotificationButton->attach(m_settingsForm->textNotificationButton);
     m_filesAndDirectoriesNotificationButton->attach(m_settingsForm->filesAndDirectoriesNotificationButton);
+    m_keepClipboardButton->attach(m_settingsForm->keepClipboardButton);
     connectSettingsActions();
     return *m_settingsWindow;
 }
@@ -104,6 +106,7 @@ InterfaceOutlets InterfaceDescription::outlets() const
     outlets.clearClipboardMenuItem = m_clearClipboardItem;
     outlets.textNotificationButton = m_textNotificationButton;
     outlets.filesAndDirectoriesNotificationButton = m_filesAndDirectoriesNotificationButton;
+    outlets.keepClipboardButton = m_keepClipboardButton;
     if (!m_popUpItems.empty())
         outlets.capitalizeMenuItem = m_popUpItems.front();
     outlets.currentItemTextView = m_currentItemTextView;
@@ -131,6 +134,7 @@ void InterfaceDescription::connectSettingsActions()
     };
     sendOnClick(m_textNotificationButton, "textNotificationButton:");
     sendOnClick(m_filesAndDirectoriesNotificationButton, "filesAndDirectoriesNotificationButton:");
+    sendOnClick(m_keepClipboardButton, "keepClipboardButton:");
 }
 
 void InterfaceDescription::connectPasteItemOptionsActions()

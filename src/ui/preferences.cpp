@@ -14,6 +14,11 @@ std::optional<bool> readAsBoolean(const std::optional<DefaultsValue> &value)
     return std::nullopt;
 }
 
+bool keepsClipboard(const UserDefaults &defaults)
+{
+    return readAsBoolean(defaults.objectForKey(keepClipboardKey)).value_or(true);
+}
+
 bool AppDelegate::preferenceIsOn(std::string_view key) const
 {
     return readAsBoolean(m_userDefaults.objectForKey(key)).value_or(false);
@@ -48,6 +53,12 @@ void AppDelegate::filesAndDirectoriesNotificationButton(const std::shared_ptr<Bu
 {
     if (sender)
         storeCheckBoxState(notifyFilesAndDirectoriesKey, *sender);
+}
+
+void AppDelegate::keepClipboardButton(const std::shared_ptr<Button> &sender)
+{
+    if (sender)
+        storeCheckBoxState(keepClipboardKey, *sender);
 }
 
 } // namespace nimbrel

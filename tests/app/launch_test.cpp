@@ -1,4 +1,5 @@
 #include "support/controller_fixture.h"
+#include "ui/preferences.h"
 
 namespace nimbrel::test {
 namespace {
@@ -64,19 +65,22 @@ class PreferenceReconciliationTest : public ControllerFixture,
 TEST_P(PreferenceReconciliationTest, CheckBoxShowsTheStoredPreference)
 {
     const auto &row = GetParam();
-    for (const auto key : {"notifyText", "notifyFilesAndDirectories"}) {
+    const std::pair<const char *, std::shared_ptr<MemoryButton>> preferences[] = {
+        {"notifyText", textCheckBox}, {"notifyFilesAndDirectories", filesCheckBox}, {"keepClipboard", keepCheckBox}};
+    for (const auto &[key, checkBox] : preferences) {
         if (row.stored)
             defaults.setValueForKey(*row.stored, key);
+        checkBox->setState(row.checkBoxBefore);
     }
-    textCheckBox->setState(row.checkBoxBefore);
-    filesCheckBox->setState(row.checkBoxBefore);
+    // Keeping the clipboard is on unless stored as off, even before launch reconciles it.
+    EXPECT_EQ(keepsClipboard(defaults), row.stored != DefaultsValue{0.0});
 
     launch();
 
-    EXPECT_EQ(textCheckBox->state(), row.checkBoxAfter);
-    EXPECT_EQ(filesCheckBox->state(), row.checkBoxAfter);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), row.storedAfter);
-    EXPECT_EQ(defaults.objectForKey("notifyFilesAndDirectories"), row.storedAfter);
+    for (const auto &[key, checkBox] : preferences) {
+        EXPECT_EQ(checkBox->state(), row.checkBoxAfter) << key;
+        EXPECT_EQ(defaults.objectForKey(key), row.storedAfter) << key;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -72,6 +72,8 @@ const std::vector<Operation> operations{
      [](auto &t) { return t.defaults.objectForKey("notifyText") == DefaultsValue{0.0} && t.textCheckBox->state() == 1; }},
     {"filesAndDirectoriesNotificationButton:", hello, checkBoxOff, {},
      [](auto &t) { return t.defaults.objectForKey("notifyFilesAndDirectories") == DefaultsValue{0.0}; }},
+    {"keepClipboardButton:", hello, checkBoxOff, {},
+     [](auto &t) { return t.defaults.objectForKey("keepClipboard") == DefaultsValue{0.0}; }},
     {"clearClipboardMenuItem:", hello, {}, {},
      [](auto &t) { return t.pasteboard.items().empty() && !t.clearItem->isEnabled(); }},
     {"openSettings:", hello, {}, {}, [](auto &t) { return t.settingsWindow->isVisible(); }},

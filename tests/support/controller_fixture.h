@@ -34,7 +34,7 @@ inline std::shared_ptr<const PasteboardItem> textItem(const std::string &text)
 }
 
 // A controller on the in-memory platform with every outlet connected, as the interface
-// description connects them: both check boxes on, the text view empty.
+// description connects them: the check boxes on, the text view empty.
 class ControllerFixture : public ::testing::Test {
 public:
     AppDelegate &createController()
@@ -42,7 +42,7 @@ public:
         delegate = std::make_unique<AppDelegate>(
             PlatformServices{center, pasteboard, statusBar, defaults, timers, *imagesInUse, application});
         delegate->setOutlets(InterfaceOutlets{settingsWindow, textActionsItem, pasteItemOptionsWindow, menu, clearItem,
-                                              textCheckBox, filesCheckBox, capitalizeEntry, textView});
+                                              textCheckBox, filesCheckBox, keepCheckBox, capitalizeEntry, textView});
         return *delegate;
     }
 
@@ -84,6 +84,7 @@ public:
     std::shared_ptr<MemoryMenuItem> capitalizeEntry = std::make_shared<MemoryMenuItem>("Capitalize");
     std::shared_ptr<MemoryButton> textCheckBox = std::make_shared<MemoryButton>(1);
     std::shared_ptr<MemoryButton> filesCheckBox = std::make_shared<MemoryButton>(1);
+    std::shared_ptr<MemoryButton> keepCheckBox = std::make_shared<MemoryButton>(1);
     std::shared_ptr<MemoryTextView> textView = std::make_shared<MemoryTextView>();
 
     std::unique_ptr<AppDelegate> delegate;

@@ -43,8 +43,12 @@ public:
     // Serves the offer as the clipboard's contents in place of generation basis. False, with
     // nothing changed, when a newer generation has been seen or the clipboard could not be taken.
     virtual bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) = 0;
-    // Empties the clipboard, whoever holds it.
+    // Empties the clipboard, whoever holds it; nothing is taken over until another program copies.
     virtual void clear() = 0;
+    // Whether to keep the clipboard when the program that copied it quits: to read its kept types
+    // (see kept_contents.h) and serve them in its place. Off, the kept contents are let go and
+    // reading is as without keeping. Safe from any thread; a backend that cannot keep ignores it.
+    virtual void setKeeping([[maybe_unused]] bool keeping) {}
     // Whether the connection to the clipboard is up, rather than broken and being made again.
     virtual bool connected() const = 0;
     // Leaves the program's own contents, while they are on the clipboard, to the desktop's

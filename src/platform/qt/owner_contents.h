@@ -12,6 +12,8 @@ namespace nimbrel {
 struct OwnerContents {
     std::vector<std::string> targets;
     std::map<std::string, std::string, std::less<>> data;
+    // A target was left out for the read limits (too large, or out of time), not by the owner.
+    bool limited = false;
 };
 
 } // namespace nimbrel

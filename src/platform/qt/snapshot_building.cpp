@@ -2,6 +2,7 @@
 
 #include "platform/pasteboard_types.h"
 #include "platform/qt/file_list_parsing.h"
+#include "platform/qt/kept_contents.h"
 #include "platform/qt/snapshot_item.h"
 #include "platform/qt/target_names.h"
 #include "platform/qt/target_text_decoding.h"
@@ -59,7 +60,7 @@ std::vector<std::string> localFiles(const OwnerContents &contents, const ReadTar
 
 } // namespace
 
-std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::string> &targets)
+std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::string> &targets, bool keeping)
 {
     const std::unordered_set<std::string_view> offered(targets.begin(), targets.end());
     std::vector<std::vector<std::string>> groups;
@@ -77,6 +78,13 @@ std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::strin
     addGroup(targets::fileLists);
     addGroup(targets::html);
     addGroup(targets::rtf);
+    if (!keeping || offered.contains(targets::passwordManagerHint))
+        return groups;
+    // Those read as an alternative above are not asked for again.
+    for (const std::string &target : targets) {
+        if (isKeptType(target))
+            groups.push_back({target});
+    }
     return groups;
 }
 

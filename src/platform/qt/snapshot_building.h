@@ -12,7 +12,9 @@ namespace nimbrel {
 // them: the password manager's hint first (a secret must be known as one before anything else
 // costs time), then plain text, the file lists, HTML and RTF. Each group holds alternatives, best
 // first: read them in turn until one can be read (not refused, in time, not too large).
-std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::string> &targets);
+// While the program keeps the clipboard (keeping), every kept type offered follows, one group each,
+// unless the owner offers the password manager's hint: a secret is never kept.
+std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::string> &targets, bool keeping = false);
 
 // The snapshot of what an owner offered: one item, or none when it offers no content at all.
 // A password manager's hint that the owner offers but that could not be read counts as "secret".

@@ -1,5 +1,6 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/file_list_parsing.h"
+#include "platform/qt/kept_contents.h"
 #include "platform/qt/snapshot_building.h"
 #include "platform/qt/target_text_decoding.h"
 
@@ -77,6 +78,48 @@ TEST(SnapshotOfOwner, ReadsTheHintFirstThenEachKindBestFirst)
               (std::vector<Names>{{"x-kde-passwordManagerHint"}, {"UTF8_STRING", "text/plain", "STRING"},
                                   {"text/uri-list", "x-special/gnome-copied-files"}, {"text/html"},
                                   {"text/rtf", "application/rtf"}}));
+    // Keeping adds every kept type offered, in the owner's order; with the hint, nothing is kept.
+    EXPECT_EQ(targetsToRead(offered, true), targetsToRead(offered));
+    const Names kept(offered.begin(), offered.end() - 1);
+    std::vector<Names> keeping = targetsToRead(kept);
+    for (const std::string &target : kept)
+        keeping.push_back({target});
+    EXPECT_EQ(targetsToRead(kept, true), keeping);
+    EXPECT_EQ(targetsToRead({"GTK_TEXT_BUFFER_CONTENTS", "TEXT", "COMPOUND_TEXT", "SAVE_TARGETS"}, true),
+              std::vector<Names>{});
+}
+
+// What is served once the owner quits: the same bytes under each kept type, in the owner's order
+// (TEXT from UTF8_STRING, as its own encoding is not kept), and nothing when it must not be kept.
+TEST(KeptContents, KeepsTheSameBytesOfKeptTypesOnly)
+{
+    const auto formats = [](const OwnerContents &contents) {
+        Names named;
+        if (const auto offer = keptOffer(contents)) {
+            for (const auto &[name, bytes] : offer->formats)
+                named.push_back(name + "=" + bytes.str());
+        }
+        return named;
+    };
+    const std::string atBound(maxKeptBytes - 1, 'a');
+    const std::tuple<const char *, OwnerContents, Names> rows[] = {
+        {"owner's order, private and unread left out",
+         {{"GTK_TEXT_BUFFER_CONTENTS", "image/png", "TEXT", "STRING", "UTF8_STRING", "text/html", "COMPOUND_TEXT"},
+          {{"GTK_TEXT_BUFFER_CONTENTS", "p"}, {"image/png", "P"}, {"UTF8_STRING", "é"}, {"STRING", "e"},
+           {"COMPOUND_TEXT", "c"}}},
+         {"image/png=P", "TEXT=é", "STRING=e", "UTF8_STRING=é"}},
+        {"files",
+         {{"text/uri-list", "x-special/gnome-copied-files"}, {{"text/uri-list", "u"}, {"x-special/gnome-copied-files", "g"}}},
+         {"text/uri-list=u", "x-special/gnome-copied-files=g"}},
+        {"a secret", {{"UTF8_STRING", "x-kde-passwordManagerHint"}, {{"UTF8_STRING", "pw"}}}, {}},
+        {"cut short by the limits", {{"UTF8_STRING"}, {{"UTF8_STRING", "a"}}, true}, {}},
+        {"nothing kept read", {{"UTF8_STRING", "application/x-private"}, {{"application/x-private", "p"}}}, {}},
+        {"one byte over the bound", {{"UTF8_STRING", "STRING"}, {{"UTF8_STRING", atBound}, {"STRING", "ab"}}}, {}},
+    };
+    for (const auto &[name, contents, expected] : rows)
+        EXPECT_EQ(formats(contents), expected) << name;
+    EXPECT_EQ(formats({{"UTF8_STRING", "STRING"}, {{"UTF8_STRING", atBound}, {"STRING", "a"}}}).size(), 2u);
+    EXPECT_EQ(keptRoom({{"STRING", "x-private"}, {{"STRING", "ab"}, {"x-private", "cd"}}}), maxKeptBytes - 2);
 }
 
 // Only what a target declares decides how its bytes are read; the recorded offers above read real

@@ -1,5 +1,6 @@
 #include "platform/qt/wayland/offer_reading.h"
 
+#include "platform/qt/kept_contents.h"
 #include "platform/qt/snapshot_building.h"
 
 #include <fcntl.h>
@@ -74,7 +75,7 @@ Status readAll(int fd, ReadDeadline deadline, std::size_t limit, const WaitForRe
 
 } // namespace
 
-std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadLimits limits,
+std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadLimits limits, bool keeping,
                                        const ReceiveRequest &receive, const WaitForReadable &wait)
 {
     OwnerContents contents;
@@ -82,21 +83,32 @@ std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadL
     if (contents.targets.size() > limits.targets)
         contents.targets.resize(limits.targets);
     const ReadDeadline deadline = std::chrono::steady_clock::now() + limits.time;
-    for (const std::vector<std::string> &alternatives : targetsToRead(contents.targets)) {
-        for (const std::string &mimeType : alternatives) {
+    // The groups after these are read only to be kept, within what a kept copy may hold.
+    const std::size_t needed = targetsToRead(contents.targets).size();
+    const std::vector<std::vector<std::string>> groups = targetsToRead(contents.targets, keeping);
+    for (std::size_t group = 0; group < groups.size() && !(group >= needed && contents.limited); ++group) {
+        for (const std::string &mimeType : groups[group]) {
+            if (contents.data.contains(mimeType))
+                break;
             const auto now = std::chrono::steady_clock::now();
             Pipe pipe;
-            if (now >= deadline || !pipe.ok())
+            if (now >= deadline || !pipe.ok()) {
+                contents.limited = true;
                 return contents;
+            }
             receive(mimeType, pipe.writeEnd());
             pipe.closeWriteEnd();
             std::string bytes;
+            const std::size_t limit =
+                group < needed ? limits.bytesPerType : std::min(limits.bytesPerType, keptRoom(contents));
             // No one answer may take more than half the time, so one that never comes leaves time
             // for the next.
             const Status status =
-                readAll(pipe.readEnd(), std::min(deadline, now + limits.time / 2), limits.bytesPerType, wait, bytes);
+                readAll(pipe.readEnd(), std::min(deadline, now + limits.time / 2), limit, wait, bytes);
             if (status == Status::Interrupted)
                 return std::nullopt;
+            if (status == Status::TooLarge || status == Status::TimedOut)
+                contents.limited = true;
             if (status == Status::Ok) {
                 contents.data.emplace(mimeType, std::move(bytes));
                 break;

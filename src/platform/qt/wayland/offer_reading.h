@@ -22,9 +22,9 @@ using ReceiveRequest = std::function<void(const std::string &mimeType, int fd)>;
 using WaitForReadable = std::function<WaitResult(int fd, ReadDeadline deadline)>;
 
 // What a data-control offer holds: its MIME types in its order, and the bytes of the types a
-// snapshot needs, each received through a pipe of its own, within the read limits. nullopt when
-// the read was interrupted; partial when time ran out.
-std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadLimits limits,
+// snapshot needs (and those kept, while keeping), each received through a pipe of its own, within
+// the read limits. nullopt when the read was interrupted; partial when time ran out.
+std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadLimits limits, bool keeping,
                                        const ReceiveRequest &receive, const WaitForReadable &wait);
 
 } // namespace nimbrel

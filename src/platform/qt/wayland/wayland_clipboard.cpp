@@ -392,7 +392,7 @@ std::shared_ptr<ClipboardSnapshot> WaylandClipboard::read(Offer &offer)
         wl_display_flush(m_connection->display());
     };
     std::optional<OwnerContents> contents =
-        readOffer(offer.mimeTypes, m_limits, receive, [this](int fd, ReadDeadline deadline) { return wait(fd, deadline); });
+        readOffer(offer.mimeTypes, m_limits, false, receive, [this](int fd, ReadDeadline deadline) { return wait(fd, deadline); });
     if (!contents)
         return nullptr;
     return std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(*contents)));

@@ -1,5 +1,6 @@
 #include "platform/qt/x11/selection_transfer.h"
 
+#include "platform/qt/kept_contents.h"
 #include "platform/qt/snapshot_building.h"
 #include "platform/qt/target_names.h"
 #include "platform/qt/x11/atom_cache.h"
@@ -50,9 +51,10 @@ XcbPointer<xcb_generic_event_t> SelectionTransfer::takeInterruption()
     return std::move(m_interruption);
 }
 
-std::optional<OwnerContents> SelectionTransfer::read(xcb_timestamp_t time)
+std::optional<OwnerContents> SelectionTransfer::read(xcb_timestamp_t time, bool keeping)
 {
     m_time = time;
+    m_keeping = keeping;
     m_deadline = std::chrono::steady_clock::now() + m_limits.time;
     m_window = createHiddenWindow(m_connection, m_root, "nimbrel clipboard read", XCB_EVENT_MASK_PROPERTY_CHANGE);
     std::optional<OwnerContents> contents = readOwner();
@@ -77,14 +79,25 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
     std::memcpy(atoms.data(), targetBytes.data(), atoms.size() * sizeof(xcb_atom_t));
     contents.targets = m_atoms.names(atoms, otherTargetsNamed);
 
-    for (const std::vector<std::string> &alternatives : targetsToRead(contents.targets)) {
-        for (const std::string &target : alternatives) {
-            if (std::chrono::steady_clock::now() >= m_deadline)
+    // The groups after these are read only to be kept, within what a kept copy may hold.
+    const std::size_t needed = targetsToRead(contents.targets).size();
+    const std::vector<std::vector<std::string>> groups = targetsToRead(contents.targets, m_keeping);
+    for (std::size_t group = 0; group < groups.size() && !(group >= needed && contents.limited); ++group) {
+        for (const std::string &target : groups[group]) {
+            if (contents.data.contains(target))
+                break;
+            if (std::chrono::steady_clock::now() >= m_deadline) {
+                contents.limited = true;
                 return contents;
+            }
+            const std::size_t limit =
+                group < needed ? m_limits.bytesPerType : std::min(m_limits.bytesPerType, keptRoom(contents));
             std::string bytes;
-            const Status status = convert(m_atoms.intern(target), m_limits.bytesPerType, Excess::Refuse, bytes);
+            const Status status = convert(m_atoms.intern(target), limit, Excess::Refuse, bytes);
             if (status == Status::Interrupted)
                 return std::nullopt;
+            if (status == Status::TooLarge || status == Status::TimedOut)
+                contents.limited = true;
             if (status == Status::Ok) {
                 contents.data.emplace(target, std::move(bytes));
                 break;

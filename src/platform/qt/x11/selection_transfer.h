@@ -22,9 +22,10 @@ public:
     SelectionTransfer(xcb_connection_t *connection, XcbEventSource &events, AtomCache &atoms, xcb_window_t root,
                       std::uint8_t ownerChangeEvent, ReadLimits limits);
 
-    // What the owner offered; partial when time ran out. nullopt when the read was interrupted: by
-    // a newer owner change (takeInterruption() gives it), a stop or a broken connection.
-    std::optional<OwnerContents> read(xcb_timestamp_t time);
+    // What the owner offered, with its kept types too while keeping; partial when time ran out.
+    // nullopt when the read was interrupted: by a newer owner change (takeInterruption() gives
+    // it), a stop or a broken connection.
+    std::optional<OwnerContents> read(xcb_timestamp_t time, bool keeping);
     XcbPointer<xcb_generic_event_t> takeInterruption();
 
 private:
@@ -52,6 +53,7 @@ private:
     xcb_atom_t m_incr = XCB_ATOM_NONE;
     xcb_window_t m_window = XCB_WINDOW_NONE;
     xcb_timestamp_t m_time = XCB_CURRENT_TIME;
+    bool m_keeping = false;
     XcbEventSource::Deadline m_deadline;
     XcbPointer<xcb_generic_event_t> m_interruption;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/qt/clipboard_backend.h"
 
+#include <atomic>
 #include <memory>
 
 namespace nimbrel {
@@ -21,11 +22,13 @@ public:
     bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
     void clear() override;
     bool connected() const override;
+    void setKeeping(bool keeping) override;
     // Through freedesktop.org's clipboard manager convention (the CLIPBOARD_MANAGER selection).
     void handOver(std::chrono::milliseconds patience) override;
 
 private:
     ReadLimits m_limits;
+    std::atomic<bool> m_keeping{false};
     std::unique_ptr<SelectionWriter> m_writer;
     std::unique_ptr<ClipboardWatcher> m_watcher;
 };

@@ -1,0 +1,68 @@
+#include "platform/qt/kept_contents.h"
+
+#include "platform/qt/target_names.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace nimbrel {
+namespace {
+
+// Spellings of plain text that owners offer besides those the snapshot reads.
+constexpr std::array<std::string_view, 2> otherPlainText{"text/plain;charset=UTF-8", "UTF-8"};
+constexpr std::string_view pngImage = "image/png";
+// TEXT is answered in an encoding the owner picks and names in the answer's type, which a reading
+// does not keep: it is served from UTF8_STRING instead, which the requestor is then told.
+constexpr std::string_view textTarget = "TEXT";
+constexpr std::string_view utf8Target = "UTF8_STRING";
+
+bool isAmong(std::string_view target, std::span<const std::string_view> names)
+{
+    return std::find(names.begin(), names.end(), target) != names.end();
+}
+
+} // namespace
+
+bool isKeptType(std::string_view target)
+{
+    return isAmong(target, targets::plainTextRead) || isAmong(target, otherPlainText) || isAmong(target, targets::rtf)
+        || isAmong(target, targets::html) || isAmong(target, targets::fileLists) || target == pngImage;
+}
+
+std::size_t keptRoom(const OwnerContents &contents)
+{
+    std::size_t bytes = 0;
+    for (const auto &[target, data] : contents.data) {
+        if (isKeptType(target))
+            bytes += data.size();
+    }
+    return bytes >= maxKeptBytes ? 0 : maxKeptBytes - bytes;
+}
+
+std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
+{
+    const auto &targets = contents.targets;
+    if (contents.limited || std::find(targets.begin(), targets.end(), targets::passwordManagerHint) != targets.end())
+        return nullptr;
+    auto offer = std::make_shared<ClipboardOffer>();
+    std::size_t bytes = 0;
+    const auto keep = [&](std::string_view target, std::string_view source) {
+        const auto found = contents.data.find(source);
+        if (found == contents.data.end() || offer->find(target))
+            return;
+        bytes += found->second.size();
+        offer->formats.emplace_back(std::string(target), SharedText(found->second));
+    };
+    for (const std::string &target : targets) {
+        if (isKeptType(target))
+            keep(target, target);
+        else if (target == textTarget)
+            keep(target, utf8Target);
+    }
+    if (offer->formats.empty() || bytes > maxKeptBytes)
+        return nullptr;
+    return offer;
+}
+
+} // namespace nimbrel
