@@ -123,6 +123,55 @@ for recording in "$offers"/*.offer; do
   [[ $replayed == *" $recording"* ]] || e2e_fail "no row replays $recording"
 done
 
+# Kept when its owner quits: the same bytes under every kept type (TEXT as UTF8_STRING's), in the
+# owner's order, never a private type, and not announced again (the next announcement counts).
+# Mousepad hands its copy over as GTK programs do as they quit, with Nimbrel as the manager.
+kept_targets() {
+  printf 'TARGETS\nTIMESTAMP\nMULTIPLE\n'
+  awk -F '\t' -v utf8="$(grep -c '^UTF8_STRING'$'\t''base64:' "$1")" '$2 ~ /^base64:/ && $1 ~ /^(UTF8_STRING|STRING|UTF-8|text\/plain.*|text\/(html|rtf|richtext|uri-list)|application\/rtf|x-special\/gnome-copied-files|image\/png)$/ || $1 == "TEXT" && utf8 { print $1 }' "$1"
+}
+served() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "$1" 2>/dev/null; }
+served_targets_are() { [[ "$(served TARGETS)" == "$1" ]]; }
+owner_quits() { kill "$E2E_SPAWNED" && wait "$E2E_SPAWNED" 2>/dev/null || true; }
+copied() { # waits until Nimbrel has read the offer made with these arguments
+  e2e_offer "$@"
+  e2e_wait_for "announcement $((++announced))" e2e_notify_count_at_least "$announced"
+}
+for recording in "$offers"/*.offer; do
+  [[ $recording == */keepassxc-* ]] && continue
+  name=$(basename "$recording" .offer)
+  copied $([[ $name == mousepad-* ]] && echo --save-at-quit) --replay "$recording"
+  owner_quits
+  [[ $name == mousepad-* ]] && e2e_expect_eq "$name: handed over" saved "$(tail -n 1 "$E2E_OFFER_LOG")"
+  e2e_wait_for "$name: kept" served_targets_are "$(kept_targets "$recording")"
+  for target in $(kept_targets "$recording" | tail -n +4); do
+    e2e_expect_eq "$name: kept $target" "$(recorded_target "${target/#TEXT/UTF8_STRING}" "$recording" | base64 -w 0)" \
+      "$(served "$target" | base64 -w 0)"
+  done
+done
+# Never kept: a secret, anything with the option off (read as without it), over 32 MiB, after a clear.
+not_kept() { # the owner asks the manager to save as it quits, and says what it got
+  owner_quits
+  e2e_expect_eq "$1: the hand-over answered" "$2" "$(tail -n 1 "$E2E_OFFER_LOG")"
+  ! served TARGETS || e2e_fail "$1: kept"
+}
+e2e_offer --save-at-quit --replay "$offers/keepassxc-password.offer"
+not_kept KeePassXC 'not saved'
+printf '{"notifyText": 1, "notifyFilesAndDirectories": 1, "keepClipboard": 0}\n' >"$NIMBREL_PREFERENCES"
+copied 'UTF8_STRING=the option read at this copy'
+copied --save-at-quit 'UTF8_STRING=not kept' 'STRING=not read'
+! e2e_offer_said 'served STRING' || e2e_fail "the option off: a kept type read"
+not_kept 'the option off' 'no manager'
+printf '{"notifyText": 1, "notifyFilesAndDirectories": 1, "keepClipboard": 1}\n' >"$NIMBREL_PREFERENCES"
+copied 'UTF8_STRING=the option on again'
+copied --save-at-quit --repeat-to $((32 * 1024 * 1024 + 1)) 'UTF8_STRING=over the bound '
+not_kept 'over 32 MiB' 'not saved'
+copied 'UTF8_STRING=cleared'
+e2e_call ClearClipboard >/dev/null
+owner_quits
+e2e_expect_eq "cleared, then the owner quit" '(false,)' "$(e2e_call RunTextAction Uppercase)"
+! served TARGETS || e2e_fail "kept after a clear"
+
 # The X11 connections that read and that serve the clipboard, broken, come back.
 e2e_wait_for "the reader's connection killed" kill_window "nimbrel clipboard reader"
 row 'a copy after the reader was killed' = 'read again' 'UTF8_STRING=read again'

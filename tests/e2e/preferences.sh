@@ -56,6 +56,7 @@ if [[ "${1:-}" == read-only ]]; then
 fi
 e2e_wait_for "the check box to reach the file" e2e_preference_is notifyText 0
 e2e_preference_is notifyFilesAndDirectories 1 || e2e_fail "the text check box changed files and folders"
+e2e_preference_is keepClipboard 1 || e2e_fail "keeping the clipboard not stored as on at first"
 
 e2e_stop_nimbrel
 e2e_start_nimbrel

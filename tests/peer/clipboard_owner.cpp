@@ -28,6 +28,10 @@
 //   --paste N               own nothing: ask for the selection's first type N times at once and
 //                           never read; print "filled K" once K pipes got bytes and the rest were
 //                           closed, then "dropped" once every pipe is closed (Wayland)
+//   --save-at-quit          on SIGTERM, ask the clipboard manager to save the clipboard
+//                           (SAVE_TARGETS, listing every target), serving it meanwhile, as GTK
+//                           programs do as they quit; print "saved", "not saved" or "no manager",
+//                           and quit (X11)
 //   --manager               own CLIPBOARD_MANAGER instead, as a clipboard manager does (X11): a
 //                           SAVE_TARGETS request is answered as GNOME's, MATE's and Cinnamon's
 //                           managers answer it, by reading the targets that the requestor lists
@@ -82,6 +86,8 @@ struct Offer {
 
 void say(const std::string &line) { std::printf("%s\n", line.c_str()) && std::fflush(stdout); }
 
+volatile std::sig_atomic_t quitAsked = 0;
+
 std::string base64Decoded(const std::string &text)
 {
     const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -104,7 +110,8 @@ struct Options {
     {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
-            const bool flag = argument == "--hang" || argument == "--watch" || argument == "--manager";
+            const bool flag = argument == "--hang" || argument == "--watch" || argument == "--manager"
+                || argument == "--save-at-quit";
             const bool takesValue = argument.starts_with("--") && !flag;
             if (takesValue && i + 1 == argc)
                 throw std::invalid_argument(argument + " needs a value");
@@ -214,7 +221,11 @@ public:
             say("manager");
         const auto end = Clock::now() + std::chrono::seconds(numbers["--lifetime"]);
         auto nextChange = Clock::now();
+        if (flags.contains("--save-at-quit"))
+            std::signal(SIGTERM, [](int) { quitAsked = 1; });
         while (Clock::now() < end) {
+            if (quitAsked == 1 && !askToSave())
+                return 0;
             const bool changing = !manager && m_change < std::max(1L, numbers["--burst"]);
             if (changing && Clock::now() >= nextChange) {
                 change();
@@ -231,6 +242,10 @@ public:
                 }
                 if (type == XCB_SELECTION_CLEAR)
                     return 0;
+                if (type == XCB_SELECTION_NOTIFY && quitAsked == 2) {
+                    say(reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property ? "saved" : "not saved");
+                    return 0;
+                }
                 if (type == XCB_SELECTION_REQUEST && manager
                     && reinterpret_cast<const xcb_selection_request_event_t &>(*event).selection == m_clipboardManager)
                     answerManagerRequest(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
@@ -372,6 +387,22 @@ private:
         if (offers.empty() || !takeSelection(m_clipboard))
             return false;
         say("owner");
+        return true;
+    }
+
+    // As GTK asks at its end: false when there is no manager to ask.
+    bool askToSave()
+    {
+        quitAsked = 2;
+        const auto manager = owned(xcb_get_selection_owner_reply(
+            m_connection, xcb_get_selection_owner(m_connection, m_clipboardManager), nullptr));
+        if (!manager || manager->owner == XCB_WINDOW_NONE) {
+            say("no manager");
+            return false;
+        }
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, m_saveTargets, XCB_ATOM_ATOM, 32,
+                            static_cast<std::uint32_t>(m_listed.size()), m_listed.data());
+        xcb_convert_selection(m_connection, m_window, m_clipboardManager, m_saveTargets, m_saveTargets, XCB_CURRENT_TIME);
         return true;
     }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/x11/clipboard_watcher.h"
 
+#include "platform/qt/kept_contents.h"
 #include "platform/qt/snapshot_building.h"
 #include "platform/qt/snapshot_comparison.h"
 #include "platform/qt/x11/atom_cache.h"
@@ -23,13 +24,15 @@ constexpr auto displayPatience = std::chrono::seconds(10);
 
 } // namespace
 
-ClipboardWatcher::ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &keeping, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
-                                   std::function<void()> displayGone)
+ClipboardWatcher::ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &keeping, WindowTest isOwnWindow,
+                                   ClipboardBackend::ChangeHandler handler, std::function<void()> displayGone,
+                                   TakeOver takeOver)
     : m_limits(limits)
     , m_keeping(&keeping)
     , m_isOwnWindow(std::move(isOwnWindow))
     , m_handler(std::move(handler))
     , m_displayGone(std::move(displayGone))
+    , m_takeOver(std::move(takeOver))
     , m_wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     , m_session(std::make_unique<XcbSession>())
     , m_atoms(std::make_unique<AtomCache>(m_session->connection()))
@@ -40,6 +43,7 @@ ClipboardWatcher::ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &k
         return;
     Pending initial{m_session->currentOwner(), XCB_CURRENT_TIME, 1, true};
     m_latest = {initial.generation, initial.time};
+    m_latestOwner = initial.owner;
     m_thread = std::thread([this, initial] { run(initial); });
 }
 
@@ -67,7 +71,50 @@ std::optional<ClipboardWatcher::Pending> ClipboardWatcher::seen(xcb_window_t own
         return std::nullopt;
     const std::lock_guard lock(m_mutex);
     m_latest = {m_latest.generation + 1, time};
+    m_latestOwner = owner;
+    // The kept bytes of the copy before go as soon as the next one comes.
+    m_kept.reset();
     return Pending{owner, time, m_latest.generation, false};
+}
+
+void ClipboardWatcher::keep(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t generation)
+{
+    const std::lock_guard lock(m_mutex);
+    if (generation != m_latest.generation)
+        return;
+    m_readGeneration = generation;
+    m_kept = m_keeping->load() ? std::move(offer) : nullptr;
+}
+
+void ClipboardWatcher::forgetKept()
+{
+    const std::lock_guard takeOverLock(m_takeOverMutex);
+    const std::lock_guard lock(m_mutex);
+    m_kept.reset();
+}
+
+std::optional<bool> ClipboardWatcher::keptState(xcb_window_t owner) const
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_readGeneration != m_latest.generation || m_latestOwner != owner)
+        return std::nullopt;
+    return m_kept != nullptr;
+}
+
+bool ClipboardWatcher::tookOver()
+{
+    const std::lock_guard takeOverLock(m_takeOverMutex);
+    std::shared_ptr<const ClipboardOffer> kept;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_keeping->load() || m_readGeneration != m_latest.generation)
+            return false;
+        // Taken over once at most: should another keeper take the clipboard from us, that is the
+        // next copy, not this one again.
+        kept = std::move(m_kept);
+        m_kept.reset();
+    }
+    return kept && m_takeOver(std::move(kept));
 }
 
 void ClipboardWatcher::run(Pending initial)
@@ -117,7 +164,9 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
                                m_limits);
     const auto changeOf = [&](const xcb_generic_event_t &event) -> std::optional<Pending> {
         const std::optional<OwnerChange> change = session.ownerChange(event);
-        return change ? seen(change->owner, change->time) : std::nullopt;
+        if (!change || (change->ownerGone && tookOver()))
+            return std::nullopt;
+        return seen(change->owner, change->time);
     };
 
     while (!events.finished()) {
@@ -141,7 +190,10 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
                     pending = changeOf(*newer);
                 continue;
             }
+            keep(keptOffer(*contents), change.generation);
             *snapshot = snapshotOfOwner(std::move(*contents));
+        } else {
+            keep(nullptr, change.generation);
         }
         const std::shared_ptr<const ClipboardSnapshot> lastRead = m_lastRead.lock();
         const bool unchanged = change.reread && lastRead && sameContents(*snapshot, *lastRead);

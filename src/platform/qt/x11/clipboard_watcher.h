@@ -32,12 +32,15 @@ public:
         xcb_timestamp_t time = XCB_CURRENT_TIME;
     };
     using WindowTest = std::function<bool(xcb_window_t)>;
+    // Serves the kept offer in place of an owner that is gone; false when it could not.
+    using TakeOver = std::function<bool(std::shared_ptr<const ClipboardOffer>)>;
 
-    // keeping says whether reads take the kept types too; isOwnWindow tells the program's own
-    // windows; displayGone is called, on the watcher's thread,
-    // when the display could not be reached again.
-    ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &keeping, WindowTest isOwnWindow, ClipboardBackend::ChangeHandler handler,
-                     std::function<void()> displayGone);
+    // keeping says whether reads take the kept types too, for takeOver to serve when the owner of
+    // what was read quits (once per copy; that is no change); isOwnWindow tells the program's own
+    // windows; displayGone is called, on the watcher's thread, when the display could not be
+    // reached again.
+    ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &keeping, WindowTest isOwnWindow,
+                     ClipboardBackend::ChangeHandler handler, std::function<void()> displayGone, TakeOver takeOver);
     ~ClipboardWatcher();
     ClipboardWatcher(const ClipboardWatcher &) = delete;
     ClipboardWatcher &operator=(const ClipboardWatcher &) = delete;
@@ -45,6 +48,11 @@ public:
     // False when the display or its XFixes extension cannot be reached.
     bool started() const { return m_thread.joinable(); }
     Latest latest() const;
+    // Lets go of what is kept: nothing is taken over until the next change. Safe from any thread.
+    void forgetKept();
+    // Whether the contents of this owner, the newest, are kept: nullopt while they are still being
+    // read, or the owner's change has not been seen yet.
+    std::optional<bool> keptState(xcb_window_t owner) const;
 
 private:
     struct Pending {
@@ -62,14 +70,25 @@ private:
     bool reconnect();
     // Counts an owner change by another client; nullopt for one of the program's own.
     std::optional<Pending> seen(xcb_window_t owner, xcb_timestamp_t time);
+    // Notes what is kept of the contents read for a generation.
+    void keep(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t generation);
+    // Serves what is kept of the newest contents, whose owner is gone; false when nothing is.
+    bool tookOver();
 
     ReadLimits m_limits;
     const std::atomic<bool> *m_keeping = nullptr;
     WindowTest m_isOwnWindow;
     ClipboardBackend::ChangeHandler m_handler;
     std::function<void()> m_displayGone;
+    TakeOver m_takeOver;
     mutable std::mutex m_mutex;
     Latest m_latest;
+    // The generation whose read ended last, and what is kept of it until it is taken over.
+    std::uint64_t m_readGeneration = 0;
+    xcb_window_t m_latestOwner = XCB_WINDOW_NONE;
+    std::shared_ptr<const ClipboardOffer> m_kept;
+    // Held while taking over, so that a clear that forgets the kept contents comes after it.
+    std::mutex m_takeOverMutex;
     // What was read last, while the program still holds it, so a reread after a reconnection
     // tells whether the clipboard changed meanwhile. Window ids are reused, so only the contents
     // can tell.

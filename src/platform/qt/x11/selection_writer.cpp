@@ -123,6 +123,13 @@ void SelectionWriter::reconnect()
     while (backoff.wait()) {
         if (connect()) {
             std::fprintf(stderr, "nimbrel: serving the clipboard again\n");
+            m_saves.clear();
+            bool managing = false;
+            {
+                const std::lock_guard connectionLock(m_connectionMutex);
+                managing = m_managing;
+            }
+            manage(managing);
             return;
         }
     }
@@ -158,6 +165,55 @@ bool SelectionWriter::take(std::shared_ptr<const ClipboardOffer> offer, xcb_time
     const std::lock_guard lock(m_mutex);
     m_offer.reset();
     return false;
+}
+
+bool SelectionWriter::takeOver(std::shared_ptr<const ClipboardOffer> offer)
+{
+    const std::lock_guard connectionLock(m_connectionMutex);
+    const xcb_window_t window = m_window.load();
+    if (xcb_connection_has_error(m_connection) || window == XCB_WINDOW_NONE)
+        return false;
+    // With the server grabbed no other keeper can take the clipboard between the look and the take.
+    xcb_grab_server(m_connection);
+    const XcbPointer<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+    const bool unowned = owner && owner->owner == XCB_WINDOW_NONE;
+    if (unowned) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_offer = std::move(offer);
+            m_takenAt = XCB_CURRENT_TIME;
+            ++m_takes;
+        }
+        xcb_set_selection_owner(m_connection, window, m_clipboard, XCB_CURRENT_TIME);
+    }
+    xcb_ungrab_server(m_connection);
+    xcb_flush(m_connection);
+    wakeServingThread();
+    return unowned;
+}
+
+void SelectionWriter::setKeptState(std::function<std::optional<bool>(xcb_window_t owner)> keptState)
+{
+    const std::lock_guard lock(m_mutex);
+    m_keptState = std::move(keptState);
+}
+
+void SelectionWriter::manage(bool keeping)
+{
+    const std::lock_guard connectionLock(m_connectionMutex);
+    m_managing = keeping;
+    const xcb_window_t window = m_window.load();
+    if (xcb_connection_has_error(m_connection) || window == XCB_WINDOW_NONE)
+        return;
+    const XcbPointer<xcb_get_selection_owner_reply_t> manager(xcb_get_selection_owner_reply(
+        m_connection, xcb_get_selection_owner(m_connection, m_clipboardManager), nullptr));
+    // Another manager is left alone: two would fight over every copy.
+    if (manager && manager->owner == (keeping ? xcb_window_t{XCB_WINDOW_NONE} : window))
+        xcb_set_selection_owner(m_connection, keeping ? window : xcb_window_t{XCB_WINDOW_NONE}, m_clipboardManager,
+                                XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
+    wakeServingThread();
 }
 
 bool SelectionWriter::connected()
@@ -214,7 +270,8 @@ void SelectionWriter::startHandOver()
             xcb_get_selection_owner_reply(m_connection, ownerCookie, nullptr));
         const XcbPointer<xcb_get_selection_owner_reply_t> manager(
             xcb_get_selection_owner_reply(m_connection, managerCookie, nullptr));
-        if (owner && owner->owner == window && manager && manager->owner != XCB_WINDOW_NONE) {
+        if (owner && owner->owner == window && manager && manager->owner != XCB_WINDOW_NONE
+            && manager->owner != window) {
             // The targets to save, in the property the request names; the manager's answer ends the wait.
             std::vector<xcb_atom_t> targets;
             for (const auto &format : offer->formats)
@@ -274,19 +331,23 @@ void SelectionWriter::run()
             handled = 0;
         }
         dropExpiredTransfers();
+        answerSaves();
         xcb_flush(m_connection);
         if (xcb_connection_has_error(m_connection)) {
             reconnect();
             continue;
         }
-        int timeout = -1;
-        if (!m_transfers.empty()) {
-            const auto next = std::min_element(m_transfers.begin(), m_transfers.end(), [](const auto &a, const auto &b) {
-                return a.deadline < b.deadline;
-            });
-            timeout = static_cast<int>(
-                std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(next->deadline - Clock::now()).count()));
-        }
+        std::optional<Clock::time_point> wakeAt;
+        const auto earliest = [&wakeAt](Clock::time_point deadline) {
+            wakeAt = wakeAt ? std::min(*wakeAt, deadline) : deadline;
+        };
+        for (const Transfer &transfer : m_transfers)
+            earliest(transfer.deadline);
+        for (const SaveRequest &save : m_saves)
+            earliest(save.deadline);
+        const int timeout = wakeAt ? static_cast<int>(std::max<long long>(
+                                         0, std::chrono::ceil<std::chrono::milliseconds>(*wakeAt - Clock::now()).count()))
+                                   : -1;
         pollfd fds[] = {{xcb_get_file_descriptor(m_connection), POLLIN, 0}, {m_wakeFd, POLLIN, 0}};
         if (poll(fds, 2, timeout) < 0 && errno != EINTR)
             return;
@@ -333,19 +394,54 @@ void SelectionWriter::handle(const xcb_generic_event_t &event)
 
 void SelectionWriter::answer(const xcb_selection_request_event_t &request)
 {
+    // An owner that quits asks the clipboard manager to save its contents; the answer waits for
+    // their read, within a transfer's patience, and tells whether they are kept.
+    if (request.selection == m_clipboardManager && request.target == m_saveTargets) {
+        if (m_saves.size() < mostTransfers)
+            m_saves.push_back({request, Clock::now() + transferPatience});
+        else
+            notify(request, XCB_ATOM_NONE);
+        return;
+    }
     // Obsolete clients name no property and expect the target's name to be used.
     const xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
     bool stored = false;
     if (request.selection == m_clipboard)
         stored = request.target == m_multiple ? storeMultiple(request.requestor, request.property)
                                               : store(request.requestor, request.target, property);
+    notify(request, stored ? property : xcb_atom_t{XCB_ATOM_NONE});
+}
+
+void SelectionWriter::answerSaves()
+{
+    if (m_saves.empty())
+        return;
+    const XcbPointer<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+    std::optional<bool> kept;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_keptState && owner)
+            kept = m_keptState(owner->owner);
+    }
+    const auto now = Clock::now();
+    std::erase_if(m_saves, [&](const SaveRequest &save) {
+        if (!kept && save.deadline > now)
+            return false;
+        notify(save.request, kept.value_or(false) ? save.request.property : xcb_atom_t{XCB_ATOM_NONE});
+        return true;
+    });
+}
+
+void SelectionWriter::notify(const xcb_selection_request_event_t &request, xcb_atom_t property)
+{
     xcb_selection_notify_event_t notify{};
     notify.response_type = XCB_SELECTION_NOTIFY;
     notify.time = request.time;
     notify.requestor = request.requestor;
     notify.selection = request.selection;
     notify.target = request.target;
-    notify.property = stored ? property : xcb_atom_t{XCB_ATOM_NONE};
+    notify.property = property;
     xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
 }
 

@@ -9,6 +9,9 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
+#include <functional>
+#include <optional>
+#include <vector>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -42,12 +45,22 @@ public:
     // Takes the clipboard for the offer unless its last change is newer than since (the time of
     // the contents replaced; XCB_CURRENT_TIME takes it unconditionally). Safe from any thread.
     bool take(std::shared_ptr<const ClipboardOffer> offer, xcb_timestamp_t since);
+    // Takes the clipboard for the kept offer of an owner that is gone, unless another client has
+    // taken it meanwhile (another keeper). Safe from any thread.
+    bool takeOver(std::shared_ptr<const ClipboardOffer> offer);
     // Leaves the clipboard without an owner, whoever had it.
     void clear();
+    // While keeping, holds CLIPBOARD_MANAGER when no other client does, and answers the
+    // SAVE_TARGETS of owners that quit once keptState says whether the contents of the clipboard's
+    // owner are kept (nullopt: not read yet); stops holding it otherwise. Safe from any thread.
+    void setKeptState(std::function<std::optional<bool>(xcb_window_t owner)> keptState);
+    void manage(bool keeping);
+    // Looks again whether the saves asked for can be answered. Safe from any thread.
+    void settleSaves() { wakeServingThread(); }
     // Whether the connection is up, rather than broken and being made again. Safe from any thread.
     bool connected();
-    // When the program's own contents are on the clipboard and a clipboard manager runs (it owns
-    // CLIPBOARD_MANAGER), asks it to save them (SAVE_TARGETS, listing every target of the
+    // When the program's own contents are on the clipboard and a clipboard manager other than the
+    // program runs (it owns CLIPBOARD_MANAGER), asks it to save them (SAVE_TARGETS, listing every target of the
     // contents) and serves its requests until it says it has them, waiting at most patience.
     // True once the manager has them. Safe from any thread but the writer's own.
     bool handOver(std::chrono::milliseconds patience);
@@ -71,6 +84,8 @@ private:
     void run();
     void handle(const xcb_generic_event_t &event);
     void answer(const xcb_selection_request_event_t &request);
+    void notify(const xcb_selection_request_event_t &request, xcb_atom_t property);
+    void answerSaves();
     bool store(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property);
     bool storeMultiple(xcb_window_t requestor, xcb_atom_t property);
     bool handOverAsked() const;
@@ -109,6 +124,14 @@ private:
     std::condition_variable m_handOverChanged;
 
     std::list<Transfer> m_transfers;
+    // SAVE_TARGETS requests waiting for the read of the contents to save to end.
+    struct SaveRequest {
+        xcb_selection_request_event_t request{};
+        std::chrono::steady_clock::time_point deadline;
+    };
+    std::vector<SaveRequest> m_saves;
+    std::function<std::optional<bool>(xcb_window_t owner)> m_keptState;
+    bool m_managing = false;
     std::atomic<bool> m_stop{false};
     int m_wakeFd = -1;
     std::thread m_thread;

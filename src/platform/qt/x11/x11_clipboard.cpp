@@ -19,18 +19,32 @@ bool X11Clipboard::start(ChangeHandler handler)
     m_writer = std::make_unique<SelectionWriter>();
     if (!m_writer->open())
         return false;
-    const SelectionWriter *writer = m_writer.get();
+    SelectionWriter *writer = m_writer.get();
     m_watcher = std::make_unique<ClipboardWatcher>(
-        m_limits, m_keeping, [writer](xcb_window_t window) { return window == writer->window(); }, std::move(handler),
+        m_limits, m_keeping, [writer](xcb_window_t window) { return window == writer->window(); },
+        // A save that a clipboard manager was asked for waits for the read to end.
+        [writer, handler = std::move(handler)](Change change) {
+            handler(std::move(change));
+            writer->settleSaves();
+        },
         // Qt ends the program itself when its own connection to the same display breaks; this is
         // for the desktops where Qt does not talk X11 at all.
-        [] { QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); }); });
+        [] { QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); }); },
+        [writer](std::shared_ptr<const ClipboardOffer> kept) { return writer->takeOver(std::move(kept)); });
+    const ClipboardWatcher *watcher = m_watcher.get();
+    m_writer->setKeptState([watcher](xcb_window_t owner) { return watcher->keptState(owner); });
+    m_writer->manage(m_keeping.load());
     return m_watcher->started();
 }
 
 void X11Clipboard::setKeeping(bool keeping)
 {
-    m_keeping.store(keeping);
+    if (m_keeping.exchange(keeping) == keeping)
+        return;
+    if (m_watcher && !keeping)
+        m_watcher->forgetKept();
+    if (m_writer && m_watcher)
+        m_writer->manage(keeping);
 }
 
 std::uint64_t X11Clipboard::latestGeneration() const
@@ -57,6 +71,8 @@ bool X11Clipboard::connected() const
 
 void X11Clipboard::clear()
 {
+    if (m_watcher)
+        m_watcher->forgetKept();
     if (m_writer)
         m_writer->clear();
 }

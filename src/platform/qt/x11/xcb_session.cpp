@@ -60,7 +60,8 @@ std::optional<OwnerChange> XcbSession::ownerChange(const xcb_generic_event_t &ev
     const auto &notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t &>(event);
     if (notify.selection != m_clipboard)
         return std::nullopt;
-    return OwnerChange{notify.owner, notify.selection_timestamp};
+    return OwnerChange{notify.owner, notify.selection_timestamp,
+                       notify.subtype != XCB_XFIXES_SELECTION_EVENT_SET_SELECTION_OWNER};
 }
 
 } // namespace nimbrel

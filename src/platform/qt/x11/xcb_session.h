@@ -15,6 +15,8 @@ class AtomCache;
 struct OwnerChange {
     xcb_window_t owner = XCB_WINDOW_NONE;
     xcb_timestamp_t time = XCB_CURRENT_TIME;
+    // The owner's window was destroyed or its client closed, rather than a client taking it.
+    bool ownerGone = false;
 };
 
 // The X side of the clipboard watcher: a connection of its own, XFixes, and the window that
