@@ -108,8 +108,8 @@ done
 e2e_end_group "${second[0]}"
 
 # Keeping the clipboard: an owner copies, Nimbrel reads the copy, and the owner quits, each after a
-# step; Nimbrel serves a kept copy in its place once, without announcing it again. A secret is
-# never shown, nor kept.
+# step; Nimbrel serves a kept copy in its place once, under the owner's types in its order, without
+# announcing it again. A secret is never shown, nor kept.
 # name | before the copy | owner | once it is read | once the owner quit | type | pasted then | announced
 keep_rows=(
   'kept||wl-copy --foreground kept text|||text/plain|kept text|1'
@@ -128,12 +128,14 @@ for row in "${keep_rows[@]}"; do
   e2e_spawn keeper-owner "${words[@]}"
   e2e_wait_for "the copy of $name" watched_since "$mark" selection
   read_done >/dev/null
+  offered=$(timeout 5 wl-paste -l)
   $then >/dev/null
   e2e_end_group "$E2E_SPAWNED"
   e2e_wait_for "the owner of $name to be gone" watched_since "$mark" empty
   [[ -z $last ]] || { e2e_wait_for "$name: taken over" paste_is "$name" && $last; }
   read_done >/dev/null
   e2e_wait_for "$name: [$kept] pasted" typed_paste_is "$type" "$kept"
+  [[ -z $kept ]] || e2e_expect_eq "$name: the types offered" "$offered" "$(timeout 5 wl-paste -l)"
   e2e_expect_eq "$name: announced" "$announced" $(($(e2e_notify_count) - before))
 done
 
