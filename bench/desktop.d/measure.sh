@@ -168,8 +168,13 @@ bench_lags() {
       body = "reaction " change[1]
       if (body in first) printf "%.3f\n", (first[body] - change[2]) / 1e6
     }
-  ' "$E2E_TMP/notified" "$E2E_TMP/times" | sort -n >"$E2E_TMP/lags"
-  awk -v kind="$kind" -v program="$program" -v count="$count" '
+  ' "$E2E_TMP/notified" "$E2E_TMP/times" | sort -n | bench_summary "$kind" "$program" "$count"
+}
+
+# KIND PROGRAM MEDIAN_MS P99_MS MIN_MS MAX_MS FOUND/COUNT from the milliseconds on standard input,
+# one a line, sorted.
+bench_summary() {
+  awk -v kind="$1" -v program="$2" -v count="$3" '
     { lags[++n] = $1 }
     END {
       if (n == 0) { print kind " " program " - - - - 0/" count; exit }
@@ -177,7 +182,7 @@ bench_lags() {
       median = (n % 2) ? lags[(n + 1) / 2] : (lags[n / 2] + lags[n / 2 + 1]) / 2
       printf "%s %s %.1f %.1f %.1f %.1f %d/%d\n", kind, program, median, p99, lags[1], lags[n], n, count
     }
-  ' "$E2E_TMP/lags"
+  '
 }
 
 # Prints the milliseconds of each answer while the flag file exists.
@@ -285,6 +290,34 @@ bench_soak() {
   echo "soak nimbrel $warm_kb $(bench_rss_kb "$BENCH_PID")"
 }
 
+# takeover-sway nimbrel MEDIAN_MS P99_MS MIN_MS MAX_MS TAKEN/COUNT: on headless sway, COUNT times a
+# copy by wl-copy, which is ended once Nimbrel has announced the copy; the time from just before
+# the end to the next selection a data-control watcher (the test owner, its lines stamped as they
+# come) sees, which is Nimbrel's in the copy's place.
+bench_takeover_sway() {
+  local count=$1 k
+  e2e_start_sway enable
+  e2e_start_session_bus
+  e2e_start_notification_monitor
+  e2e_start_notification_daemon
+  e2e_start_nimbrel
+  e2e_spawn watch sh -c '"$0" --wayland --watch | python3 -c "import sys, time
+for line in sys.stdin: print(line.strip(), time.time_ns(), flush=True)"' "$CLIPBOARD_OWNER"
+  e2e_wait_for "the watcher" grep -q . "$E2E_TMP/watch.log"
+  for ((k = 1; k <= count; k++)); do
+    e2e_spawn "copy$k" wl-copy --foreground "take-over $k"
+    e2e_wait_for "the announcement of copy $k" e2e_last_notify_body_is "take-over $k"
+    # The shell's clock and kill, which start no process, so that nothing comes between.
+    echo "${EPOCHREALTIME/./}000" >>"$E2E_TMP/ended"
+    kill -TERM -- "-$E2E_SPAWNED"
+    e2e_wait_for "the take-over of copy $k" bench_paste_is "take-over $k"
+  done
+  awk 'FILENAME == ARGV[1] { ended[++n] = $1; next }
+    $1 == "selection" && i < n && $2 > ended[i + 1] { i++; printf "%.3f\n", ($2 - ended[i]) / 1e6 }' \
+    "$E2E_TMP/ended" "$E2E_TMP/watch.log" | sort -n | bench_summary takeover-sway nimbrel "$count"
+}
+
+bench_paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$1" ]]; }
 # takeover nimbrel MEDIAN_MS P99_MS MIN_MS MAX_MS KEPT/COUNT: for each of COUNT copies, the time from
 # just before the owner is killed to the end of a paste (xclip) that gets the copy from Nimbrel,
 # which has taken the clipboard over, less what one more such paste costs right after: xclip's

@@ -16,6 +16,9 @@ bodies() { e2e_notify_calls | cut -f 2-; }
 last_body_is() { [[ "$(bodies | tail -n 1)" == "$*" ]]; }
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
 paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
+typed_paste_is() { [[ "$(timeout 5 wl-paste -n -t "$1" 2>/dev/null)" == "$2" ]]; }
+# The watcher printed $2 after its first $1 lines.
+watched_since() { tail -n +$(($1 + 1)) "$E2E_TMP/watch.log" | grep -qx "$2"; }
 e2e_start_sway "$xwayland"
 e2e_start_session_bus
 e2e_start_notification_monitor
@@ -45,7 +48,6 @@ rows=(
   'file list|wl-copy -t text/uri-list file:///tmp/one.txt|last_body_is one.txt|one.txt'
   'HTML with plain text|e2e_offer --wayland text/html=<b>bold</b> text/plain=bold|last_body_is bold|bold'
   'RunTextAction seen by wl-paste|e2e_call RunTextAction Capitalize|paste_is After Html With Plain Text|After Html With Plain Text'
-  'password hint|e2e_offer --wayland text/plain=hunter2 x-kde-passwordManagerHint=secret|read_done|'
   'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|read_done|'
   'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|read_done|'
   '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|last_body_is many-types|many-types'
@@ -64,6 +66,64 @@ for row in "${rows[@]}"; do
 done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
+
+# Two keepers: a second Nimbrel with a session bus and a record of its announcements of its own.
+# When the owner quits, each takes the copy over at most once (their take-overs cross, or one sees
+# the other's first, as they happen to run: two rounds), and neither announces it again.
+first=("$E2E_TMP" "$DBUS_SESSION_BUS_ADDRESS" "$E2E_NIMBREL_PID")
+E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/notifications.log
+mkdir "$E2E_TMP"
+e2e_start_session_bus
+e2e_start_notification_monitor
+QT_QPA_PLATFORM=$platform e2e_start_nimbrel
+second=("$E2E_NIMBREL_PID" "$NOTIFICATIONS_LOG")
+E2E_TMP=${first[0]} DBUS_SESSION_BUS_ADDRESS=${first[1]} E2E_NIMBREL_PID=${first[2]} NOTIFICATIONS_LOG=${first[0]}/notifications.log
+both_last_bodies_are() { last_body_is "$@" && NOTIFICATIONS_LOG=${second[1]} last_body_is "$@"; }
+for round in 1 2; do
+  mark=$(wc -l <"$E2E_TMP/watch.log") before=$(bodies | wc -l) second_before=$(NOTIFICATIONS_LOG=${second[1]} bodies | wc -l)
+  e2e_spawn keeper-owner wl-copy --foreground "kept by two $round"
+  e2e_wait_for "both to announce round $round" both_last_bodies_are "kept by two $round"
+  e2e_end_group "$E2E_SPAWNED"
+  e2e_wait_for "round $round kept by two" paste_is "kept by two $round"
+  wl-copy "after round $round"
+  e2e_wait_for "both to announce the copy after round $round" both_last_bodies_are "after round $round"
+  e2e_expect_eq "round $round: announced by each" "$(printf 'kept by two %s after round %s ' $round{,,,})" \
+    "$(bodies | tail -n +$((before + 1)) | paste -sd ' ') $(NOTIFICATIONS_LOG=${second[1]} bodies | tail -n +$((second_before + 1)) | paste -sd ' ') "
+  (($(tail -n +$((mark + 1)) "$E2E_TMP/watch.log" | grep -cx selection) <= 4)) || e2e_fail "round $round: more than two take-overs"
+done
+e2e_end_group "${second[0]}"
+
+# Keeping the clipboard: an owner copies, Nimbrel reads the copy, and the owner quits, each after a
+# step; Nimbrel serves a kept copy in its place once, under the owner's types in its order, without
+# announcing it again. A secret is never shown, nor kept.
+# name | before the copy | owner | once it is read | once the owner quit | type | pasted then | announced
+keep_rows=(
+  'kept||wl-copy --foreground kept text|||text/plain|kept text|1'
+  'HTML kept||wl-copy --foreground --type text/html <b>kept</b>|||text/html|<b>kept</b>|1'
+  'kept once||wl-copy --foreground kept once||wl-copy --clear|text/plain||1'
+  'secret||owner text/plain=hunter2 x-kde-passwordManagerHint=secret|||text/plain||0'
+  'over 32 MiB||owner --repeat-to 16777217 text/plain=x text/html=y|||text/plain||1'
+  'cleared||wl-copy --foreground cleared|e2e_call ClearClipboard||text/plain||1'
+  'off|sed -i s/\("keepClipboard":\).*1/\10/ '"$NIMBREL_PREFERENCES"'|wl-copy --foreground off|||text/plain||1'
+)
+for row in "${keep_rows[@]}"; do
+  IFS='|' read -r name first owner then last type kept announced <<<"$row"
+  mark=$(wc -l <"$E2E_TMP/watch.log") before=$(e2e_notify_count)
+  $first
+  read -ra words <<<"${owner/#owner/$CLIPBOARD_OWNER --wayland}"
+  e2e_spawn keeper-owner "${words[@]}"
+  e2e_wait_for "the copy of $name" watched_since "$mark" selection
+  read_done >/dev/null
+  offered=$(timeout 5 wl-paste -l)
+  $then >/dev/null
+  e2e_end_group "$E2E_SPAWNED"
+  e2e_wait_for "the owner of $name to be gone" watched_since "$mark" empty
+  [[ -z $last ]] || { e2e_wait_for "$name: taken over" paste_is "$name" && $last; }
+  read_done >/dev/null
+  e2e_wait_for "$name: [$kept] pasted" typed_paste_is "$type" "$kept"
+  [[ -z $kept ]] || e2e_expect_eq "$name: the types offered" "$offered" "$(timeout 5 wl-paste -l)"
+  e2e_expect_eq "$name: announced" "$announced" $(($(e2e_notify_count) - before))
+done
 
 # Text actions racing copies: 200 rewrites asked for over the bus while an owner copies 200 times a
 # second. Once all have answered, the clipboard holds the newest copy, rewritten or not, never an

@@ -1,5 +1,6 @@
 #include "platform/qt/wayland/wayland_clipboard.h"
 
+#include "platform/qt/kept_contents.h"
 #include "platform/qt/snapshot_building.h"
 #include "platform/qt/snapshot_comparison.h"
 #include "platform/qt/wayland/data_control_connection.h"
@@ -30,6 +31,12 @@ constexpr auto compositorAnswerTime = std::chrono::seconds(1);
 WaylandClipboard &clipboardOf(void *data)
 {
     return *static_cast<WaylandClipboard *>(data);
+}
+
+bool sameFormats(const ClipboardOffer &a, const ClipboardOffer &b)
+{
+    return std::equal(a.formats.begin(), a.formats.end(), b.formats.begin(), b.formats.end(),
+                      [](const auto &x, const auto &y) { return x.first == y.first && x.second.str() == y.second.str(); });
 }
 
 } // namespace
@@ -95,7 +102,7 @@ bool WaylandClipboard::attach(Attaching how)
     if (answered < 0)
         return false;
     if (!m_pending)
-        m_pending = Pending{nullptr, ++m_generation, how == Attaching::AtStart, how == Attaching::Again, nullptr};
+        m_pending = Pending{nullptr, ++m_generation, how == Attaching::AtStart, how == Attaching::Again, nullptr, nullptr};
     return true;
 }
 
@@ -113,27 +120,45 @@ std::uint64_t WaylandClipboard::latestGeneration() const
 
 bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis)
 {
+    const std::lock_guard lock(m_mutex);
+    if (!m_connection || !m_device || basis != m_generation || wl_display_get_error(m_connection->display()) != 0)
+        return false;
+    // A copy the compositor has announced but the reading thread not yet dispatched makes the write stale too.
+    const bool current = hearOut() && m_device && basis == m_generation;
+    wakeThread();
+    if (!current)
+        return false;
+    // The rewrite stands for the copy: its kept contents are not served over it.
+    letGoOfKept();
+    placeSource(std::move(offer), false);
+    if (!flush())
+        return false;
+    // Unconfirmed in time, the write stands as made; the check is settled when the answer comes.
+    awaitCompositor([this] { return !m_writeCheck; });
+    wakeThread();
+    return m_replacedUnread == 0;
+}
+
+bool WaylandClipboard::hearOut()
+{
+    static const wl_callback_listener heard{[](void *data, wl_callback *, std::uint32_t) { *static_cast<bool *>(data) = true; }};
+    bool caughtUp = false;
+    wl_callback *sync = wl_display_sync(m_connection->display());
+    wl_callback_add_listener(sync, &heard, &caughtUp);
+    const bool answered = awaitCompositor([&] { return caughtUp; });
+    wl_callback_destroy(sync);
+    return answered;
+}
+
+void WaylandClipboard::placeSource(std::shared_ptr<const ClipboardOffer> offer, bool takingOver)
+{
     static const DataControlSourceListener listener{
         [](void *data, wl_proxy *source, const char *mimeType, std::int32_t fd) {
             clipboardOf(data).sendRequested(source, mimeType, fd);
         },
         [](void *data, wl_proxy *source) { clipboardOf(data).cancelled(source); },
     };
-    static const wl_callback_listener heard{[](void *data, wl_callback *, std::uint32_t) { *static_cast<bool *>(data) = true; }};
     static const wl_callback_listener confirmed{[](void *data, wl_callback *, std::uint32_t) { clipboardOf(data).writeSettled(); }};
-    const std::lock_guard lock(m_mutex);
-    if (!m_connection || !m_device || basis != m_generation || wl_display_get_error(m_connection->display()) != 0)
-        return false;
-    wl_display *display = m_connection->display();
-    // A copy the compositor has announced but the reading thread not yet dispatched makes the write stale too.
-    bool caughtUp = false;
-    wl_callback *sync = wl_display_sync(display);
-    wl_callback_add_listener(sync, &heard, &caughtUp);
-    const bool current = awaitCompositor([&] { return caughtUp; }) && m_device && basis == m_generation;
-    wl_callback_destroy(sync);
-    wakeThread();
-    if (!current)
-        return false;
     if (m_writeCheck)
         writeSettled();
     wl_proxy *source = createDataSource(m_connection->protocol(), m_connection->manager());
@@ -146,15 +171,10 @@ bool WaylandClipboard::write(std::shared_ptr<const ClipboardOffer> offer, std::u
     dropSource();
     m_source = source;
     m_sourceOffer = std::move(offer);
-    m_writeCheck = wl_display_sync(display);
+    m_writeCheck = wl_display_sync(m_connection->display());
     wl_callback_add_listener(m_writeCheck, &confirmed, this);
     m_replacedUnread = 0;
-    if (!flush())
-        return false;
-    // Unconfirmed in time, the write stands as made; the check is settled when the answer comes.
-    awaitCompositor([this] { return !m_writeCheck; });
-    wakeThread();
-    return m_replacedUnread == 0;
+    m_confirmingTakeOver = takingOver;
 }
 
 bool WaylandClipboard::awaitCompositor(const std::function<bool()> &answered)
@@ -199,7 +219,9 @@ void WaylandClipboard::writeSettled()
         contents.targets.push_back(type);
         contents.data.emplace(type, bytes.str());
     }
-    m_pending = Pending{nullptr, m_generation, false, false, std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(contents)))};
+    // A kept copy was told when it was read: seen again after the lost copies, it is no change.
+    m_pending = Pending{nullptr, m_generation, m_confirmingTakeOver, false,
+                        std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(contents))), nullptr};
 }
 
 void WaylandClipboard::clear()
@@ -207,6 +229,8 @@ void WaylandClipboard::clear()
     const std::lock_guard lock(m_mutex);
     if (!m_device)
         return;
+    letGoOfKept();
+    m_emptying = true;
     setSelection(m_device, nullptr);
     dropSource();
     flush();
@@ -259,9 +283,51 @@ void WaylandClipboard::selected(wl_proxy *offer)
         ++m_selectionsSinceWrite;
         return;
     }
+    m_emptying = false;
+    // Data-control does not tell an owner that quit from one that emptied the clipboard: both
+    // leave it empty, and a kept copy is served then, once.
+    if (!offer && m_kept && !m_keptServed) {
+        m_takeOverDue = true;
+        wakeThread();
+        return;
+    }
     // Any older selection still waiting is dropped with its offer: only the newest matters.
     m_pending = Pending{std::move(introduced), ++m_generation, m_attaching == Attaching::AtStart,
-                        m_attaching == Attaching::Again, nullptr};
+                        m_attaching == Attaching::Again, nullptr, m_takeOverDue || m_keptServed ? m_kept : nullptr};
+    letGoOfKept();
+}
+
+void WaylandClipboard::setKeeping(bool keeping)
+{
+    const std::lock_guard lock(m_mutex);
+    m_keeping.store(keeping);
+    if (!keeping)
+        letGoOfKept();
+}
+
+void WaylandClipboard::letGoOfKept()
+{
+    m_kept.reset();
+    m_takeOverDue = false;
+    m_keptServed = false;
+}
+
+void WaylandClipboard::keep(std::uint64_t generation, std::shared_ptr<const ClipboardOffer> kept)
+{
+    const std::lock_guard lock(m_mutex);
+    if (kept && m_keeping.load() && generation == m_generation && !m_emptying)
+        m_kept = std::move(kept);
+}
+
+void WaylandClipboard::takeOver()
+{
+    // A copy announced since the owner quit is read rather than replaced.
+    if (!hearOut() || !m_device || !m_takeOverDue)
+        return;
+    m_takeOverDue = false;
+    m_keptServed = true;
+    placeSource(m_kept, true);
+    flush();
 }
 
 void WaylandClipboard::primarySelected(wl_proxy *offer)
@@ -385,16 +451,19 @@ WaitResult WaylandClipboard::wait(int fd, ReadDeadline deadline)
     }
 }
 
-std::shared_ptr<ClipboardSnapshot> WaylandClipboard::read(Offer &offer)
+std::shared_ptr<ClipboardSnapshot> WaylandClipboard::read(Offer &offer, std::shared_ptr<const ClipboardOffer> &kept)
 {
+    const bool keeping = m_keeping.load();
     const auto receive = [&](const std::string &mimeType, int fd) {
         receiveOffer(offer.proxy, mimeType.c_str(), fd);
         wl_display_flush(m_connection->display());
     };
     std::optional<OwnerContents> contents =
-        readOffer(offer.mimeTypes, m_limits, false, receive, [this](int fd, ReadDeadline deadline) { return wait(fd, deadline); });
+        readOffer(offer.mimeTypes, m_limits, keeping, receive, [this](int fd, ReadDeadline deadline) { return wait(fd, deadline); });
     if (!contents)
         return nullptr;
+    if (keeping)
+        kept = keptOffer(*contents);
     return std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(*contents)));
 }
 
@@ -430,13 +499,16 @@ void WaylandClipboard::serve()
             if (!m_device || wl_display_get_error(m_connection->display()) != 0)
                 return;
             change = std::exchange(m_pending, std::nullopt);
+            if (!change && m_takeOverDue)
+                takeOver();
         }
         if (!change) {
             wait(-1, ReadDeadline::max());
             continue;
         }
+        std::shared_ptr<const ClipboardOffer> kept;
         auto snapshot = change->contents ? change->contents
-                        : change->offer  ? read(*change->offer)
+                        : change->offer  ? read(*change->offer, kept)
                                          : std::make_shared<ClipboardSnapshot>();
         if (!snapshot)
             continue;
@@ -444,13 +516,16 @@ void WaylandClipboard::serve()
         change->offer.reset();
         const std::shared_ptr<const ClipboardSnapshot> lastRead = m_lastRead.lock();
         const bool unchanged = change->reread && lastRead && sameContents(*snapshot, *lastRead);
+        const bool sameCopy = change->keptBefore && kept && sameFormats(*kept, *change->keptBefore);
+        keep(change->generation, std::move(kept));
         m_lastRead = snapshot;
-        m_handler(Change{std::move(snapshot), change->generation, change->initial || unchanged});
+        m_handler(Change{std::move(snapshot), change->generation, change->initial || unchanged || sameCopy});
     }
 }
 
 void WaylandClipboard::disconnect()
 {
+    letGoOfKept();
     m_pending.reset();
     m_introduced.reset();
     dropSource();

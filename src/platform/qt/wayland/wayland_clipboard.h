@@ -28,6 +28,10 @@ class DataControlConnection;
 // the clipboard only if it still holds a given copy: a write first hears out what the compositor
 // has already announced, then asks it to confirm the write, so that a copy announced before the
 // write's own selection is known to have been replaced unread.
+// While keeping, the kept types of each copy are read too, and when the clipboard becomes empty
+// after a copy was read (its owner quit, taking its source with it), the thread serves the copy in
+// the owner's place, once, as the same copy: no new generation, nothing told. A selection that
+// then offers the same (another keeper's take-over) is that copy still, not a new one.
 // The primary selection is ignored. When the connection breaks, the thread says so once, connects
 // again, pausing longer between attempts, and rereads; when the compositor stays away, it gives up.
 class WaylandClipboard final : public ClipboardBackend, private WakeableThread {
@@ -41,6 +45,7 @@ public:
     std::uint64_t latestGeneration() const override;
     bool write(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t basis) override;
     void clear() override;
+    void setKeeping(bool keeping) override;
     bool connected() const override;
 
 private:
@@ -62,6 +67,8 @@ private:
         bool reread = false;
         // Contents known without reading: the program's own, which replaced copies it had not read.
         std::shared_ptr<ClipboardSnapshot> contents;
+        // What the program served, or was about to serve, in place of an owner that quit.
+        std::shared_ptr<const ClipboardOffer> keptBefore;
     };
     enum class Attaching { No, AtStart, Again };
 
@@ -77,7 +84,14 @@ private:
     bool prepareRead(wl_display *display);
     // Reads and dispatches for as long as the compositor has more to say.
     void readBurst(wl_display *display);
-    std::shared_ptr<ClipboardSnapshot> read(Offer &offer);
+    // Also sets kept to what would be served once the owner quits, while keeping.
+    std::shared_ptr<ClipboardSnapshot> read(Offer &offer, std::shared_ptr<const ClipboardOffer> &kept);
+    // Keeps what was read of generation, if that is still the clipboard's, not emptied by the
+    // program, and keeping is on.
+    void keep(std::uint64_t generation, std::shared_ptr<const ClipboardOffer> kept);
+    void letGoOfKept();
+    // Serves the kept copy in place of its owner that quit, unless a newer selection came; m_mutex held.
+    void takeOver();
     // Serves the connection and the transfers until fd (if any) can be read or the deadline passes.
     WaitResult wait(int fd, ReadDeadline deadline);
     void dispatch();
@@ -86,6 +100,10 @@ private:
     // Dispatches on the calling thread until answered() holds, for at most a second; m_mutex held.
     // False when the connection broke or the compositor did not answer in time.
     bool awaitCompositor(const std::function<bool()> &answered);
+    // Dispatches what the compositor has announced so far; false when it could not be heard out.
+    bool hearOut();
+    // Puts a new source with the offer on the clipboard and asks the compositor to confirm it; m_mutex held.
+    void placeSource(std::shared_ptr<const ClipboardOffer> offer, bool takingOver);
     // Once the compositor has confirmed a write: tells the copies it replaced unread, if any.
     void writeSettled();
     // Takes on the pastes asked for while another thread dispatched; m_mutex held.
@@ -124,6 +142,18 @@ private:
     wl_callback *m_writeCheck = nullptr;
     std::size_t m_selectionsSinceWrite = 0;
     std::size_t m_replacedUnread = 0;
+    // The write being confirmed serves a kept copy: the copies it replaced unread, if any, leave
+    // that copy, already told, as the clipboard's contents.
+    bool m_confirmingTakeOver = false;
+    // Keeping: the current copy's kept contents, once read; whether its owner has quit and the
+    // copy waits to be taken over, and whether it has been.
+    std::atomic<bool> m_keeping{false};
+    std::shared_ptr<const ClipboardOffer> m_kept;
+    bool m_takeOverDue = false;
+    bool m_keptServed = false;
+    // The program emptied the clipboard and the compositor has yet to announce it: a read that ends
+    // meanwhile is not kept, so a clear stays a clear.
+    bool m_emptying = false;
     // Pastes asked for while the GUI thread dispatched, for the reading thread to serve.
     std::vector<std::pair<int, SharedText>> m_arrivedTransfers;
 
