@@ -19,6 +19,7 @@ paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
 typed_paste_is() { [[ "$(timeout 5 wl-paste -n -t "$1" 2>/dev/null)" == "$2" ]]; }
 # The watcher printed $2 after its first $1 lines.
 watched_since() { tail -n +$(($1 + 1)) "$E2E_TMP/watch.log" | grep -qx "$2"; }
+
 e2e_start_sway "$xwayland"
 e2e_start_session_bus
 e2e_start_notification_monitor

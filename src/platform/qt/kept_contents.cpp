@@ -65,4 +65,10 @@ std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
     return offer;
 }
 
+bool sameKeptCopy(const ClipboardOffer &a, const ClipboardOffer &b)
+{
+    return std::equal(a.formats.begin(), a.formats.end(), b.formats.begin(), b.formats.end(),
+                      [](const auto &x, const auto &y) { return x.first == y.first && x.second.str() == y.second.str(); });
+}
+
 } // namespace nimbrel

@@ -28,4 +28,8 @@ std::size_t keptRoom(const OwnerContents &contents);
 // maxKeptBytes, or no kept type was read.
 std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents);
 
+// Whether two kept copies are the same copy: the same types, in the same order, with the same
+// bytes. Another keeper that took the clipboard over serves the copy the program kept.
+bool sameKeptCopy(const ClipboardOffer &a, const ClipboardOffer &b);
+
 } // namespace nimbrel

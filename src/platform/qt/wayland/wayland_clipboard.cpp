@@ -33,12 +33,6 @@ WaylandClipboard &clipboardOf(void *data)
     return *static_cast<WaylandClipboard *>(data);
 }
 
-bool sameFormats(const ClipboardOffer &a, const ClipboardOffer &b)
-{
-    return std::equal(a.formats.begin(), a.formats.end(), b.formats.begin(), b.formats.end(),
-                      [](const auto &x, const auto &y) { return x.first == y.first && x.second.str() == y.second.str(); });
-}
-
 } // namespace
 
 WaylandClipboard::Offer::~Offer()
@@ -516,7 +510,7 @@ void WaylandClipboard::serve()
         change->offer.reset();
         const std::shared_ptr<const ClipboardSnapshot> lastRead = m_lastRead.lock();
         const bool unchanged = change->reread && lastRead && sameContents(*snapshot, *lastRead);
-        const bool sameCopy = change->keptBefore && kept && sameFormats(*kept, *change->keptBefore);
+        const bool sameCopy = change->keptBefore && kept && sameKeptCopy(*kept, *change->keptBefore);
         keep(change->generation, std::move(kept));
         m_lastRead = snapshot;
         m_handler(Change{std::move(snapshot), change->generation, change->initial || unchanged || sameCopy});

@@ -37,7 +37,7 @@ ClipboardWatcher::ClipboardWatcher(ReadLimits limits, const std::atomic<bool> &k
     // has returned counts as a change and not as the contents found at start-up.
     if (m_wakeFd < 0 || !m_session->open(*m_atoms))
         return;
-    Pending initial{m_session->currentOwner(), XCB_CURRENT_TIME, 1, true};
+    Pending initial{m_session->currentOwner(), XCB_CURRENT_TIME, 1, true, false, nullptr};
     m_latest = {initial.generation, initial.time};
     m_latestOwner = initial.owner;
     startThread([this, initial] { run(initial); });
@@ -63,7 +63,10 @@ std::optional<ClipboardWatcher::Pending> ClipboardWatcher::seen(xcb_window_t own
     m_latestOwner = owner;
     // The kept bytes of the copy before go as soon as the next one comes.
     m_kept.reset();
-    return Pending{owner, time, m_latest.generation, false};
+    Pending pending{owner, time, m_latest.generation, false, false, nullptr};
+    if (owner != XCB_WINDOW_NONE)
+        pending.keptBefore = std::move(m_keptByAnother);
+    return pending;
 }
 
 void ClipboardWatcher::keep(std::shared_ptr<const ClipboardOffer> offer, std::uint64_t generation)
@@ -80,6 +83,7 @@ void ClipboardWatcher::forgetKept()
     const std::lock_guard takeOverLock(m_takeOverMutex);
     const std::lock_guard lock(m_mutex);
     m_kept.reset();
+    m_keptByAnother.reset();
 }
 
 std::optional<bool> ClipboardWatcher::keptState(xcb_window_t owner) const
@@ -103,7 +107,13 @@ bool ClipboardWatcher::tookOver()
         kept = std::move(m_kept);
         m_kept.reset();
     }
-    return kept && m_takeOver(std::move(kept));
+    if (!kept)
+        return false;
+    if (m_takeOver(kept))
+        return true;
+    const std::lock_guard lock(m_mutex);
+    m_keptByAnother = std::move(kept);
+    return false;
 }
 
 void ClipboardWatcher::run(Pending initial)
@@ -172,6 +182,7 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
         const Pending change = *pending;
         pending.reset();
         auto snapshot = std::make_shared<ClipboardSnapshot>();
+        bool sameCopy = false;
         if (change.owner != XCB_WINDOW_NONE) {
             std::optional<OwnerContents> contents = transfer.read(change.time, m_keeping->load());
             if (!contents) {
@@ -179,7 +190,9 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
                     pending = changeOf(*newer);
                 continue;
             }
-            keep(keptOffer(*contents), change.generation);
+            std::shared_ptr<const ClipboardOffer> kept = keptOffer(*contents);
+            sameCopy = change.keptBefore && kept && sameKeptCopy(*kept, *change.keptBefore);
+            keep(std::move(kept), change.generation);
             *snapshot = snapshotOfOwner(std::move(*contents));
         } else {
             keep(nullptr, change.generation);
@@ -187,7 +200,7 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
         const std::shared_ptr<const ClipboardSnapshot> lastRead = m_lastRead.lock();
         const bool unchanged = change.reread && lastRead && sameContents(*snapshot, *lastRead);
         m_lastRead = snapshot;
-        m_handler(ClipboardBackend::Change{std::move(snapshot), change.generation, change.initial || unchanged});
+        m_handler(ClipboardBackend::Change{std::move(snapshot), change.generation, change.initial || unchanged || sameCopy});
     }
 }
 

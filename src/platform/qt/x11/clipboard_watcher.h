@@ -61,6 +61,8 @@ private:
         bool initial = false;
         // A read after the connection came back: a change only if it finds other contents.
         bool reread = false;
+        // The copy another keeper took over before us: the same again is no new copy.
+        std::shared_ptr<const ClipboardOffer> keptBefore;
     };
 
     void run(Pending initial);
@@ -86,6 +88,8 @@ private:
     std::uint64_t m_readGeneration = 0;
     xcb_window_t m_latestOwner = XCB_WINDOW_NONE;
     std::shared_ptr<const ClipboardOffer> m_kept;
+    // What was kept when another keeper took the clipboard over first, until its owner change.
+    std::shared_ptr<const ClipboardOffer> m_keptByAnother;
     // Held while taking over, so that a clear that forgets the kept contents comes after it.
     std::mutex m_takeOverMutex;
     // What was read last, while the program still holds it, so a reread after a reconnection
