@@ -53,11 +53,6 @@ struct StoredPreference {
     std::optional<DefaultsValue> storedAfter;
 };
 
-void PrintTo(const StoredPreference &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
 class PreferenceReconciliationTest : public ControllerFixture,
                                      public ::testing::WithParamInterface<StoredPreference> {
 };

@@ -196,6 +196,19 @@ e2e_start_nimbrel() {
   [[ "${1:-}" == no-bus ]] || e2e_wait_for "Nimbrel on the session bus" e2e_call TextActionTitles
 }
 
+# A second Nimbrel on the same desktop, with a session bus and a record of its announcements of
+# its own: E2E_SECOND_PID, and e2e_second_bodies for the bodies it announced, one a line.
+e2e_start_second_nimbrel() {
+  local first=("$E2E_TMP" "$DBUS_SESSION_BUS_ADDRESS" "$E2E_NIMBREL_PID" "$NOTIFICATIONS_LOG")
+  E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/second/notifications.log
+  mkdir "$E2E_TMP" && e2e_start_session_bus && e2e_start_notification_monitor && e2e_start_nimbrel
+  E2E_SECOND_PID=$E2E_NIMBREL_PID E2E_SECOND_LOG=$NOTIFICATIONS_LOG
+  E2E_TMP=${first[0]} DBUS_SESSION_BUS_ADDRESS=${first[1]} E2E_NIMBREL_PID=${first[2]} NOTIFICATIONS_LOG=${first[3]}
+}
+e2e_second_bodies() { NOTIFICATIONS_LOG=$E2E_SECOND_LOG e2e_notify_calls | cut -f 2-; }
+# Both Nimbrels announced this body last.
+e2e_both_last_bodies_are() { [[ "$(e2e_last_notify_body)" == "$1" && "$(e2e_second_bodies | tail -n 1)" == "$1" ]]; }
+
 e2e_nimbrel_running() { e2e_ours "$E2E_NIMBREL_PID"; }
 
 e2e_stop_nimbrel() { e2e_end_group "$E2E_NIMBREL_PID" && wait "$E2E_NIMBREL_PID" 2>/dev/null || true; }

@@ -174,28 +174,19 @@ e2e_expect_eq "cleared, then the owner quit" '(false,)' "$(e2e_call RunTextActio
 
 # Two keepers: a second Nimbrel with a session bus and a record of its announcements of its own.
 # When the owner quits, one of them takes the copy over, and neither announces it again.
-first=("$E2E_TMP" "$DBUS_SESSION_BUS_ADDRESS" "$E2E_NIMBREL_PID")
-E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/notifications.log
-mkdir "$E2E_TMP"
-e2e_start_session_bus
-e2e_start_notification_monitor
-e2e_start_nimbrel
-second=("$E2E_NIMBREL_PID" "$NOTIFICATIONS_LOG")
-E2E_TMP=${first[0]} DBUS_SESSION_BUS_ADDRESS=${first[1]} E2E_NIMBREL_PID=${first[2]} NOTIFICATIONS_LOG=${first[0]}/notifications.log
-second_bodies() { NOTIFICATIONS_LOG=${second[1]} e2e_notify_calls | cut -f 2-; }
-both_last_bodies_are() { [[ "$(e2e_last_notify_body)" == "$1" && "$(second_bodies | tail -n 1)" == "$1" ]]; }
+e2e_start_second_nimbrel
 for round in 1 2; do
-  before=$(e2e_notify_count) second_before=$(second_bodies | wc -l)
+  before=$(e2e_notify_count) second_before=$(e2e_second_bodies | wc -l)
   e2e_offer "UTF8_STRING=kept by two $round"
-  e2e_wait_for "both to announce round $round" both_last_bodies_are "kept by two $round"
+  e2e_wait_for "both to announce round $round" e2e_both_last_bodies_are "kept by two $round"
   owner_quits
   e2e_wait_for "round $round kept by one of two" e2e_clipboard_text_is "kept by two $round"
   e2e_offer "UTF8_STRING=after round $round"
-  e2e_wait_for "both to announce the copy after round $round" both_last_bodies_are "after round $round"
+  e2e_wait_for "both to announce the copy after round $round" e2e_both_last_bodies_are "after round $round"
   e2e_expect_eq "round $round: announced by each" "$(printf 'kept by two %s|after round %s|' $round $round{,,})" \
-    "$(e2e_notify_calls | cut -f 2- | tail -n +$((before + 1)) | paste -sd '|')|$(second_bodies | tail -n +$((second_before + 1)) | paste -sd '|')|"
+    "$(e2e_notify_calls | cut -f 2- | tail -n +$((before + 1)) | paste -sd '|')|$(e2e_second_bodies | tail -n +$((second_before + 1)) | paste -sd '|')|"
 done
-e2e_end_group "${second[0]}"
+e2e_end_group "$E2E_SECOND_PID"
 announced=$(e2e_notify_count)
 
 # The X11 connections that read and that serve the clipboard, broken, come back.

@@ -71,28 +71,20 @@ e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
 # Two keepers: a second Nimbrel with a session bus and a record of its announcements of its own.
 # When the owner quits, each takes the copy over at most once (their take-overs cross, or one sees
 # the other's first, as they happen to run: two rounds), and neither announces it again.
-first=("$E2E_TMP" "$DBUS_SESSION_BUS_ADDRESS" "$E2E_NIMBREL_PID")
-E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/notifications.log
-mkdir "$E2E_TMP"
-e2e_start_session_bus
-e2e_start_notification_monitor
-QT_QPA_PLATFORM=$platform e2e_start_nimbrel
-second=("$E2E_NIMBREL_PID" "$NOTIFICATIONS_LOG")
-E2E_TMP=${first[0]} DBUS_SESSION_BUS_ADDRESS=${first[1]} E2E_NIMBREL_PID=${first[2]} NOTIFICATIONS_LOG=${first[0]}/notifications.log
-both_last_bodies_are() { last_body_is "$@" && NOTIFICATIONS_LOG=${second[1]} last_body_is "$@"; }
+QT_QPA_PLATFORM=$platform e2e_start_second_nimbrel
 for round in 1 2; do
-  mark=$(wc -l <"$E2E_TMP/watch.log") before=$(bodies | wc -l) second_before=$(NOTIFICATIONS_LOG=${second[1]} bodies | wc -l)
+  mark=$(wc -l <"$E2E_TMP/watch.log") before=$(bodies | wc -l) second_before=$(e2e_second_bodies | wc -l)
   e2e_spawn keeper-owner wl-copy --foreground "kept by two $round"
-  e2e_wait_for "both to announce round $round" both_last_bodies_are "kept by two $round"
+  e2e_wait_for "both to announce round $round" e2e_both_last_bodies_are "kept by two $round"
   e2e_end_group "$E2E_SPAWNED"
   e2e_wait_for "round $round kept by two" paste_is "kept by two $round"
   wl-copy "after round $round"
-  e2e_wait_for "both to announce the copy after round $round" both_last_bodies_are "after round $round"
+  e2e_wait_for "both to announce the copy after round $round" e2e_both_last_bodies_are "after round $round"
   e2e_expect_eq "round $round: announced by each" "$(printf 'kept by two %s after round %s ' $round{,,,})" \
-    "$(bodies | tail -n +$((before + 1)) | paste -sd ' ') $(NOTIFICATIONS_LOG=${second[1]} bodies | tail -n +$((second_before + 1)) | paste -sd ' ') "
+    "$(bodies | tail -n +$((before + 1)) | paste -sd ' ') $(e2e_second_bodies | tail -n +$((second_before + 1)) | paste -sd ' ') "
   (($(tail -n +$((mark + 1)) "$E2E_TMP/watch.log" | grep -cx selection) <= 4)) || e2e_fail "round $round: more than two take-overs"
 done
-e2e_end_group "${second[0]}"
+e2e_end_group "$E2E_SECOND_PID"
 
 # Keeping the clipboard: an owner copies, Nimbrel reads the copy, and the owner quits, each after a
 # step; Nimbrel serves a kept copy in its place once, under the owner's types in its order, without

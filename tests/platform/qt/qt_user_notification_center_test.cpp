@@ -4,12 +4,10 @@
 
 #include <QDBusContext>
 #include <QDBusPendingCall>
-#include <QProcess>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
