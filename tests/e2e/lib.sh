@@ -200,7 +200,7 @@ e2e_start_nimbrel() {
 # its own: E2E_SECOND_PID, and e2e_second_bodies for the bodies it announced, one a line.
 e2e_start_second_nimbrel() {
   local first=("$E2E_TMP" "$DBUS_SESSION_BUS_ADDRESS" "$E2E_NIMBREL_PID" "$NOTIFICATIONS_LOG")
-  E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/second/notifications.log
+  E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/notifications.log
   mkdir "$E2E_TMP" && e2e_start_session_bus && e2e_start_notification_monitor && e2e_start_nimbrel
   E2E_SECOND_PID=$E2E_NIMBREL_PID E2E_SECOND_LOG=$NOTIFICATIONS_LOG
   E2E_TMP=${first[0]} DBUS_SESSION_BUS_ADDRESS=${first[1]} E2E_NIMBREL_PID=${first[2]} NOTIFICATIONS_LOG=${first[3]}
