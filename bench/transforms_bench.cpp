@@ -3,7 +3,7 @@
 // (bench/transforms_vs_python.sh) can run on exactly the same text.
 
 #include "platform/string_operations.h"
-#include "textactions/marked_up_text.h"
+#include "textactions/rich_document.h"
 #include "textactions/transformations.h"
 
 #include <benchmark/benchmark.h>
@@ -90,9 +90,8 @@ void richHtml(benchmark::State &state)
 {
     const std::string html = htmlOf(inputOfSize(state.range(0)));
     for (auto _ : state) {
-        std::string output = nimbrel::rewriteDocument(html, *nimbrel::htmlPieces(html), nimbrel::capitalizedString,
-                                                      nimbrel::appendHtmlText);
-        benchmark::DoNotOptimize(output.data());
+        auto output = nimbrel::rewriteDocument(nimbrel::RichFormat::html, html, nimbrel::Transformation::capitalize);
+        benchmark::DoNotOptimize(output->data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(html.size()));
 }

@@ -1,15 +1,19 @@
 // The rich-text rewrite on arbitrary HTML and RTF. The first byte picks the format and the text
-// action's transformation, the rest is the document. For every document the reader accepts,
-// the rewritten one must read back with the same markup, piece for piece, and its visible text
-// must be the transformation of the original's, block by block (an emptied block disappears).
+// action's transformation, the rest is the document. For every document the reader accepts:
+// - the rewritten one reads back with the same markup, piece for piece;
+// - its visible text is the transformation of the original's, block by block;
+// - the plain text that goes with it (the blocks, a line each) comes out of the same action as
+//   the rewritten document's blocks, a line each: every program that pastes sees the same text;
+// - the document repeated to 16 KiB is rewritten within a time linear in its size.
 
 #include "platform/string_operations.h"
-#include "textactions/marked_up_text.h"
-#include "textactions/transformations.h"
+#include "textactions/rich_document.h"
+#include "textactions/text_transformer.h"
 
 #include "fuzz_check.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,46 +21,146 @@
 
 namespace {
 
-std::vector<std::string> markupOf(std::string_view source, const std::vector<nimbrel::DocumentPiece> &pieces)
-{
-    std::vector<std::string> markup;
-    for (const auto &piece : pieces) {
-        if (!piece.isText)
-            markup.emplace_back(std::string(piece.breaksText ? "break:" : "") +
-                                std::string(source.substr(piece.begin, piece.end - piece.begin)));
+using nimbrel::RichFormat;
+using nimbrel::TextLayout;
+using nimbrel::Transformation;
+
+// The markup of a document, each piece with whether it breaks the text.
+class MarkupCollector final : public nimbrel::DocumentSink {
+public:
+    explicit MarkupCollector(std::string_view source)
+        : m_source(source)
+    {
     }
-    return markup;
+
+    void markup(std::size_t end, bool breaksText) override
+    {
+        m_markup.push_back((breaksText ? "break:" : "") + std::string(m_source.substr(m_position, end - m_position)));
+        m_position = end;
+    }
+
+    void text(std::size_t end, std::string_view, const nimbrel::TextStyle &) override { m_position = end; }
+
+    const std::vector<std::string> &markup() const { return m_markup; }
+
+private:
+    std::string_view m_source;
+    std::size_t m_position = 0;
+    std::vector<std::string> m_markup;
+};
+
+std::vector<std::string> markupOf(RichFormat format, std::string_view source)
+{
+    MarkupCollector collector(source);
+    NIMBREL_FUZZ_CHECK(nimbrel::readDocument(format, source, collector, {}));
+    return collector.markup();
+}
+
+// The lines of text that are not empty, as a person reading it sees them.
+std::vector<std::string> nonEmptyLines(const std::vector<std::string> &blocks)
+{
+    std::vector<std::string> lines;
+    for (const auto &block : blocks) {
+        for (std::size_t start = 0; start <= block.size();) {
+            const std::size_t end = std::min(block.find('\n', start), block.size());
+            if (end > start)
+                lines.push_back(block.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+    return lines;
+}
+
+// The blocks as a person sees them: in HTML, the whitespace that flows shows as spaces; a line or
+// paragraph separator shows as a line end.
+std::vector<std::string> shown(RichFormat format, std::vector<std::string> blocks)
+{
+    for (auto &block : blocks) {
+        std::string text;
+        for (std::size_t position = 0; position < block.size(); ++position) {
+            const std::string_view rest = std::string_view(block).substr(position);
+            if (rest.starts_with("\u2028") || rest.starts_with("\u2029")) {
+                text += '\n';
+                position += 2;
+            } else if (format == RichFormat::html && rest.starts_with("\u0085")) {
+                text += ' ';
+                ++position;
+            } else if (format == RichFormat::html && rest[0] >= '\t' && rest[0] <= '\r') {
+                text += ' ';
+            } else {
+                text += rest[0];
+            }
+        }
+        block = std::move(text);
+    }
+    return blocks;
+}
+
+std::string joinedLines(const std::vector<std::string> &blocks)
+{
+    std::string text;
+    for (const auto &block : blocks)
+        text += block + "\n";
+    return text;
+}
+
+// Whether the rewrite of the document stays within a time linear in its size; measured again
+// once when it does not, so that a moment of a busy machine is not taken for a slow rewrite.
+bool rewritesInLinearTime(RichFormat format, std::string_view document, Transformation transformation)
+{
+    using namespace std::chrono;
+    const auto budget = milliseconds(500) + microseconds(10) * document.size();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto start = steady_clock::now();
+        const auto rewritten = nimbrel::rewriteDocument(format, document, transformation);
+        if (steady_clock::now() - start <= budget)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    constexpr std::array<nimbrel::TextTransformation, 6> transformations{
-        nimbrel::capitalizedString, nimbrel::lowercaseString, nimbrel::uppercaseString,
-        nimbrel::snakeCase,         nimbrel::collapseWhitespace, nimbrel::removeAllSpaces};
+    constexpr std::array<Transformation, 6> transformations{
+        Transformation::capitalize, Transformation::lowercase,          Transformation::uppercase,
+        Transformation::snakeCase,  Transformation::collapseWhitespace, Transformation::removeAllSpaces};
     if (size == 0)
         return 0;
-    const bool rtf = (data[0] & 1) != 0;
-    const auto transformation = transformations[(data[0] >> 1) % transformations.size()];
+    const RichFormat format = (data[0] & 1) != 0 ? RichFormat::rtf : RichFormat::html;
+    const Transformation transformation = transformations[(data[0] >> 1) % transformations.size()];
     const std::string_view source(reinterpret_cast<const char *>(data + 1), size - 1);
-    const auto parse = rtf ? nimbrel::rtfPieces : nimbrel::htmlPieces;
 
-    const nimbrel::DocumentPieces pieces = parse(source);
-    if (!pieces)
+    const auto blocks = nimbrel::documentBlocks(format, source);
+    if (!blocks)
         return 0;
-    const std::string rewritten =
-        nimbrel::rewriteDocument(source, *pieces, transformation, rtf ? nimbrel::appendRtfText : nimbrel::appendHtmlText);
-    const nimbrel::DocumentPieces reread = parse(rewritten);
+    const auto rewritten = nimbrel::rewriteDocument(format, source, transformation);
+    NIMBREL_FUZZ_CHECK(rewritten.has_value());
+    const auto reread = nimbrel::documentBlocks(format, *rewritten);
     NIMBREL_FUZZ_CHECK(reread.has_value());
-    NIMBREL_FUZZ_CHECK(markupOf(rewritten, *reread) == markupOf(source, *pieces));
+    NIMBREL_FUZZ_CHECK(markupOf(format, *rewritten) == markupOf(format, source));
 
+    // As shown, HTML's whitespace flows: the plain text a browser gives has spaces for it.
+    const TextLayout layout = format == RichFormat::html ? TextLayout::htmlFlow : TextLayout::rich;
     std::vector<std::string> expected;
-    for (const auto &block : nimbrel::documentBlocks(*pieces)) {
-        std::string transformed = transformation(block);
+    for (const auto &block : *blocks) {
+        std::string transformed = nimbrel::transformedText(transformation, layout, block);
         if (!transformed.empty())
             expected.push_back(std::move(transformed));
     }
-    NIMBREL_FUZZ_CHECK(nimbrel::documentBlocks(*reread) == expected);
+    NIMBREL_FUZZ_CHECK(*reread == expected);
+
+    const std::string plainResult =
+        nimbrel::transformedText(transformation, TextLayout::rich, joinedLines(shown(format, *blocks)));
+    NIMBREL_FUZZ_CHECK(nonEmptyLines({plainResult}) == nonEmptyLines(shown(format, *reread)));
+
+    if (source.empty())
+        return 0;
+    std::string repeated = format == RichFormat::rtf ? "{\\rtf1 " : "";
+    while (repeated.size() < (std::size_t{16} << 10))
+        repeated += source;
+    repeated += format == RichFormat::rtf ? "}" : "";
+    NIMBREL_FUZZ_CHECK(rewritesInLinearTime(format, repeated, transformation));
     return 0;
 }

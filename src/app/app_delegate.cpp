@@ -13,6 +13,7 @@ AppDelegate::AppDelegate(PlatformServices services)
     , m_timers(services.timers)
     , m_images(services.images)
     , m_application(services.application)
+    , m_background(services.background)
 {
 }
 

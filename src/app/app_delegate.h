@@ -8,6 +8,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,14 +26,23 @@ inline constexpr std::chrono::seconds concealedItemLifetime{10};
 // PasteboardTypeString, never empty.
 using ClipboardItemType = std::string;
 
+class BackgroundWork;
 class PasteboardItem;
 class StringPasteboardItem;
+enum class Transformation;
+
+// Told, on the main thread, whether a text action rewrote the clipboard.
+using TextActionDone = std::function<void(bool rewritten)>;
+
+// How many text actions may wait while one runs; more are refused.
+inline constexpr std::size_t maximalWaitingTextActions = 64;
 class StatusItem;
 class Timer;
 
 // The program's one controller: it owns the run-time state, answers the notification centre,
 // receives every action of the interface and drives the clipboard poll. Everything runs on the
-// main thread, one call at a time.
+// main thread, one call at a time, but for the text actions' transformations: those run as
+// background work on copies of the texts they need, and their results are written back here.
 class AppDelegate final : public UserNotificationCenterDelegate {
 public:
     explicit AppDelegate(PlatformServices services);
@@ -74,9 +85,12 @@ public:
     void run(const std::shared_ptr<Button> &sender);
     void activePopupRunItem(const std::shared_ptr<MenuItem> &sender);
     void setActivePopupRunMenuItem(std::shared_ptr<MenuItem> item);
-    // Runs the text action with exactly this title on the first clipboard item, leaving the
-    // pop-up's choice alone; true only when the clipboard was rewritten.
-    bool runTextAction(std::string_view title);
+    // Runs the text action with exactly this title on the first clipboard item as it is when the
+    // action starts, leaving the pop-up's choice alone. Actions run one after another: one asked
+    // for while another runs waits for it (up to maximalWaitingTextActions of them). done learns
+    // whether the clipboard was rewritten: not when nothing could be, nor when the clipboard
+    // changed while the action ran, which leaves the newer contents alone.
+    void runTextAction(std::string_view title, TextActionDone done = {});
 
     // Clipboard item inspection; only the first item is ever inspected.
     std::shared_ptr<const PasteboardItem> getFirstItem() const;
@@ -89,16 +103,17 @@ public:
     // Whether a password manager marked the item as a secret.
     bool itemIsConcealed(const PasteboardItem &item) const;
 
-    // The seven text actions; each rewrites the clipboard from the item given and says whether
-    // it did: not for an item that is not text by its first type or lacks the text it needs, not
-    // when the result would be empty, nor when the platform refused the write.
-    bool capitalize(const PasteboardItem &item);
-    bool lowercase(const PasteboardItem &item);
-    bool uppercase(const PasteboardItem &item);
-    bool snakecase(const PasteboardItem &item);
-    bool removeFormatting(const PasteboardItem &item);
-    bool removeMultipleWhitespace(const PasteboardItem &item);
-    bool removeAllWhitespace(const PasteboardItem &item);
+    // The seven text actions; each rewrites the clipboard from the item given, which is what the
+    // clipboard holds when it is called, and tells done whether it did: not for an item that is
+    // not text by its first type or lacks the text it needs, not when the result would be empty,
+    // not when the clipboard changed meanwhile, nor when the platform refused the write.
+    void capitalize(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
+    void lowercase(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
+    void uppercase(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
+    void snakecase(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
+    void removeFormatting(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
+    void removeMultipleWhitespace(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
+    void removeAllWhitespace(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done = {});
 
     // Any operation above by its selector name ("isTextItem:", "run:", "pollPasteboardForChanges").
     // nullopt when no operation has that name or the argument is not of the kind it takes.
@@ -115,17 +130,14 @@ public:
     UserNotificationCenter &center() { return m_center; }
 
 private:
-    using TextTransformation = std::string (*)(std::string_view);
-    // Transforms the item's plain text and the text of its RTF and HTML, keeping their markup.
-    bool rewriteItem(const PasteboardItem &item, TextTransformation transformation);
-    // Transforms the item's plain text and writes it alone, leaving every other type behind.
-    bool rewritePlainText(const PasteboardItem &item, TextTransformation transformation);
-    // The item's plain text transformed; nullopt when there is nothing to rewrite: the item is
-    // not text by its first type, has no plain text, or the result would be empty.
-    std::optional<std::string> transformedPlainText(const PasteboardItem &item, TextTransformation transformation) const;
-    // Replaces the clipboard with the item, which stays concealed when the source was; a concealed
+    // Transforms the item's plain text and the text of its RTF and HTML, keeping their markup, in
+    // the background; the result is written unless the clipboard changed meanwhile.
+    void rewriteItem(const std::shared_ptr<const PasteboardItem> &item, Transformation transformation,
+                     TextActionDone done);
+    // Replaces the clipboard with the item, marked concealed when the source was; a concealed
     // item is cleared concealedItemLifetime after the write unless the clipboard changed meanwhile.
-    bool writeItem(const PasteboardItem &source, std::shared_ptr<StringPasteboardItem> item);
+    bool writeItem(bool concealed, std::shared_ptr<StringPasteboardItem> item);
+    void finishTextAction(bool rewritten, const TextActionDone &done);
     void postNotification(SharedText itemText);
     void reconcilePreference(std::string_view key, const std::weak_ptr<Button> &checkBox);
     void storeCheckBoxState(std::string_view key, const Button &checkBox);
@@ -140,11 +152,14 @@ private:
     std::unique_ptr<Timer> m_pasteboardPollTimer;
     std::unique_ptr<Timer> m_concealedExpiryTimer;
     std::shared_ptr<MenuItem> m_activePopupRunItem;
+    bool m_textActionRunning = false;
+    std::deque<std::pair<std::string, TextActionDone>> m_waitingTextActions;
     std::unique_ptr<StatusItem> m_statusItem;
     UserDefaults &m_userDefaults;
     TimerScheduler &m_timers;
     ImageLibrary &m_images;
     Application &m_application;
+    BackgroundWork &m_background;
 };
 
 } // namespace nimbrel

@@ -32,6 +32,12 @@ const PasteboardItem *itemOf(const MessageArgument &argument)
     return item ? item->get() : nullptr;
 }
 
+std::shared_ptr<const PasteboardItem> sharedItemOf(const MessageArgument &argument)
+{
+    const auto *item = std::get_if<std::shared_ptr<const PasteboardItem>>(&argument);
+    return item ? *item : nullptr;
+}
+
 // An operation without a result that takes no argument or ignores it.
 template <void (AppDelegate::*operation)()>
 std::optional<MessageResult> plain(AppDelegate &delegate, const MessageArgument &)
@@ -66,13 +72,15 @@ std::optional<MessageResult> withSender(AppDelegate &delegate, const MessageArgu
     return MessageResult{};
 }
 
-template <bool (AppDelegate::*action)(const PasteboardItem &)>
+// A text action: it starts on the item, and what it did is seen on the clipboard.
+template <void (AppDelegate::*action)(const std::shared_ptr<const PasteboardItem> &, TextActionDone)>
 std::optional<MessageResult> onItem(AppDelegate &delegate, const MessageArgument &argument)
 {
-    const auto *item = itemOf(argument);
+    auto item = sharedItemOf(argument);
     if (!item)
         return std::nullopt;
-    return MessageResult{(delegate.*action)(*item)};
+    (delegate.*action)(item, {});
+    return MessageResult{};
 }
 
 template <bool (AppDelegate::*query)(const PasteboardItem &) const>
@@ -163,7 +171,8 @@ std::optional<MessageResult> runByTitle(AppDelegate &delegate, const MessageArgu
     const auto *title = std::get_if<std::string>(&argument);
     if (!title)
         return std::nullopt;
-    return MessageResult{delegate.runTextAction(*title)};
+    delegate.runTextAction(*title);
+    return MessageResult{};
 }
 
 constexpr std::array selectorTable{

@@ -3,6 +3,7 @@
 // manager that put it on the clipboard meant it to go, so it goes with the program.
 #include "app/app_delegate.h"
 
+#include "platform/background_work.h"
 #include "platform/pasteboard.h"
 #include "platform/timer.h"
 
@@ -10,6 +11,10 @@ namespace nimbrel {
 
 void AppDelegate::applicationWillTerminate()
 {
+    // A text action under way ends unwritten: the clipboard stays as it was before it.
+    m_background.stopAll();
+    m_waitingTextActions.clear();
+    m_textActionRunning = false;
     m_pasteboardPollTimer.reset();
     m_concealedExpiryTimer.reset();
     if (m_notification) {

@@ -37,7 +37,7 @@ void AppDelegate::userNotificationCenterDidActivateNotification(UserNotification
 void AppDelegate::userNotificationCenterDidPressOtherButton(UserNotificationCenter &, const UserNotification &)
 {
     if (const auto item = getFirstItem())
-        removeFormatting(*item);
+        removeFormatting(item);
 }
 
 } // namespace nimbrel

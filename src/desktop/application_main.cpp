@@ -9,6 +9,7 @@
 #include "platform/qt/clipboard_backend.h"
 #include "platform/qt/json_user_defaults.h"
 #include "platform/qt/qt_application.h"
+#include "platform/qt/qt_background_work.h"
 #include "platform/qt/qt_image_library.h"
 #include "platform/qt/qt_menu_item.h"
 #include "platform/qt/qt_pasteboard.h"
@@ -156,9 +157,11 @@ int applicationMain(int argc, char **argv)
     QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;
     QtApplication desktop;
+    QtBackgroundWork background;
     InterfaceDescription interface;
 
-    AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop});
+    AppDelegate delegate(
+        PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background});
     delegate.setOutlets(interface.outlets());
     interface.setMessageSender([&delegate, passKeeping](std::string_view selector, const MessageArgument &argument) {
         delegate.perform(selector, argument);

@@ -4,6 +4,8 @@
 #include "platform/qt/qt_pasteboard.h"
 #include "textactions/text_action.h"
 
+#include <QPointer>
+
 #include <dbus/dbus.h>
 
 #include <algorithm>
@@ -138,7 +140,15 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
         // Answered once the pasteboard is current; at once when it already is. While the clipboard
         // is out of reach nothing can be rewritten, whatever the last snapshot holds.
         m_pasteboard.whenCurrent([this, call, title] {
-            answer(call, booleanReply(call, m_pasteboard.reachable() && m_delegate.runTextAction(title)));
+            if (!m_pasteboard.reachable()) {
+                answer(call, booleanReply(call, false));
+                return;
+            }
+            // Answered when the action is done, which the service may not live to see.
+            m_delegate.runTextAction(title, [service = QPointer<BusService>(this), call](bool rewritten) {
+                if (service)
+                    service->answer(call, booleanReply(call, rewritten));
+            });
         });
         return;
     }

@@ -32,8 +32,9 @@ public:
     ~BusService() override;
 
     // Starts answering calls: RunTextAction(s) -> b runs the action with exactly this title once
-    // what was copied last has been read (a hotkey often comes right after a copy), true only when
-    // it rewrote the clipboard, and not while the clipboard cannot be reached; ClearClipboard(),
+    // what was copied last has been read (a hotkey often comes right after a copy), answered once
+    // the action is done (other calls are answered meanwhile), true only when it rewrote the
+    // clipboard, and not while the clipboard cannot be reached; ClearClipboard(),
     // an error while the clipboard cannot be reached; ShowSettings(); ShowPasteItemOptions() -> b,
     // once what was copied last has been read, true only when the window opened, which it does
     // while the clipboard holds text; and TextActionTitles() -> as in the pop-up list's order.

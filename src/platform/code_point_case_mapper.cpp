@@ -12,8 +12,6 @@ namespace {
 // A direct-mapped table: small enough to set up per call, large enough for the letters of
 // any one script.
 constexpr std::size_t entryCount = 1024;
-// ICU takes int32_t lengths; longer texts are handed over in pieces of this size.
-constexpr std::size_t icuPieceLimit = std::size_t{1} << 30;
 
 std::uint32_t optionsFor(CodePointCaseMapper::Mapping mapping)
 {
@@ -41,13 +39,24 @@ CodePointCaseMapper::CodePointCaseMapper(Mapping mapping)
 
 CodePointCaseMapper::~CodePointCaseMapper() = default;
 
-void CodePointCaseMapper::appendCodePoint(std::string &out, char32_t codePoint, std::string_view bytes)
+CodePointCaseMapper::CaseClass CodePointCaseMapper::appendCodePoint(std::string &out, char32_t codePoint,
+                                                                     std::string_view bytes)
 {
     const Entry &entry = lookUp(codePoint, bytes);
-    if (entry.codePoint == codePoint)
+    if (entry.codePoint == codePoint) {
         out.append(entry.bytes.data(), entry.length);
-    else
-        appendIcuMapped(out, bytes, m_mapping);
+        return entry.caseClass;
+    }
+    appendIcuMapped(out, bytes, m_mapping);
+    return caseClassOf(codePoint);
+}
+
+CodePointCaseMapper::CaseClass CodePointCaseMapper::caseClassOf(char32_t codePoint)
+{
+    const auto character = static_cast<UChar32>(codePoint);
+    if (u_hasBinaryProperty(character, UCHAR_CASE_IGNORABLE))
+        return CaseClass::ignorable;
+    return u_hasBinaryProperty(character, UCHAR_CASED) ? CaseClass::cased : CaseClass::other;
 }
 
 CodePointCaseMapper::Entry &CodePointCaseMapper::lookUp(char32_t codePoint, std::string_view bytes)
@@ -67,25 +76,10 @@ CodePointCaseMapper::Entry &CodePointCaseMapper::lookUp(char32_t codePoint, std:
     if (mapped.size() <= entry.bytes.size()) {
         entry.codePoint = codePoint;
         entry.length = static_cast<std::uint8_t>(mapped.size());
+        entry.caseClass = caseClassOf(codePoint);
         std::memcpy(entry.bytes.data(), mapped.data(), mapped.size());
     }
     return entry;
-}
-
-void CodePointCaseMapper::appendText(std::string &out, std::string_view text)
-{
-    Mapping mapping = m_mapping;
-    while (text.size() > icuPieceLimit) {
-        std::size_t cut = icuPieceLimit;
-        while ((static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-            --cut;
-        appendIcuMapped(out, text.substr(0, cut), mapping);
-        text.remove_prefix(cut);
-        // Later pieces of one enormous word continue it rather than start a new one.
-        if (mapping == Mapping::title)
-            mapping = Mapping::lower;
-    }
-    appendIcuMapped(out, text, mapping);
 }
 
 // Calls ICU on valid text and appends the result; without ICU data the text stays unchanged.

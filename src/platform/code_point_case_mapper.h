@@ -11,7 +11,7 @@ struct UCaseMap;
 
 namespace nimbrel {
 
-// Full Unicode case mappings (root locale) from ICU, one code point or one run of text at a
+// Full Unicode case mappings (root locale) from ICU, one code point at a
 // time. Single code points are remembered, so a long text costs one ICU call per distinct
 // letter instead of one per letter. Used by the case-mapping string operations only.
 class CodePointCaseMapper {
@@ -23,11 +23,14 @@ public:
     CodePointCaseMapper(const CodePointCaseMapper &) = delete;
     CodePointCaseMapper &operator=(const CodePointCaseMapper &) = delete;
 
-    // Appends the mapping of one code point given with its UTF-8 bytes. Only correct where the
-    // mapping needs no context: everywhere except capital sigma in lower and title case.
-    void appendCodePoint(std::string &out, char32_t codePoint, std::string_view bytes);
-    // Appends the mapping of valid UTF-8 text as a whole; title case treats it as one word.
-    void appendText(std::string &out, std::string_view text);
+    // How a code point takes part in the final-sigma context: a cased letter, a case-ignorable
+    // character (marks, apostrophes), or neither.
+    enum class CaseClass : std::uint8_t { other, cased, ignorable };
+
+    // Appends the mapping of one code point given with its UTF-8 bytes and says its case class.
+    // Only correct where the mapping needs no context: everywhere except capital sigma in lower
+    // and title case.
+    CaseClass appendCodePoint(std::string &out, char32_t codePoint, std::string_view bytes);
 
 private:
     struct CaseMapCloser {
@@ -36,9 +39,11 @@ private:
     struct Entry {
         char32_t codePoint = 0xFFFFFFFF;
         std::uint8_t length = 0;
-        std::array<char, 15> bytes{};
+        CaseClass caseClass = CaseClass::other;
+        std::array<char, 14> bytes{};
     };
 
+    static CaseClass caseClassOf(char32_t codePoint);
     void appendIcuMapped(std::string &out, std::string_view text, Mapping mapping);
     Entry &lookUp(char32_t codePoint, std::string_view bytes);
 

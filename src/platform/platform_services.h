@@ -3,6 +3,7 @@
 namespace nimbrel {
 
 class Application;
+class BackgroundWork;
 class ImageLibrary;
 class Pasteboard;
 class StatusBar;
@@ -20,6 +21,7 @@ struct PlatformServices {
     TimerScheduler &timers;
     ImageLibrary &images;
     Application &application;
+    BackgroundWork &background;
 };
 
 } // namespace nimbrel

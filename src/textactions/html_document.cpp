@@ -1,113 +1,125 @@
-// HTML as the text actions see it: character data is text, everything else is markup. Tags are
-// read with their quoted attribute values, so a '>' inside a value does not end them; comments,
-// CDATA, doctypes and the content of script, style, title and textarea are markup whole.
-// Entities are decoded for the transformation; one this reader does not know stays markup, like
-// a tag, so no character is ever guessed. Inline elements join the text around them, block
-// elements and <br> break it.
-#include "textactions/marked_up_text.h"
+// HTML as a browser shows it: character data is text, everything else is markup. Tags are read
+// with their quoted attribute values, so a '>' inside a value does not end them; comments, CDATA,
+// doctypes and the content of script, style, title, textarea and the like are markup whole.
+// Character references are decoded as browsers decode them in text: the whole named table
+// (legacy names without ';' too, longest match first) and numeric ones with their repairs; an
+// '&' that starts none is an '&'. Inside <pre> a line break or tab is a break of its own;
+// elsewhere whitespace flows (see TextLayout).
+// Inline elements join the text around them, block elements and <br> break it.
+#include "textactions/rich_document.h"
 
 #include "platform/string_operations.h"
 #include "platform/utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace nimbrel {
 namespace {
 
-constexpr std::array<std::string_view, 48> blockElements{
-    "address", "article", "aside", "blockquote", "body", "br", "caption", "center", "dd", "details", "dialog",
-    "dir", "div", "dl", "dt", "fieldset", "figcaption", "figure", "footer", "form", "h1", "h2", "h3", "h4", "h5",
-    "h6", "head", "header", "hr", "html", "li", "main", "menu", "nav", "ol", "p", "pre", "section", "summary",
-    "table", "tbody", "td", "tfoot", "th", "thead", "tr", "ul", "option"};
-constexpr std::array<std::string_view, 4> rawTextElements{"script", "style", "title", "textarea"};
-
-// Latin-1's named characters, U+00A0 onwards, in order.
-constexpr std::string_view latin1Entities =
-    "nbsp iexcl cent pound curren yen brvbar sect uml copy ordf laquo not shy reg macr deg plusmn sup2 sup3 acute "
-    "micro para middot cedil sup1 ordm raquo frac14 frac12 frac34 iquest Agrave Aacute Acirc Atilde Auml Aring "
-    "AElig Ccedil Egrave Eacute Ecirc Euml Igrave Iacute Icirc Iuml ETH Ntilde Ograve Oacute Ocirc Otilde Ouml "
-    "times Oslash Ugrave Uacute Ucirc Uuml Yacute THORN szlig agrave aacute acirc atilde auml aring aelig ccedil "
-    "egrave eacute ecirc euml igrave iacute icirc iuml eth ntilde ograve oacute ocirc otilde ouml divide oslash "
-    "ugrave uacute ucirc uuml yacute thorn yuml ";
-struct NamedCharacter {
+struct NamedReference {
     std::string_view name;
-    char32_t codePoint = 0;
+    std::string_view text;
 };
-constexpr std::array<NamedCharacter, 27> otherEntities{{
-    {"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''}, {"OElig", U'\u0152'},
-    {"oelig", U'\u0153'}, {"Scaron", U'\u0160'}, {"scaron", U'\u0161'}, {"Yuml", U'\u0178'}, {"ensp", U'\u2002'},
-    {"emsp", U'\u2003'}, {"thinsp", U'\u2009'}, {"ndash", U'\u2013'}, {"mdash", U'\u2014'}, {"lsquo", U'\u2018'},
-    {"rsquo", U'\u2019'}, {"sbquo", U'\u201A'}, {"ldquo", U'\u201C'}, {"rdquo", U'\u201D'}, {"bdquo", U'\u201E'},
-    {"dagger", U'\u2020'}, {"Dagger", U'\u2021'}, {"bull", U'\u2022'}, {"hellip", U'\u2026'}, {"euro", U'\u20AC'},
-    {"trade", U'\u2122'},
-}};
 
-bool isAsciiLetter(char byte)
+#include "html_entities.inc"
+
+constexpr std::array<std::string_view, 53> blockElements{
+    "address", "article", "aside", "blockquote", "body", "br", "caption", "center", "dd", "details", "dialog",
+    "dir", "div", "dl", "dt", "fieldset", "figcaption", "figure", "footer", "form", "frameset", "h1", "h2", "h3",
+    "h4", "h5", "h6", "head", "header", "hgroup", "hr", "html", "legend", "li", "listing", "main", "menu", "nav",
+    "ol", "optgroup", "option", "p", "pre", "search", "section", "summary", "table", "tbody", "td", "tfoot", "th",
+    "thead", "tr"};
+// Elements whose content is not shown as the document's text, up to their end tag.
+constexpr std::array<std::string_view, 10> rawTextElements{"script", "style", "title", "textarea", "xmp",
+                                                           "iframe", "noembed", "noframes", "noscript", "template"};
+constexpr std::array<std::string_view, 2> preformattedElements{"pre", "listing"};
+// The longest name in the table, ';' included.
+constexpr std::size_t longestReference = 32;
+// The longest name that is also decoded without its ';'.
+constexpr std::size_t longestLegacyReference = 6;
+// The source is read this far at most between looks at the stop request.
+constexpr std::size_t stopCheckInterval = std::size_t{64} << 10;
+
+constexpr bool isAsciiLetter(char byte)
 {
-    return std::isalpha(static_cast<unsigned char>(byte)) != 0;
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z');
 }
 
-std::string lowercaseAscii(std::string_view text)
+constexpr bool isAsciiDigit(char byte)
 {
-    std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](char byte) { return static_cast<char>(std::tolower(static_cast<unsigned char>(byte))); });
-    return lowered;
+    return byte >= '0' && byte <= '9';
 }
 
-// The character that a named or numeric reference stands for; 0 when it is not one this reader
-// decodes with certainty.
-char32_t referencedCharacter(std::string_view reference)
+constexpr char asciiLower(char byte)
 {
-    if (reference.starts_with('#')) {
-        const bool hex = reference.size() > 1 && (reference[1] == 'x' || reference[1] == 'X');
-        const std::string_view digits = reference.substr(hex ? 2 : 1);
-        char32_t value = 0;
-        for (const char digit : digits) {
-            const int number = std::isdigit(static_cast<unsigned char>(digit))
-                ? digit - '0'
-                : (hex && std::isxdigit(static_cast<unsigned char>(digit)) ? std::tolower(digit) - 'a' + 10 : -1);
-            if (number < 0 || value > 0x10FFFF)
-                return 0;
-            value = value * (hex ? 16 : 10) + static_cast<char32_t>(number);
-        }
-        const bool scalar = value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-        return !digits.empty() && scalar && (value >= 0xA0 || (value >= 0x20 && value < 0x7F) || value == '\t' || value == '\n')
-            ? value
-            : 0;
+    return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte + 32) : byte;
+}
+
+bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName)
+{
+    return text.size() == lowerName.size()
+        && std::equal(text.begin(), text.end(), lowerName.begin(), [](char a, char b) { return asciiLower(a) == b; });
+}
+
+template <std::size_t size>
+bool isOneOf(const std::array<std::string_view, size> &names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+const NamedReference *findNamedReference(std::string_view name)
+{
+    const auto found = std::lower_bound(namedReferences.begin(), namedReferences.end(), name,
+                                        [](const NamedReference &entry, std::string_view key) { return entry.name < key; });
+    return found != namedReferences.end() && found->name == name ? &*found : nullptr;
+}
+
+// A numeric reference's value as browsers repair it: no NUL, surrogate or value past Unicode, and
+// the C1 controls read as the Windows-1252 characters that pages mean by them.
+std::string numericReferenceText(unsigned long value)
+{
+    std::string text;
+    if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        text = replacementCharacterUtf8;
+    } else if (value >= 0x80 && value <= 0x9F) {
+        const char byte = static_cast<char>(value);
+        text = codePageToUtf8(1252, std::string_view(&byte, 1)).value_or(std::string());
+        if (text.empty())
+            appendUtf8(text, static_cast<char32_t>(value));
+    } else {
+        appendUtf8(text, static_cast<char32_t>(value));
     }
-    for (std::size_t start = 0, index = 0; start < latin1Entities.size(); ++index) {
-        const std::size_t end = latin1Entities.find(' ', start);
-        if (latin1Entities.substr(start, end - start) == reference)
-            return static_cast<char32_t>(0xA0 + index);
-        start = end + 1;
-    }
-    const auto found = std::find_if(otherEntities.begin(), otherEntities.end(),
-                                    [reference](const NamedCharacter &entity) { return entity.name == reference; });
-    return found == otherEntities.end() ? 0 : found->codePoint;
+    return text;
 }
 
 class HtmlReader {
 public:
-    explicit HtmlReader(std::string_view html)
+    HtmlReader(std::string_view html, DocumentSink &sink, const std::stop_token &stop)
         : m_html(html)
+        , m_sink(sink)
+        , m_stop(stop)
     {
     }
 
-    std::vector<DocumentPiece> pieces()
+    bool read()
     {
+        std::size_t nextStopCheck = stopCheckInterval;
         while (m_position < m_html.size()) {
+            if (m_position >= nextStopCheck) {
+                if (m_stop.stop_requested())
+                    return false;
+                nextStopCheck = m_position + stopCheckInterval;
+            }
             const char byte = m_html[m_position];
             if (byte == '<' && readMarkup())
                 continue;
             if (byte == '&' && readReference())
                 continue;
             const std::size_t next = std::min(m_html.find_first_of("<&", m_position + 1), m_html.size());
-            addText(next, validUtf8(m_html.substr(m_position, next - m_position)));
+            readCharacterData(next);
         }
-        return std::move(m_pieces);
+        return !m_stop.stop_requested();
     }
 
 private:
@@ -140,47 +152,76 @@ private:
         return m_html.size();
     }
 
+    std::string_view tagName(std::size_t from) const
+    {
+        const std::size_t end = std::min(m_html.find_first_of(" \t\n\r\f/>", from), m_html.size());
+        return m_html.substr(from, end - from);
+    }
+
     bool readMarkup()
     {
         const std::string_view rest = m_html.substr(m_position);
         if (rest.starts_with("<!--")) {
-            addMarkup(endOf("-->", m_position + 2), false);
+            // "<!-->" and "<!--->" are whole comments too.
+            const std::size_t bodyStart = m_position + 4;
+            std::size_t end = endOf("-->", bodyStart);
+            if (rest.starts_with("<!-->"))
+                end = m_position + 5;
+            else if (rest.starts_with("<!--->"))
+                end = m_position + 6;
+            addMarkup(end, false);
         } else if (rest.starts_with("<![CDATA[")) {
             addMarkup(endOf("]]>", m_position + 9), false);
+        } else if (rest.starts_with("</") && rest.size() > 2 && isAsciiLetter(rest[2])) {
+            const std::string name = lowered(tagName(m_position + 2));
+            if (isOneOf(preformattedElements, name) && m_preformattedDepth > 0)
+                --m_preformattedDepth;
+            addMarkup(endOf(">", m_position + 2), isOneOf(blockElements, name));
         } else if (rest.starts_with("<!") || rest.starts_with("<?") || rest.starts_with("</")) {
-            const bool endTag = rest.starts_with("</") && rest.size() > 2 && isAsciiLetter(rest[2]);
-            const std::string name = endTag ? tagName(m_position + 2) : std::string();
-            addMarkup(endOf(">", m_position + 2), isBlock(name));
+            addMarkup(endOf(">", m_position + 2), false);
         } else if (rest.size() > 1 && isAsciiLetter(rest[1])) {
-            const std::string name = tagName(m_position + 1);
-            const std::size_t end = tagEnd(m_position + 1);
-            // XHTML writers close an empty title as <title/>: then no raw text follows.
-            const bool selfClosing = m_html.substr(0, end).ends_with("/>");
-            addMarkup(end, isBlock(name));
-            if (!selfClosing && std::find(rawTextElements.begin(), rawTextElements.end(), name) != rawTextElements.end())
-                skipRawText(name);
+            readStartTag();
         } else {
             return false;
         }
         return true;
     }
 
-    std::string tagName(std::size_t from) const
+    void readStartTag()
     {
-        const std::size_t end = std::min(m_html.find_first_of(" \t\n\r\f/>", from), m_html.size());
-        return lowercaseAscii(m_html.substr(from, end - from));
+        const std::string name = lowered(tagName(m_position + 1));
+        const std::size_t end = tagEnd(m_position + 1);
+        // XHTML writers close an empty element as <title/>: then no content follows.
+        const bool selfClosing = m_html.substr(0, end).ends_with("/>");
+        addMarkup(end, isOneOf(blockElements, name));
+        if (selfClosing)
+            return;
+        if (name == "plaintext") {
+            addMarkup(m_html.size(), false);
+        } else if (isOneOf(rawTextElements, name)) {
+            skipRawText(name);
+        } else if (isOneOf(preformattedElements, name)) {
+            ++m_preformattedDepth;
+            // A line break right after the start tag is not shown.
+            if (m_html.substr(m_position).starts_with("\r\n"))
+                addMarkup(m_position + 2, false);
+            else if (m_position < m_html.size() && (m_html[m_position] == '\n' || m_html[m_position] == '\r'))
+                addMarkup(m_position + 1, false);
+        }
     }
 
-    static bool isBlock(const std::string &name)
+    static std::string lowered(std::string_view name)
     {
-        return std::find(blockElements.begin(), blockElements.end(), name) != blockElements.end();
+        std::string result(name);
+        std::transform(result.begin(), result.end(), result.begin(), asciiLower);
+        return result;
     }
 
     // The content of a raw-text element up to its end tag, whose name may be in any case.
     void skipRawText(const std::string &name)
     {
         std::size_t end = m_html.find("</", m_position);
-        while (end != std::string_view::npos && lowercaseAscii(m_html.substr(end + 2, name.size())) != name)
+        while (end != std::string_view::npos && !equalsIgnoringAsciiCase(m_html.substr(end + 2, name.size()), name))
             end = m_html.find("</", end + 2);
         end = std::min(end, m_html.size());
         if (end > m_position)
@@ -189,57 +230,121 @@ private:
 
     bool readReference()
     {
-        const std::size_t semicolon = m_html.find(';', m_position + 1);
-        const std::size_t nameEnd = std::min(m_html.find_first_not_of(
-            "#0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", m_position + 1), m_html.size());
-        if (semicolon != nameEnd || nameEnd == m_position + 1)
-            return false;
-        const char32_t character = referencedCharacter(m_html.substr(m_position + 1, nameEnd - m_position - 1));
-        if (character == 0) {
-            addMarkup(semicolon + 1, false);
-        } else {
-            std::string text;
-            appendUtf8(text, character);
-            addText(semicolon + 1, text);
+        const std::size_t start = m_position + 1;
+        if (start < m_html.size() && m_html[start] == '#')
+            return readNumericReference(start + 1);
+        std::size_t nameEnd = start;
+        while (nameEnd < m_html.size() && nameEnd - start < longestReference
+               && (isAsciiLetter(m_html[nameEnd]) || isAsciiDigit(m_html[nameEnd])))
+            ++nameEnd;
+        if (nameEnd < m_html.size() && m_html[nameEnd] == ';') {
+            if (const NamedReference *reference = findNamedReference(m_html.substr(start, nameEnd + 1 - start))) {
+                addReference(nameEnd + 1, reference->text);
+                return true;
+            }
         }
+        // The legacy names match without ';', the longest first, whatever follows them.
+        for (std::size_t length = std::min(nameEnd - start, longestLegacyReference); length > 1; --length) {
+            if (const NamedReference *reference = findNamedReference(m_html.substr(start, length))) {
+                addReference(start + length, reference->text);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool readNumericReference(std::size_t from)
+    {
+        const bool hex = from < m_html.size() && (m_html[from] == 'x' || m_html[from] == 'X');
+        std::size_t end = from + (hex ? 1 : 0);
+        const std::size_t digitsStart = end;
+        unsigned long value = 0;
+        for (; end < m_html.size(); ++end) {
+            const char byte = asciiLower(m_html[end]);
+            int digit = -1;
+            if (isAsciiDigit(byte))
+                digit = byte - '0';
+            else if (hex && byte >= 'a' && byte <= 'f')
+                digit = byte - 'a' + 10;
+            if (digit < 0)
+                break;
+            // Past Unicode it stays past Unicode, however many digits follow.
+            value = std::min<unsigned long>(value * (hex ? 16 : 10) + static_cast<unsigned long>(digit), 0x110000);
+        }
+        if (end == digitsStart)
+            return false;
+        if (end < m_html.size() && m_html[end] == ';')
+            ++end;
+        addReference(end, numericReferenceText(value));
         return true;
+    }
+
+    void addReference(std::size_t end, std::string_view text)
+    {
+        if (m_preformattedDepth > 0 && text.size() == 1 && (text[0] == '\n' || text[0] == '\r' || text[0] == '\t'))
+            addMarkup(end, true);
+        else
+            addText(end, text, TextStyle{.alone = true});
+    }
+
+    void readCharacterData(std::size_t end)
+    {
+        while (m_position < end) {
+            std::size_t runEnd = end;
+            if (m_preformattedDepth > 0) {
+                const std::size_t found = m_html.substr(m_position, end - m_position).find_first_of("\t\n\r");
+                runEnd = found == std::string_view::npos ? end : m_position + found;
+            }
+            if (runEnd > m_position) {
+                const std::string_view data = m_html.substr(m_position, runEnd - m_position);
+                addText(runEnd, validUtf8View(data, m_decoded));
+            }
+            if (m_position < end) {
+                // A line break or tab in preformatted text; CR LF is one line break.
+                const bool crlf = m_html.substr(m_position).starts_with("\r\n") && m_position + 2 <= end;
+                addMarkup(m_position + (crlf ? 2 : 1), true);
+            }
+        }
     }
 
     void addMarkup(std::size_t end, bool breaksText)
     {
-        addPiece(m_pieces, m_position, end, std::nullopt, breaksText);
+        m_sink.markup(end, breaksText);
         m_position = end;
     }
 
-    void addText(std::size_t end, std::string_view text)
+    void addText(std::size_t end, std::string_view text, const TextStyle &style = {})
     {
-        addPiece(m_pieces, m_position, end, text);
+        m_sink.text(end, text, style);
         m_position = end;
     }
 
     std::string_view m_html;
+    DocumentSink &m_sink;
+    const std::stop_token &m_stop;
     std::size_t m_position = 0;
-    std::vector<DocumentPiece> m_pieces;
+    int m_preformattedDepth = 0;
+    // Character data made valid UTF-8, where the source is not.
+    std::string m_decoded;
 };
 
 } // namespace
 
-DocumentPieces htmlPieces(std::string_view html)
+bool readHtml(std::string_view html, DocumentSink &sink, const std::stop_token &stop)
 {
-    if (html.size() > richDocumentLimit)
-        return std::nullopt;
-    return HtmlReader(html).pieces();
+    return HtmlReader(html, sink, stop).read();
 }
 
-void appendHtmlText(std::string &out, std::string_view text, const DocumentPiece &)
+void appendHtmlText(std::string &out, std::string_view text)
 {
-    for (const char byte : text) {
-        switch (byte) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += byte; break;
-        }
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t special = std::min(text.find_first_of("&<>", start), text.size());
+        out.append(text.substr(start, special - start));
+        if (special == text.size())
+            break;
+        out.append(text[special] == '&' ? "&amp;" : (text[special] == '<' ? "&lt;" : "&gt;"));
+        start = special + 1;
     }
 }
 

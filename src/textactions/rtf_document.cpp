@@ -1,11 +1,14 @@
 // RTF as the text actions see it: the document's text runs are text; control words, control
 // symbols, braces and every destination that holds no document text (font and colour tables,
-// style sheets, document information, pictures, field instructions, {\*\...}) are markup.
+// style sheets, document information, pictures, field instructions, {\*\...} that this reader
+// does not know) are markup. Footnotes, headers and footers are text, each a block of its own.
 // \'hh is read in the code page of the current font's character set, else of \ansicpg, and
-// \uN with the \ucN fallback characters that follow it. A byte that no code page here maps
-// stays markup. Binary data, bytes outside ASCII (the reader could not know their encoding) and
-// unbalanced groups make the document one this reader does not rewrite.
-#include "textactions/marked_up_text.h"
+// \uN with the \ucN fallback characters that follow it; a \uN out of its 16-bit range is
+// U+FFFD. The symbols that stand for characters (\~, \emdash, \bullet...) are text. A byte that
+// no code page here maps stays markup. Binary data, bytes outside ASCII (the reader could not
+// know their encoding), unbalanced groups and groups nested deeper than any writer nests them
+// make the document one this reader does not rewrite.
+#include "textactions/rich_document.h"
 
 #include "platform/string_operations.h"
 #include "platform/utf8.h"
@@ -25,7 +28,23 @@ constexpr std::array<std::string_view, 31> ignoredDestinations{
     "bkmkend", "xe", "tc", "listtext"};
 constexpr std::array<std::string_view, 10> textBreaks{"par", "line", "sect", "page", "cell",
                                                       "row", "nestcell", "nestrow", "tab", "column"};
+// Destinations whose text is the document's, but not the text around them.
+constexpr std::array<std::string_view, 10> separateStories{"footnote", "header",  "headerl", "headerr", "headerf",
+                                                           "footer",   "footerl", "footerr", "footerf", "annotation"};
+struct SymbolWord {
+    std::string_view name;
+    std::string_view text;
+};
+constexpr std::array<SymbolWord, 14> symbolWords{{
+    {"bullet", "\u2022"}, {"emdash", "\u2014"}, {"endash", "\u2013"}, {"lquote", "\u2018"}, {"rquote", "\u2019"},
+    {"ldblquote", "\u201C"}, {"rdblquote", "\u201D"}, {"emspace", "\u2003"}, {"enspace", "\u2002"},
+    {"qmspace", "\u2005"}, {"zwj", "\u200D"}, {"zwnj", "\u200C"}, {"ltrmark", "\u200E"}, {"rtlmark", "\u200F"},
+}};
 constexpr int maximalUnicodeSkip = 16;
+// Writers nest a few dozen groups deep; a document nested deeper than this is not read.
+constexpr std::size_t maximalGroupDepth = 4096;
+// The source is read this far at most between looks at the stop request.
+constexpr std::size_t stopCheckInterval = std::size_t{64} << 10;
 // The character sets a document may declare before (or instead of) its \ansicpg.
 const std::map<std::string_view, int> characterSets{{"ansi", 1252}, {"mac", 10000}, {"pc", 437}, {"pca", 850}};
 
@@ -64,32 +83,40 @@ struct ControlWord {
     std::string_view name;
     int parameter = 0;
     bool hasParameter = false;
+    // The number as written did not fit a signed 16-bit or an unsigned 16-bit value.
+    bool outOfRange = false;
     bool delimited = false;
     std::size_t end = 0;
 };
 
 class RtfReader {
 public:
-    explicit RtfReader(std::string_view rtf)
+    RtfReader(std::string_view rtf, DocumentSink &sink, const std::stop_token &stop)
         : m_rtf(rtf)
+        , m_sink(sink)
+        , m_stop(stop)
     {
     }
 
-    DocumentPieces pieces()
+    bool read()
     {
         if (!m_rtf.starts_with("{\\rtf") || std::any_of(m_rtf.begin(), m_rtf.end(), [](char byte) { return byte < 0; }))
-            return std::nullopt;
+            return false;
+        std::size_t nextStopCheck = stopCheckInterval;
         while (m_position < m_rtf.size()) {
+            if (m_position >= nextStopCheck) {
+                if (m_stop.stop_requested())
+                    return false;
+                nextStopCheck = m_position + stopCheckInterval;
+            }
             if (m_started && m_groups.empty()) {
                 addMarkup(m_rtf.size());
                 break;
             }
             if (!readToken())
-                return std::nullopt;
+                return false;
         }
-        if (!m_groups.empty())
-            return std::nullopt;
-        return std::move(m_pieces);
+        return m_groups.empty() && !m_stop.stop_requested();
     }
 
 private:
@@ -98,20 +125,31 @@ private:
         int font = -1;
         bool ignored = false;
         bool fontTable = false;
+        // Opened by \*: ignored unless the destination that follows is a story this reader knows.
+        bool starred = false;
+        bool story = false;
     };
 
     bool readToken()
     {
         const char byte = m_rtf[m_position];
         if (byte == '{') {
-            m_groups.push_back(m_groups.empty() ? Group{} : m_groups.back());
+            if (m_groups.size() == maximalGroupDepth)
+                return false;
+            Group group = m_groups.empty() ? Group{} : m_groups.back();
+            group.starred = false;
+            group.story = false;
+            m_groups.push_back(group);
             m_started = true;
             addMarkup(m_position + 1);
         } else if (byte == '}') {
+            const bool story = m_groups.back().story;
             m_groups.pop_back();
-            addMarkup(m_position + 1);
+            addMarkup(m_position + 1, story);
         } else if (byte == '\r' || byte == '\n') {
             addMarkup(m_position + 1);
+        } else if (byte == '\t') {
+            addMarkup(m_position + 1, true);
         } else if (byte != '\\') {
             addCharacter(m_position + 1, std::string(1, byte));
         } else if (m_position + 1 == m_rtf.size()) {
@@ -128,22 +166,25 @@ private:
     {
         ControlWord word;
         std::size_t end = position + 1;
-        while (end < m_rtf.size() && end - position <= 32 && std::isalpha(static_cast<unsigned char>(m_rtf[end])))
+        while (end < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[end])))
             ++end;
         word.name = m_rtf.substr(position + 1, end - position - 1);
         const std::size_t numberStart = end;
         if (end < m_rtf.size() && m_rtf[end] == '-')
             ++end;
         long value = 0;
-        while (end < m_rtf.size() && end - numberStart <= 10 && std::isdigit(static_cast<unsigned char>(m_rtf[end]))) {
-            value = value * 10 + (m_rtf[end] - '0');
+        while (end < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[end]))) {
+            // However many digits follow, the value stays just out of range.
+            value = std::min(value * 10 + (m_rtf[end] - '0'), 65536L);
             word.hasParameter = true;
             ++end;
         }
         if (!word.hasParameter)
             end = numberStart;
         const bool negative = numberStart < m_rtf.size() && m_rtf[numberStart] == '-';
-        word.parameter = static_cast<int>(std::clamp(negative ? -value : value, -65536L, 65535L));
+        const long signedValue = negative ? -value : value;
+        word.outOfRange = signedValue < -32768 || signedValue > 65535;
+        word.parameter = static_cast<int>(std::clamp(signedValue, -65536L, 65535L));
         word.delimited = end < m_rtf.size() && m_rtf[end] == ' ';
         word.end = end + (word.delimited ? 1 : 0);
         return word;
@@ -155,8 +196,16 @@ private:
         Group &group = m_groups.back();
         if (word.name == "bin")
             return false;
+        const bool afterStar = m_afterStar;
+        m_afterStar = false;
         if (word.name == "u" && word.hasParameter && !group.ignored)
             return readUnicode(word);
+        const auto symbol = std::find_if(symbolWords.begin(), symbolWords.end(),
+                                         [&word](const SymbolWord &entry) { return entry.name == word.name; });
+        if (symbol != symbolWords.end()) {
+            addCharacter(word.end, symbol->text, true);
+            return true;
+        }
         if (word.name == "uc")
             group.unicodeSkip = std::clamp(word.parameter, 0, maximalUnicodeSkip);
         else if (word.name == "ansicpg")
@@ -169,11 +218,18 @@ private:
             (group.fontTable ? m_tableFont : group.font) = word.parameter;
         else if (word.name == "fcharset" && group.fontTable)
             m_fontCharsets[m_tableFont] = word.parameter;
-        if (contains(ignoredDestinations, word.name)) {
+        bool breaksText = contains(textBreaks, word.name);
+        if (contains(separateStories, word.name)) {
+            // A starred story this reader knows is read after all; its text stands apart.
+            if (afterStar && group.starred)
+                group.ignored = m_groups.size() > 1 && m_groups[m_groups.size() - 2].ignored;
+            group.story = !group.ignored;
+            breaksText = breaksText || group.story;
+        } else if (contains(ignoredDestinations, word.name)) {
             group.ignored = true;
             group.fontTable = group.fontTable || word.name == "fonttbl";
         }
-        addMarkup(word.end, contains(textBreaks, word.name));
+        addMarkup(word.end, breaksText);
         m_afterControlWord = !word.delimited;
         return true;
     }
@@ -183,11 +239,18 @@ private:
         const char symbol = m_rtf[m_position + 1];
         if (symbol == '\'')
             return readHexCharacters();
-        if (isEscapedText(symbol))
+        if (isEscapedText(symbol)) {
             addCharacter(m_position + 2, std::string(1, symbol));
-        else {
-            if (symbol == '*')
+        } else if (symbol == '~') {
+            addCharacter(m_position + 2, "\u00A0");
+        } else if (symbol == '_') {
+            addCharacter(m_position + 2, "\u2011");
+        } else {
+            if (symbol == '*') {
                 m_groups.back().ignored = true;
+                m_groups.back().starred = true;
+                m_afterStar = true;
+            }
             // A backslash before a line end is a paragraph mark.
             addMarkup(m_position + 2, symbol == '\r' || symbol == '\n');
         }
@@ -238,12 +301,14 @@ private:
     // \uN and the fallback characters after it; a surrogate pair is two of them.
     bool readUnicode(const ControlWord &word)
     {
-        char32_t codePoint = static_cast<char32_t>(word.parameter < 0 ? word.parameter + 65536 : word.parameter);
+        char32_t codePoint = word.outOfRange
+            ? replacementCharacter
+            : static_cast<char32_t>(word.parameter < 0 ? word.parameter + 65536 : word.parameter);
         std::size_t end = skipFallback(word.end);
         if (codePoint >= 0xD800 && codePoint < 0xDC00 && m_rtf.substr(end, 2) == "\\u") {
             const ControlWord low = controlWordAt(end);
             const auto unit = static_cast<char32_t>(low.parameter < 0 ? low.parameter + 65536 : low.parameter);
-            if (low.name == "u" && low.hasParameter && unit >= 0xDC00 && unit < 0xE000) {
+            if (low.name == "u" && low.hasParameter && !low.outOfRange && unit >= 0xDC00 && unit < 0xE000) {
                 codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (unit - 0xDC00);
                 end = skipFallback(low.end);
             }
@@ -274,33 +339,30 @@ private:
 
     void addMarkup(std::size_t end, bool breaksText = false)
     {
-        addPiece(m_pieces, m_position, end, std::nullopt, breaksText);
+        m_sink.markup(end, breaksText);
         m_position = end;
         m_afterControlWord = false;
     }
 
-    void addCharacter(std::size_t end, std::string_view text)
+    void addCharacter(std::size_t end, std::string_view text, bool alone = false)
     {
         if (m_groups.back().ignored) {
             addMarkup(end);
             return;
         }
-        const std::size_t count = m_pieces.size();
-        addPiece(m_pieces, m_position, end, text);
-        if (m_pieces.size() > count) {
-            m_pieces.back().unicodeSkip = m_groups.back().unicodeSkip;
-            m_pieces.back().followsControlWord = m_afterControlWord;
-        }
+        m_sink.text(end, text, TextStyle{m_groups.back().unicodeSkip, m_afterControlWord, alone});
         m_position = end;
         m_afterControlWord = false;
     }
 
     std::string_view m_rtf;
+    DocumentSink &m_sink;
+    const std::stop_token &m_stop;
     std::size_t m_position = 0;
     bool m_started = false;
     bool m_afterControlWord = false;
+    bool m_afterStar = false;
     std::vector<Group> m_groups;
-    std::vector<DocumentPiece> m_pieces;
     int m_codePage = 1252;
     int m_defaultFont = 0;
     int m_tableFont = 0;
@@ -309,38 +371,52 @@ private:
 
 } // namespace
 
-DocumentPieces rtfPieces(std::string_view rtf)
+bool readRtf(std::string_view rtf, DocumentSink &sink, const std::stop_token &stop)
 {
-    if (rtf.size() > richDocumentLimit)
-        return std::nullopt;
-    return RtfReader(rtf).pieces();
+    return RtfReader(rtf, sink, stop).read();
 }
 
-void appendRtfText(std::string &out, std::string_view text, const DocumentPiece &run)
+void appendRtfText(std::string &out, std::string_view text, const TextStyle &style)
 {
     bool first = true;
     for (std::size_t position = 0; position < text.size();) {
+        const std::size_t plainEnd = std::min(text.find_first_of("\\{}", position), text.size());
+        // Plain ASCII goes as it is, unless it would join the control word before the run.
+        std::size_t end = position;
+        while (end < plainEnd && static_cast<unsigned char>(text[end]) >= 0x20 && static_cast<unsigned char>(text[end]) < 0x7F)
+            ++end;
+        if (end > position && first && style.followsControlWord) {
+            const auto byte = static_cast<unsigned char>(text[position]);
+            if (std::isalnum(byte) || byte == '-' || byte == ' ')
+                end = position;
+        }
+        if (end > position) {
+            out.append(text.substr(position, end - position));
+            position = end;
+            first = false;
+            continue;
+        }
         const Utf8Sequence sequence = decodeUtf8(text, position);
         position += sequence.length;
-        const char32_t codePoint = sequence.codePoint;
-        const auto byte = static_cast<unsigned char>(codePoint);
-        const bool joinsControlWord = first && run.followsControlWord && (std::isalnum(byte) || byte == '-' || byte == ' ');
         first = false;
-        if (codePoint < 0x80 && (byte == '\\' || byte == '{' || byte == '}')) {
+        const char32_t codePoint = sequence.codePoint;
+        if (codePoint == '\\' || codePoint == '{' || codePoint == '}') {
             out += '\\';
-            out += static_cast<char>(byte);
-        } else if (codePoint < 0x80 && byte >= 0x20 && byte != 0x7F && !joinsControlWord) {
-            out += static_cast<char>(byte);
-        } else {
-            // \uN rather than \'hh, which would join a \'hh of the markup that follows. \uN takes
-            // a signed 16-bit number, so characters past U+FFFF go as a surrogate pair.
-            const bool pair = codePoint > 0xFFFF;
-            const char32_t units[2] = {pair ? 0xD800 + ((codePoint - 0x10000) >> 10) : codePoint,
-                                       0xDC00 + ((codePoint - 0x10000) & 0x3FF)};
-            for (int unit = 0; unit < (pair ? 2 : 1); ++unit) {
-                out += "\\u" + std::to_string(static_cast<int>(units[unit]) - (units[unit] > 0x7FFF ? 65536 : 0));
-                out += run.unicodeSkip == 0 ? std::string(" ") : std::string(static_cast<std::size_t>(run.unicodeSkip), '?');
-            }
+            out += static_cast<char>(codePoint);
+            continue;
+        }
+        // \uN rather than \'hh, which would join a \'hh of the markup that follows. \uN takes
+        // a signed 16-bit number, so characters past U+FFFF go as a surrogate pair.
+        const bool pair = codePoint > 0xFFFF;
+        const char32_t units[2] = {pair ? 0xD800 + ((codePoint - 0x10000) >> 10) : codePoint,
+                                   0xDC00 + ((codePoint - 0x10000) & 0x3FF)};
+        for (int unit = 0; unit < (pair ? 2 : 1); ++unit) {
+            out += "\\u";
+            out += std::to_string(static_cast<int>(units[unit]) - (units[unit] > 0x7FFF ? 65536 : 0));
+            if (style.unicodeSkip == 0)
+                out += ' ';
+            else
+                out.append(static_cast<std::size_t>(style.unicodeSkip), '?');
         }
     }
 }

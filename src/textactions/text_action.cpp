@@ -1,6 +1,5 @@
 #include "textactions/text_action.h"
 
-#include "app/app_delegate.h"
 #include "platform/menu_item.h"
 
 namespace nimbrel {
@@ -53,15 +52,39 @@ void AppDelegate::run(const std::shared_ptr<Button> &)
     runTextAction(m_activePopupRunItem->title());
 }
 
-bool AppDelegate::runTextAction(std::string_view title)
+void AppDelegate::runTextAction(std::string_view title, TextActionDone done)
 {
-    if (!hasItems())
-        return false;
-    const auto item = getFirstItem();
-    if (!item)
-        return false;
+    if (m_textActionRunning) {
+        if (m_waitingTextActions.size() < maximalWaitingTextActions)
+            m_waitingTextActions.emplace_back(std::string(title), std::move(done));
+        else if (done)
+            done(false);
+        return;
+    }
     const auto *textAction = findTextAction(title);
-    return textAction && (this->*(textAction->action))(*item);
+    const auto item = hasItems() ? getFirstItem() : nullptr;
+    if (!textAction || !item) {
+        if (done)
+            done(false);
+        return;
+    }
+    m_textActionRunning = true;
+    (this->*(textAction->action))(item, [this, done = std::move(done)](bool rewritten) {
+        finishTextAction(rewritten, done);
+    });
+}
+
+void AppDelegate::finishTextAction(bool rewritten, const TextActionDone &done)
+{
+    m_textActionRunning = false;
+    if (done)
+        done(rewritten);
+    // An action that finds nothing to do ends at once; the next one starts then.
+    while (!m_textActionRunning && !m_waitingTextActions.empty()) {
+        auto [title, next] = std::move(m_waitingTextActions.front());
+        m_waitingTextActions.pop_front();
+        runTextAction(title, std::move(next));
+    }
 }
 
 } // namespace nimbrel

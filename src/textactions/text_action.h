@@ -1,18 +1,18 @@
 #pragma once
 
+#include "app/app_delegate.h"
+
 #include <array>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 namespace nimbrel {
 
-class AppDelegate;
-class PasteboardItem;
-
 // A text action as offered in the pop-up list: its title and the controller's method it runs.
 struct TextAction {
     std::string_view title;
-    bool (AppDelegate::*action)(const PasteboardItem &item);
+    void (AppDelegate::*action)(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done);
 };
 
 // The seven actions in the order in which titles are compared and offered.

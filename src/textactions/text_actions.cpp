@@ -1,55 +1,56 @@
 #include "app/app_delegate.h"
 
+#include "platform/pasteboard_item.h"
 #include "platform/pasteboard_types.h"
-#include "platform/string_operations.h"
-#include "textactions/transformations.h"
+#include "textactions/text_transformer.h"
 
 namespace nimbrel {
-namespace {
 
-std::string unchanged(std::string_view text)
+void AppDelegate::capitalize(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return std::string(text);
+    rewriteItem(item, Transformation::capitalize, std::move(done));
 }
 
-} // namespace
-
-bool AppDelegate::capitalize(const PasteboardItem &item)
+void AppDelegate::lowercase(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return rewriteItem(item, capitalizedString);
+    rewriteItem(item, Transformation::lowercase, std::move(done));
 }
 
-bool AppDelegate::lowercase(const PasteboardItem &item)
+void AppDelegate::uppercase(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return rewriteItem(item, lowercaseString);
+    rewriteItem(item, Transformation::uppercase, std::move(done));
 }
 
-bool AppDelegate::uppercase(const PasteboardItem &item)
+void AppDelegate::snakecase(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return rewriteItem(item, uppercaseString);
+    rewriteItem(item, Transformation::snakeCase, std::move(done));
 }
 
-bool AppDelegate::snakecase(const PasteboardItem &item)
+// The plain text as it is, alone: nothing to transform, so it is written at once.
+void AppDelegate::removeFormatting(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return rewriteItem(item, snakeCase);
-}
-
-bool AppDelegate::removeFormatting(const PasteboardItem &item)
-{
+    std::optional<SharedText> text;
     // A plain-text item has no formatting to remove; leave the clipboard alone.
-    if (getItemType(item) == PasteboardTypeString)
-        return false;
-    return rewritePlainText(item, unchanged);
+    if (item && getItemType(*item) != PasteboardTypeString && firstItemIsSomeKindOfString(*item))
+        text = item->stringForType(PasteboardTypeString);
+    bool rewritten = false;
+    if (text && !text->empty()) {
+        auto newItem = std::make_shared<StringPasteboardItem>();
+        newItem->setStringForType(std::move(*text), PasteboardTypeString);
+        rewritten = writeItem(itemIsConcealed(*item), std::move(newItem));
+    }
+    if (done)
+        done(rewritten);
 }
 
-bool AppDelegate::removeMultipleWhitespace(const PasteboardItem &item)
+void AppDelegate::removeMultipleWhitespace(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return rewriteItem(item, collapseWhitespace);
+    rewriteItem(item, Transformation::collapseWhitespace, std::move(done));
 }
 
-bool AppDelegate::removeAllWhitespace(const PasteboardItem &item)
+void AppDelegate::removeAllWhitespace(const std::shared_ptr<const PasteboardItem> &item, TextActionDone done)
 {
-    return rewriteItem(item, removeAllSpaces);
+    rewriteItem(item, Transformation::removeAllSpaces, std::move(done));
 }
 
 } // namespace nimbrel

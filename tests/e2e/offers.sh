@@ -90,6 +90,10 @@ row 'LibreOffice Writer on plain X11' = = --replay "$offers/libreoffice-writer-x
 row Chromium = = --replay "$offers/chromium-page.offer"
 row 'Firefox ESR' = = --replay "$offers/firefox-esr-paragraph.offer"
 row "Thunderbird's composer" = = --replay "$offers/thunderbird-compose-paragraph.offer"
+row 'Firefox ESR, a page with wrapped lines' = = --replay "$offers/firefox-esr-wrapped-page.offer"
+row 'LibreOffice Writer, a footnote, a list and a table' = = \
+  --replay "$offers/libreoffice-writer-footnote-list-table.offer"
+row 'LibreOffice Calc, a range' = = --replay "$offers/libreoffice-calc-range.offer"
 row FeatherPad = = --replay "$offers/featherpad-text.offer"
 row FocusWriter = = --replay "$offers/focuswriter-text.offer"
 row xterm = = --replay "$offers/xterm-text.offer"

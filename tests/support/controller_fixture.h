@@ -2,6 +2,7 @@
 
 #include "app/app_delegate.h"
 #include "platform/memory/memory_application.h"
+#include "platform/memory/memory_background_work.h"
 #include "platform/memory/memory_button.h"
 #include "platform/memory/memory_image_library.h"
 #include "platform/memory/memory_menu_item.h"
@@ -40,7 +41,7 @@ public:
     AppDelegate &createController()
     {
         delegate = std::make_unique<AppDelegate>(
-            PlatformServices{center, pasteboard, statusBar, defaults, timers, *imagesInUse, application});
+            PlatformServices{center, pasteboard, statusBar, defaults, timers, *imagesInUse, application, background});
         delegate->setOutlets(InterfaceOutlets{settingsWindow, textActionsItem, pasteItemOptionsWindow, menu, clearItem,
                                               textCheckBox, filesCheckBox, keepCheckBox, capitalizeEntry, textView});
         return *delegate;
@@ -56,6 +57,25 @@ public:
     void copy(Entries entries) { pasteboard.copy({makeItem(std::move(entries))}); }
     void copyText(const std::string &text) { pasteboard.copy({textItem(text)}); }
     void tick() { timers.fire(); }
+
+    // Runs the text action by title as the main loop would, its background work included; what
+    // it told, or nullopt when it told nothing.
+    std::optional<bool> runTextAction(std::string_view title)
+    {
+        std::optional<bool> told;
+        delegate->runTextAction(title, [&told](bool rewritten) { told = rewritten; });
+        background.finishAll();
+        return told;
+    }
+
+    using Action = void (AppDelegate::*)(const std::shared_ptr<const PasteboardItem> &, TextActionDone);
+    std::optional<bool> runAction(Action action, const std::shared_ptr<const PasteboardItem> &item)
+    {
+        std::optional<bool> told;
+        (*delegate.*action)(item, [&told](bool rewritten) { told = rewritten; });
+        background.finishAll();
+        return told;
+    }
 
     // The plain text of the only item on the clipboard, or nullopt when there is not exactly one.
     std::optional<std::string> clipboardText() const
@@ -73,6 +93,7 @@ public:
     MemoryTimerScheduler timers;
     MemoryImageLibrary images;
     MemoryApplication application;
+    MemoryBackgroundWork background;
     // A test that needs the icon missing points this elsewhere.
     ImageLibrary *imagesInUse = &images;
 

@@ -1,7 +1,7 @@
 #include "support/controller_fixture.h"
 #include "support/text_row.h"
 
-#include "textactions/marked_up_text.h"
+#include "textactions/rich_document.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,11 +10,9 @@
 namespace nimbrel::test {
 namespace {
 
-using Action = bool (AppDelegate::*)(const PasteboardItem &);
-
 struct RewriteCase {
     const char *name;
-    Action action;
+    ControllerFixture::Action action;
     Entries source;
     // nullopt: the clipboard must be left exactly as it was.
     std::optional<std::string> expectedPlainText;
@@ -38,7 +36,7 @@ TEST_P(RewriteTest, WritesOneItemOrNothing)
     pasteboard.copy({source, textItem("second item")});
     const auto count = pasteboard.changeCount();
 
-    EXPECT_EQ((*delegate.*row.action)(*source), row.expectedPlainText.has_value());
+    EXPECT_EQ(runAction(row.action, source), row.expectedPlainText.has_value());
 
     if (!row.expectedPlainText) {
         EXPECT_EQ(pasteboard.changeCount(), count);
@@ -84,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{html, "<!--StartFragment--><title/>x<a title='a>b' href=x>go</a><style>p{}</style><script>x<y</script>"
                             "<![CDATA[c]]><i>&lt;b&gt; caf&eacute; &alpha;&amp;\xC3\x9F</i><br>x"}, {plain, "p"}}, "P",
                     {{html, "<!--StartFragment--><title/>X<a title='a>b' href=x>GO</a><style>p{}</style><script>x<y</script>"
-                            "<![CDATA[c]]><i>&lt;B&gt; CAF\xC3\x89 &alpha;&amp;SS</i><br>X"}}},
+                            "<![CDATA[c]]><i>&lt;B&gt; CAF\xC3\x89 \u0391&amp;SS</i><br>X"}}},
         RewriteCase{"HtmlFinalSigmaAcrossElements", &AppDelegate::lowercase, {{html, "\u039F\u0394\u039F<b>\u03A3</b>"}, {plain, "p"}},
                     "p", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
         RewriteCase{"HtmlLongWordOverManyRuns", &AppDelegate::capitalize,
@@ -119,7 +117,7 @@ TEST_F(RewriteTest, RefusedWriteReportsNothingRewritten)
     launch();
     copyText("newer contents arrived");
     pasteboard.refuseWrites(true);
-    EXPECT_FALSE(delegate->runTextAction("Uppercase"));
+    EXPECT_EQ(runTextAction("Uppercase"), false);
     EXPECT_EQ(clipboardText(), "newer contents arrived");
 }
 
@@ -153,7 +151,7 @@ TEST_P(ConcealedExpiryTest, OnlyTheProgramsOwnSecretIsClearedOnTimeAndNoneOutliv
     copy(row.source);
     tick();
     if (row.rewritten) {
-        ASSERT_TRUE(delegate->runTextAction("Uppercase"));
+        ASSERT_EQ(runTextAction("Uppercase"), true);
     }
     if (row.meanwhile)
         row.meanwhile(*this);
@@ -188,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExpiryCase{"SecretRewrittenAgainKeptTenSecondsAfterTheSecondWrite", secret, true,
                    [](ControllerFixture &t) {
                        t.timers.advance(5s);
-                       ASSERT_TRUE(t.delegate->runTextAction("Lowercase"));
+                       ASSERT_EQ(t.runTextAction("Lowercase"), true);
                    },
                    9999ms, false, false},
         ExpiryCase{"PlainRewriteNeverCleared", {{plain, "not a secret"}}, true, nullptr, 24h, false, true},
@@ -200,7 +198,7 @@ TEST_F(ConcealedExpiryTest, RefusedWriteLeavesNothingToExpire)
     launch();
     copy(secret);
     pasteboard.refuseWrites(true);
-    EXPECT_FALSE(delegate->runTextAction("Uppercase"));
+    EXPECT_EQ(runTextAction("Uppercase"), false);
     EXPECT_EQ(timers.liveTimers(), 1u) << "the poll timer alone";
 }
 

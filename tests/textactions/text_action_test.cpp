@@ -1,5 +1,11 @@
 #include "support/controller_fixture.h"
 
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
 namespace nimbrel::test {
 namespace {
 
@@ -15,16 +21,18 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
     for (const std::string title : {"snakecase", "Snakecase ", " Snakecase", "SNAKECASE", "", "Snake case"}) {
         delegate->activePopupRunItem(std::make_shared<MemoryMenuItem>(title));
         delegate->run(nullptr);
-        EXPECT_FALSE(delegate->runTextAction(title)) << title;
+        EXPECT_EQ(runTextAction(title), false) << title;
     }
     delegate->activePopupRunItem(std::make_shared<MemoryMenuItem>("Uppercase"));
     EXPECT_EQ(pasteboard.changeCount(), count);
 
-    EXPECT_TRUE(delegate->runTextAction("Snakecase"));
+    EXPECT_EQ(runTextAction("Snakecase"), true);
     EXPECT_EQ(clipboardText(), "x_y");
     delegate->run(nullptr);
+    background.finishAll();
     const auto afterFirstRun = pasteboard.changeCount();
     delegate->run(nullptr);
+    background.finishAll();
     EXPECT_EQ(clipboardText(), "X_Y");
     EXPECT_GT(pasteboard.changeCount(), afterFirstRun);
 }
@@ -36,8 +44,101 @@ TEST_F(TextActionTest, NothingToRewriteAnswersFalseAndChangesNothing)
     createController();
     delegate->run(nullptr);
     launch();
-    EXPECT_FALSE(delegate->runTextAction("Capitalize"));
+    EXPECT_EQ(runTextAction("Capitalize"), false);
     center.pressOtherButton(UserNotification{});
+    EXPECT_EQ(pasteboard.writes(), 0);
+}
+
+// The transformation runs in the background; what it made is written only over what it was made
+// from. Whatever came meanwhile (a copy, a clear) is newer and stays, and the action says so.
+struct MeanwhileRow {
+    const char *name;
+    std::function<void(ControllerFixture &)> meanwhile;
+    bool rewritten;
+    std::optional<std::string> clipboard;
+};
+
+void PrintTo(const MeanwhileRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class TextActionMeanwhileTest : public ControllerFixture, public ::testing::WithParamInterface<MeanwhileRow> {
+};
+
+TEST_P(TextActionMeanwhileTest, OnlyTheContentsItWasMadeFromAreReplaced)
+{
+    const auto &row = GetParam();
+    copyText("a b");
+    launch();
+    std::optional<bool> told;
+    delegate->runTextAction("Uppercase", [&told](bool rewritten) { told = rewritten; });
+    ASSERT_EQ(background.queued(), 1u);
+    EXPECT_EQ(told, std::nullopt) << "the work has not run yet";
+    if (row.meanwhile)
+        row.meanwhile(*this);
+    background.finishAll();
+    EXPECT_EQ(told, row.rewritten);
+    EXPECT_EQ(clipboardText(), row.clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextActionMeanwhileTest,
+    ::testing::Values(MeanwhileRow{"NothingMeanwhile", nullptr, true, "A B"},
+                      MeanwhileRow{"NewerCopyWins", [](ControllerFixture &t) { t.copyText("newer"); }, false, "newer"},
+                      MeanwhileRow{"ClearWins", [](ControllerFixture &t) { t.delegate->clearClipboardMenuItem(nullptr); },
+                                   false, std::nullopt},
+                      MeanwhileRow{"RefusedWriteIsNoRewrite", [](ControllerFixture &t) { t.pasteboard.refuseWrites(true); },
+                                   false, "a b"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// One action at a time: the next starts on what the one before made, and no more than the
+// bound wait; a request past it is refused at once rather than queued without end.
+TEST_F(TextActionTest, ActionsRunOneAfterAnotherWithinTheBound)
+{
+    copyText("a b");
+    launch();
+    std::vector<std::string> told;
+    const auto tell = [&told](std::string name) { return [&told, name](bool rewritten) { told.push_back(name + (rewritten ? "+" : "-")); }; };
+    delegate->runTextAction("Snakecase", tell("snake"));
+    delegate->runTextAction("Uppercase", tell("upper"));
+    for (std::size_t index = 1; index < maximalWaitingTextActions; ++index)
+        delegate->runTextAction("No such action", tell("unknown"));
+    delegate->runTextAction("Lowercase", tell("refused"));
+    EXPECT_EQ(told, std::vector<std::string>{"refused-"});
+    EXPECT_EQ(background.queued(), 1u) << "one action runs at a time";
+
+    background.finishAll();
+    EXPECT_EQ(told.size(), maximalWaitingTextActions + 2) << "the running one, the waiting ones and the refused one";
+    EXPECT_EQ(told[1], "snake+");
+    EXPECT_EQ(told[2], "upper+");
+    EXPECT_EQ(clipboardText(), "A_B");
+}
+
+// At the end an action under way is stopped unwritten and tells nobody: the clipboard stays as
+// it was before it, and so does the one waiting.
+TEST_F(TextActionTest, TerminationStopsTheActionUnderWay)
+{
+    copyText("a b");
+    launch();
+    int told = 0;
+    delegate->runTextAction("Uppercase", [&told](bool) { ++told; });
+    delegate->runTextAction("Lowercase", [&told](bool) { ++told; });
+    delegate->applicationWillTerminate();
+    EXPECT_EQ(background.stops(), 1u);
+    EXPECT_EQ(background.finishAll(), 0u);
+    EXPECT_EQ(told, 0);
+    EXPECT_EQ(clipboardText(), "a b");
+    EXPECT_EQ(pasteboard.writes(), 0);
+}
+
+// A stopped work gives up without a result, however large its text.
+TEST_F(TextActionTest, StoppedWorkWritesNothing)
+{
+    copy({{html, "<p>" + std::string(3 << 20, 'a') + "</p>"}, {plain, std::string(3 << 20, 'a')}});
+    launch();
+    delegate->runTextAction("Uppercase");
+    EXPECT_TRUE(background.runFirstStopped());
     EXPECT_EQ(pasteboard.writes(), 0);
 }
 

@@ -1,0 +1,235 @@
+// The rewrite of a rich document, block by block as the reader reaches them: the text of a
+// block is transformed once, as one text, while each run's end is noted where it falls in the
+// result, and the block is then written out: the markup before each run as it stands, then the
+// run's share of the result. So the work is linear in the document and what is held at a time is
+// one block. A run whose share is its own text unchanged keeps its spelling (entities, escapes).
+// A hard break inside a block (a tab or line break of RTF, a line separator) ends a line there,
+// as it does in plain text.
+#include "textactions/rich_document.h"
+
+#include "platform/utf8.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace nimbrel {
+namespace {
+
+// Pieces of a long run are transformed this long at most between looks at the stop request.
+constexpr std::size_t transformChunk = std::size_t{64} << 10;
+
+// How the text of a document's blocks flows.
+TextLayout layoutOf(RichFormat format)
+{
+    return format == RichFormat::html ? TextLayout::htmlFlow : TextLayout::rich;
+}
+
+bool isHardBreakAt(std::string_view text, std::size_t position, TextLayout layout, std::size_t &length)
+{
+    const auto byte = static_cast<unsigned char>(text[position]);
+    // Every hard break is ASCII or starts with one of these two bytes.
+    if (byte > '\r' && byte != 0xC2 && byte != 0xE2)
+        return false;
+    const Utf8Sequence sequence = decodeUtf8(text, position);
+    length = sequence.length;
+    return isHardBreak(sequence.codePoint, layout);
+}
+
+// The end of a piece that starts at begin: at most transformChunk on, on a character boundary.
+std::size_t chunkEnd(std::string_view text, std::size_t begin, std::size_t end)
+{
+    if (end - begin <= transformChunk)
+        return end;
+    std::size_t cut = begin + transformChunk;
+    while (cut > begin && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return cut;
+}
+
+class DocumentRewriter final : public DocumentSink {
+public:
+    DocumentRewriter(std::string_view source, RichFormat format, Transformation transformation,
+                     const std::stop_token &stop)
+        : m_source(source)
+        , m_format(format)
+        , m_layout(layoutOf(format))
+        , m_transformer(makeTextTransformer(transformation, m_layout))
+        , m_stop(stop)
+    {
+        m_result.reserve(source.size() + source.size() / 16);
+    }
+
+    void markup(std::size_t end, bool breaksText) override
+    {
+        m_position = end;
+        if (breaksText)
+            writeBlock();
+    }
+
+    void text(std::size_t end, std::string_view decoded, const TextStyle &style) override
+    {
+        const bool joins = !m_runs.empty() && m_runs.back().end == m_position && !m_runs.back().style.alone
+            && !style.alone && m_runs.back().style.unicodeSkip == style.unicodeSkip;
+        if (!joins) {
+            m_runs.push_back(Run{static_cast<std::uint32_t>(m_position), 0, 0, 0, style});
+        }
+        m_blockText.append(decoded);
+        m_runs.back().end = static_cast<std::uint32_t>(end);
+        m_runs.back().textEnd = static_cast<std::uint32_t>(m_blockText.size());
+        m_position = end;
+    }
+
+    std::optional<std::string> finish()
+    {
+        writeBlock();
+        if (m_stop.stop_requested())
+            return std::nullopt;
+        m_result.append(m_source.substr(m_written));
+        return std::move(m_result);
+    }
+
+private:
+    struct Run {
+        std::uint32_t begin = 0;
+        std::uint32_t end = 0;
+        // Where the run's text ends in the block's text, and its share in the block's result.
+        std::uint32_t textEnd = 0;
+        std::uint32_t resultEnd = 0;
+        TextStyle style;
+    };
+
+    void writeBlock()
+    {
+        if (m_runs.empty() || m_stop.stop_requested()) {
+            m_runs.clear();
+            m_blockText.clear();
+            return;
+        }
+        transformBlock();
+        std::size_t textBegin = 0;
+        std::size_t resultBegin = 0;
+        for (const Run &run : m_runs) {
+            m_result.append(m_source.substr(m_written, run.begin - m_written));
+            const std::size_t resultEnd = std::max<std::size_t>(resultBegin, run.resultEnd);
+            const std::string_view share(m_blockResult.data() + resultBegin, resultEnd - resultBegin);
+            const std::string_view text(m_blockText.data() + textBegin, run.textEnd - textBegin);
+            if (share == text)
+                m_result.append(m_source.substr(run.begin, run.end - run.begin));
+            else if (m_format == RichFormat::html)
+                appendHtmlText(m_result, share);
+            else
+                appendRtfText(m_result, share, run.style);
+            m_written = run.end;
+            textBegin = run.textEnd;
+            resultBegin = resultEnd;
+        }
+        m_runs.clear();
+        m_blockText.clear();
+        m_blockResult.clear();
+    }
+
+    void transformBlock()
+    {
+        std::size_t position = 0;
+        for (Run &run : m_runs) {
+            // Where the run ends so far, so that a separator dropped within it moves its end too.
+            run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
+            while (position < run.textEnd && !m_stop.stop_requested()) {
+                std::size_t breakLength = 0;
+                std::size_t end = position;
+                while (end < run.textEnd && !isHardBreakAt(m_blockText, end, m_layout, breakLength))
+                    ++end;
+                for (std::size_t piece = position; piece < end;) {
+                    const std::size_t pieceEnd = chunkEnd(m_blockText, piece, end);
+                    m_transformer->append(std::string_view(m_blockText).substr(piece, pieceEnd - piece), m_blockResult);
+                    piece = pieceEnd;
+                }
+                position = end;
+                if (position < run.textEnd) {
+                    endText();
+                    m_transformer->append(std::string_view(m_blockText).substr(position, breakLength), m_blockResult);
+                    position += breakLength;
+                }
+            }
+            run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
+        }
+        endText();
+    }
+
+    // Ends a text, which may drop a trailing separator: the runs that ended after it end before.
+    void endText()
+    {
+        m_transformer->endText(m_blockResult);
+        const auto size = static_cast<std::uint32_t>(m_blockResult.size());
+        for (auto run = m_runs.rbegin(); run != m_runs.rend() && run->resultEnd > size; ++run)
+            run->resultEnd = size;
+    }
+
+    std::string_view m_source;
+    RichFormat m_format = RichFormat::html;
+    TextLayout m_layout = TextLayout::rich;
+    std::unique_ptr<TextTransformer> m_transformer;
+    const std::stop_token &m_stop;
+    std::size_t m_position = 0;
+    std::size_t m_written = 0;
+    std::vector<Run> m_runs;
+    std::string m_blockText;
+    std::string m_blockResult;
+    std::string m_result;
+};
+
+class BlockCollector final : public DocumentSink {
+public:
+    void markup(std::size_t, bool breaksText) override
+    {
+        if (breaksText)
+            endBlock();
+    }
+
+    void text(std::size_t, std::string_view decoded, const TextStyle &) override { m_block.append(decoded); }
+
+    std::vector<std::string> finish()
+    {
+        endBlock();
+        return std::move(m_blocks);
+    }
+
+private:
+    void endBlock()
+    {
+        if (!m_block.empty())
+            m_blocks.push_back(std::move(m_block));
+        m_block.clear();
+    }
+
+    std::string m_block;
+    std::vector<std::string> m_blocks;
+};
+
+} // namespace
+
+bool readDocument(RichFormat format, std::string_view source, DocumentSink &sink, const std::stop_token &stop)
+{
+    if (source.size() > richDocumentLimit)
+        return false;
+    return format == RichFormat::html ? readHtml(source, sink, stop) : readRtf(source, sink, stop);
+}
+
+std::optional<std::string> rewriteDocument(RichFormat format, std::string_view source, Transformation transformation,
+                                           const std::stop_token &stop)
+{
+    DocumentRewriter rewriter(source, format, transformation, stop);
+    if (!readDocument(format, source, rewriter, stop))
+        return std::nullopt;
+    return rewriter.finish();
+}
+
+std::optional<std::vector<std::string>> documentBlocks(RichFormat format, std::string_view source)
+{
+    BlockCollector collector;
+    if (!readDocument(format, source, collector, {}))
+        return std::nullopt;
+    return collector.finish();
+}
+
+} // namespace nimbrel

@@ -1,0 +1,192 @@
+// The text actions on rich copies as real programs make them (tests/data/offers): what a person
+// sees once the result is pasted. Every action keeps each document's markup piece for piece and
+// the plain text's lines and cells; the rows say what the text becomes where it matters.
+#include "support/controller_fixture.h"
+
+#include "textactions/rich_document.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace nimbrel::test {
+namespace {
+
+std::string base64Decoded(std::string_view text)
+{
+    static const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string bytes;
+    unsigned bits = 0;
+    int count = 0;
+    for (const char character : text) {
+        const std::size_t value = alphabet.find(character);
+        if (value == std::string::npos)
+            break;
+        bits = (bits << 6) | static_cast<unsigned>(value);
+        count += 6;
+        if (count >= 8) {
+            count -= 8;
+            bytes += static_cast<char>((bits >> count) & 0xFF);
+        }
+    }
+    return bytes;
+}
+
+// The recording's bytes for a target; empty when it has none.
+std::string recordedTarget(const std::string &recording, std::string_view target)
+{
+    std::ifstream file(std::string(NIMBREL_OFFERS_DIR "/") + recording + ".offer");
+    const std::string prefix = std::string(target) + "\tbase64:";
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with(prefix))
+            return base64Decoded(std::string_view(line).substr(prefix.size()));
+    }
+    return {};
+}
+
+class MarkupCollector final : public DocumentSink {
+public:
+    explicit MarkupCollector(std::string_view source)
+        : m_source(source)
+    {
+    }
+    void markup(std::size_t end, bool breaksText) override
+    {
+        pieces.push_back((breaksText ? "break:" : "") + std::string(m_source.substr(m_position, end - m_position)));
+        m_position = end;
+    }
+    void text(std::size_t end, std::string_view, const TextStyle &) override { m_position = end; }
+
+    std::vector<std::string> pieces;
+
+private:
+    std::string_view m_source;
+    std::size_t m_position = 0;
+};
+
+std::vector<std::string> markupOf(RichFormat format, std::string_view document)
+{
+    MarkupCollector collector(document);
+    EXPECT_TRUE(readDocument(format, document, collector, {}));
+    return collector.pieces;
+}
+
+// HTML's whitespace as browsers show it: a run of it as one space.
+std::string asBrowsersShow(std::string_view text)
+{
+    std::string shown;
+    for (const char byte : text) {
+        const bool space = byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\f';
+        if (!space)
+            shown += byte;
+        else if (!shown.empty() && shown.back() != ' ')
+            shown += ' ';
+    }
+    return shown;
+}
+
+struct RecordedRow {
+    const char *name;
+    std::string recording;
+    const char *title;
+    // Texts each result must hold: the rich one's blocks, one a line, and the plain text.
+    std::vector<std::string> shownRich;
+    std::vector<std::string> plain;
+};
+
+void PrintTo(const RecordedRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class RecordedOfferTest : public ControllerFixture, public ::testing::WithParamInterface<RecordedRow> {
+};
+
+TEST_P(RecordedOfferTest, KeepsMarkupLinesAndCellsAndChangesTheShownText)
+{
+    const auto &row = GetParam();
+    Entries entries;
+    for (const auto &[type, target] : {std::pair{rtf, "text/rtf"}, std::pair{html, "text/html"}}) {
+        std::string document = recordedTarget(row.recording, target);
+        if (!document.empty())
+            entries.emplace_back(type, std::move(document));
+    }
+    const std::string plainText = recordedTarget(row.recording, "UTF8_STRING");
+    ASSERT_FALSE(plainText.empty());
+    entries.emplace_back(plain, plainText);
+    copy(entries);
+    launch();
+    ASSERT_EQ(runTextAction(row.title), true);
+    const auto &written = *pasteboard.items().front();
+
+    std::string shown;
+    for (const auto &[type, source] : entries) {
+        if (type == plain)
+            continue;
+        const auto document = written.stringForType(type);
+        ASSERT_TRUE(document) << type;
+        const RichFormat format = type == html ? RichFormat::html : RichFormat::rtf;
+        EXPECT_EQ(markupOf(format, *document), markupOf(format, *source)) << type;
+        for (const auto &block : documentBlocks(format, *document).value_or(std::vector<std::string>{}))
+            shown += (format == RichFormat::html ? asBrowsersShow(block) : block) + "\n";
+    }
+    for (const auto &text : row.shownRich)
+        EXPECT_NE(shown.find(text), std::string::npos) << text << " not in:\n" << shown;
+
+    const std::string result = written.stringForType(plain)->str();
+    for (const char separator : {'\n', '\t'})
+        EXPECT_EQ(std::count(result.begin(), result.end(), separator),
+                  std::count(plainText.begin(), plainText.end(), separator));
+    for (const auto &text : row.plain)
+        EXPECT_NE(result.find(text), std::string::npos) << text << " not in:\n" << result;
+}
+
+const std::string firefox = "firefox-esr-wrapped-page";
+const std::string writer = "libreoffice-writer-footnote-list-table";
+const std::string calc = "libreoffice-calc-range";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RecordedOfferTest,
+    ::testing::Values(
+        RecordedRow{"FirefoxRemoveAllWhitespace", firefox, "Remove all whitespace",
+                    {"AmSamstagführtunsdieWanderungüber10kmamRheinuferentlang,vorbei", "seethelinkandboldwordshere."},
+                    {"\n\nAmSamstagführtunsdieWanderungüber10kmamRheinuferentlang,vorbei", "Strecke\t10km\n"}},
+        RecordedRow{"FirefoxSnakecase", firefox, "Snakecase",
+                    {"Am_Samstag_führt_uns_die_Wanderung_über_10_km_am_Rheinufer_entlang,_vorbei",
+                     "see_the_link_and_bold_words_here."},
+                    {"willkommen;_see_the_link_and_bold_words_here.\n\nRucksack_mit_Proviant_und_Regenjacke\n",
+                     "Dauer\tungefähr_drei_Stunden\n"}},
+        RecordedRow{"FirefoxRemoveMultipleWhitespace", firefox, "Remove multiple whitespace",
+                    {"Am Samstag führt uns die Wanderung über 10 km am Rheinufer entlang, vorbei"},
+                    {"\n\nAm Samstag führt", "\nStrecke\t10 km\n"}},
+        RecordedRow{"FirefoxCapitalize", firefox, "Capitalize", {}, {"\n\nAm Samstag Führt Uns Die Wanderung"}},
+        RecordedRow{"FirefoxLowercase", firefox, "Lowercase", {"see the link and bold words here."},
+                    {"\n\nam samstag führt"}},
+        RecordedRow{"FirefoxUppercase", firefox, "Uppercase", {"SEE THE LINK AND BOLD WORDS HERE."},
+                    {"STRECKE\t10 KM\n"}},
+        RecordedRow{"WriterSnakecase", writer, "Snakecase",
+                    {"Treffpunkt_vor_dem_Café_Müller.", "Rucksack_mit_Proviant\n", "\nStrecke\n10_km\n"},
+                    {"Führung.1_Bitte_pünktlich_sein.\nZweiter_Absatz:", "•_Rucksack_mit_Proviant\n",
+                     "\nStrecke\n10_km\nDauer\ndrei_Stunden\nEnde."}},
+        RecordedRow{"WriterRemoveAllWhitespace", writer, "Remove all whitespace",
+                    {"TreffpunktvordemCaféMüller.", "übernimmtdieFührung.1Bittepünktlichsein."},
+                    {"10kmamRheinentlang,undDr.MeierübernimmtdieFührung.1Bitte", "\n•Regenjacke\n"}},
+        RecordedRow{"WriterRemoveMultipleWhitespace", writer, "Remove multiple whitespace",
+                    {"Treffpunkt vor dem Café Müller."}, {"\n• Rucksack mit Proviant\n"}},
+        RecordedRow{"WriterUppercase", writer, "Uppercase", {"TREFFPUNKT VOR DEM CAFÉ MÜLLER."},
+                    {"GRÜSSE AUS KÖLN"}},
+        RecordedRow{"WriterLowercase", writer, "Lowercase", {"treffpunkt vor dem café müller."}, {"grüße aus köln"}},
+        RecordedRow{"WriterCapitalize", writer, "Capitalize", {}, {"Grüße Aus Köln"}},
+        RecordedRow{"CalcSnakecase", calc, "Snakecase", {"\nfirst_name\ncity_name\n", "\npaid_in_full\n"},
+                    {"first_name\tcity_name\tamount\tnote\nAnna_Maria\tBad_Homburg\t12,50\tpaid_in_full\n"}},
+        RecordedRow{"CalcRemoveAllWhitespace", calc, "Remove all whitespace", {"\nnochoffen–bittemahnen\n"},
+                    {"JürgenWeiß\tFrankfurtamMain\t7,00\tnochoffen–bittemahnen\n"}},
+        RecordedRow{"CalcRemoveMultipleWhitespace", calc, "Remove multiple whitespace", {"\nBad Homburg\n"},
+                    {"\nAnna Maria\tBad Homburg\t12,50\tpaid in full\n"}},
+        RecordedRow{"CalcUppercase", calc, "Uppercase", {"\nJÜRGEN WEISS\n"}, {"\nJÜRGEN WEISS\tFRANKFURT AM MAIN"}},
+        RecordedRow{"CalcLowercase", calc, "Lowercase", {"\nbad homburg\n"}, {"\nanna maria\tbad homburg"}},
+        RecordedRow{"CalcCapitalize", calc, "Capitalize", {"\nPaid In Full\n"}, {"First Name\tCity Name"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace nimbrel::test

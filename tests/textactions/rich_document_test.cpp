@@ -1,0 +1,125 @@
+#include "textactions/rich_document.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace nimbrel {
+namespace {
+
+struct DocumentRow {
+    const char *name;
+    RichFormat format;
+    Transformation transformation;
+    std::string source;
+    // nullopt: the document is not one the reader rewrites.
+    std::optional<std::string> expected;
+};
+
+void PrintTo(const DocumentRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class DocumentRewriteTest : public ::testing::TestWithParam<DocumentRow> {
+};
+
+TEST_P(DocumentRewriteTest, ChangesTheTextAsShownAndKeepsTheMarkup)
+{
+    const auto &row = GetParam();
+    EXPECT_EQ(rewriteDocument(row.format, row.source, row.transformation), row.expected);
+}
+
+using enum RichFormat;
+using enum Transformation;
+
+INSTANTIATE_TEST_SUITE_P(
+    Html, DocumentRewriteTest,
+    ::testing::Values(
+        // Browsers and LibreOffice wrap their source; a line end and a no-break space show as spaces.
+        DocumentRow{"RemoveAllWhitespaceTakesWrappedLineEndsAndNoBreakSpaces", html, removeAllSpaces,
+                    "<p>one\ntwo<b>bold&nbsp;word</b>\r\nthree\xC2\xA0" "four</p>",
+                    "<p>onetwo<b>boldword</b>threefour</p>"},
+        DocumentRow{"SeparatorStaysWhereTheSpaceWasNotInsideTheNextElement", html, snakeCase,
+                    "<p>see <a href=\"x\">the link</a> and <b>bold</b> here</p>",
+                    "<p>see_<a href=\"x\">the_link</a>_and_<b>bold</b>_here</p>"},
+        DocumentRow{"CollapseKeepsTheFirstSpaceOfARunThatSpansElements", html, collapseWhitespace,
+                    "<p>see  <a href=\"x\"> the link </a> </p>", "<p>see <a href=\"x\">the link</a></p>"},
+        DocumentRow{"BlocksAndCellsStayApart", html, snakeCase,
+                    "<table><tr><td> first name </td><td>city name</td></tr></table><ul><li>a b<li>c d</ul>",
+                    "<table><tr><td>first_name</td><td>city_name</td></tr></table><ul><li>a_b<li>c_d</ul>"},
+        DocumentRow{"ReferencesAsBrowsersReadThem", html, uppercase,
+                    "&amp Jerry &copy 2024 &notit; &alpha;&Afr; &#x41;&#150;&#0;&#x110000;&#65 &unknown; & x",
+                    "&amp JERRY &copy 2024 &notIT; \u0391&Afr; &#x41;&#150;&#0;&#x110000;&#65 &amp;UNKNOWN; &amp; X"},
+        DocumentRow{"UnchangedRunKeepsItsSpelling", html, uppercase, "<i>&copy; 2024</i> a", "<i>&copy; 2024</i> A"},
+        DocumentRow{"PreformattedLinesStayLines", html, snakeCase, "<pre>\na b\n  c\td\r\ne</pre>f g",
+                    "<pre>\na_b\nc\td\r\ne</pre>f_g"},
+        DocumentRow{"HiddenContentIsMarkup", html, snakeCase,
+                    "<xmp>a b</xmp><noscript>c d</noscript><template>e f</template><!--->g h",
+                    "<xmp>a b</xmp><noscript>c d</noscript><template>e f</template><!--->g_h"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Rtf, DocumentRewriteTest,
+    ::testing::Values(
+        DocumentRow{"FootnoteTextTransformedApartFromTheText", rtf, snakeCase,
+                    "{\\rtf1 main text{\\*\\footnote foot note}, more {\\*\\unknown a b}words}",
+                    "{\\rtf1 main_text{\\*\\footnote foot_note},_more_{\\*\\unknown a b}words}"},
+        DocumentRow{"FootnoteUppercased", rtf, uppercase, "{\\rtf1 a{\\*\\footnote\\pard b}}",
+                    "{\\rtf1 A{\\*\\footnote\\pard B}}"},
+        DocumentRow{"UnicodeOutOfRangeIsOneReplacementAndTheLettersAfterItStay", rtf, uppercase,
+                    "{\\rtf1 a\\u-99999?bc\\u99999999999?d}", "{\\rtf1 A\\u-3?BC\\u-3?D}"},
+        DocumentRow{"SymbolsAreText", rtf, removeAllSpaces, "{\\rtf1 10\\~km\\emdash b \\_c}",
+                    "{\\rtf1 10km\\emdash b\\u8209?c}"},
+        DocumentRow{"TabsStay", rtf, snakeCase, "{\\rtf1 a b\\tab c d\te f}", "{\\rtf1 a_b\\tab c_d\te_f}"},
+        DocumentRow{"NestedTooDeepIsInDoubt", rtf, uppercase,
+                    "{\\rtf1 " + std::string(5000, '{') + "a" + std::string(5000, '}') + "}", std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(HtmlReferences, ReadAsBrowsersReadThemInText)
+{
+    EXPECT_EQ(documentBlocks(RichFormat::html, "&amp Jerry &copy 2024 &notit; &Afr;&AMP;&ampx &#150;&#0;&#x110000;&#65&#X42;&#;&"),
+              std::vector<std::string>{"& Jerry \u00A9 2024 \u00ACit; \U0001D504&&x \u2013\uFFFD\uFFFDAB&#;&"});
+}
+
+struct LayoutRow {
+    const char *name;
+    Transformation transformation;
+    std::string text;
+    std::string rich;
+    std::string plain;
+};
+
+void PrintTo(const LayoutRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class TextLayoutTest : public ::testing::TestWithParam<LayoutRow> {
+};
+
+// A rich copy's plain text keeps its lines and cells; a plain copy becomes one line, as ever.
+TEST_P(TextLayoutTest, RichKeepsLinesAndCells)
+{
+    const auto &row = GetParam();
+    EXPECT_EQ(transformedText(row.transformation, TextLayout::rich, row.text), row.rich);
+    EXPECT_EQ(transformedText(row.transformation, TextLayout::plain, row.text), row.plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextLayoutTest,
+    ::testing::Values(
+        LayoutRow{"SpreadsheetRange", snakeCase, "first name\tcity name\nAnna Maria\tBad Homburg\n",
+                  "first_name\tcity_name\nAnna_Maria\tBad_Homburg\n", "first_name_city_name_Anna_Maria_Bad_Homburg"},
+        LayoutRow{"Paragraphs", collapseWhitespace, " para  one \r\n\n  para two \u2029x",
+                  "para one\r\n\npara two\u2029x", "para one para two x"},
+        LayoutRow{"EverySpaceGoesInRichOnly", removeAllSpaces, "10\u00A0km \u3000x\ty\n z",
+                  "10kmx\ty\nz", "10\u00A0km\u3000x\ty\nz"},
+        LayoutRow{"CaseIsTheSameInBoth", capitalize, "\u03A3\u0391\u03A3\nab", "\u03A3\u03B1\u03C2\nAb",
+                  "\u03A3\u03B1\u03C2\nAb"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace nimbrel
