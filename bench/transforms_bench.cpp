@@ -1,9 +1,11 @@
 // Throughput of the text actions' transformations on 1 MB and 10 MB of mixed clipboard-like
-// text. `transforms_bench --dump-input FILE` writes the 10 MB input instead, so other tools
+// text, and of the rich rewrite on real documents and on shapes that were once quadratic. `transforms_bench --dump-input FILE` writes the 10 MB input instead, so other tools
 // (bench/transforms_vs_python.sh) can run on exactly the same text.
 
 #include "platform/string_operations.h"
+#include "recorded_documents.h"
 #include "textactions/rich_document.h"
+#include "textactions/text_transformer.h"
 #include "textactions/transformations.h"
 
 #include <benchmark/benchmark.h>
@@ -70,30 +72,62 @@ void transform(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
 }
 
-// The mixed text as a browser's HTML: every third word in <b>, a paragraph every 40 words; the
-// rich rewrite parses, transforms every paragraph's runs and writes the document again.
-std::string htmlOf(std::string_view text)
+// Real Firefox HTML and Writer RTF: the rich rewrite against the plain rewrite of the text the
+// same copy carries, repeated as often. plain_bytes_per_second is the rich rewrite's pace in
+// that plain text, to set beside the plain rewrite's bytes_per_second.
+template <nimbrel::RichFormat format>
+void richRecorded(benchmark::State &state)
 {
-    std::string html = "<meta charset=\"utf-8\"><p>";
-    for (std::size_t start = 0, word = 0; start < text.size(); ++word) {
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        std::string escaped;
-        for (const char byte : text.substr(start, end - start))
-            escaped += byte == '<' ? "&lt;" : (byte == '&' ? "&amp;" : std::string(1, byte));
-        html += word % 3 == 0 ? "<b>" + escaped + "</b> " : escaped + (word % 40 == 39 ? "</p><p>" : " ");
-        start = end + 1;
-    }
-    return html + "</p>";
-}
-
-void richHtml(benchmark::State &state)
-{
-    const std::string html = htmlOf(inputOfSize(state.range(0)));
+    const auto recorded = nimbrel::bench::recordedDocument(format, static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        auto output = nimbrel::rewriteDocument(nimbrel::RichFormat::html, html, nimbrel::Transformation::capitalize);
+        auto output = nimbrel::rewriteDocument(format, recorded.document, nimbrel::Transformation::capitalize);
         benchmark::DoNotOptimize(output->data());
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(html.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(recorded.document.size()));
+    state.counters["plain_bytes_per_second"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * static_cast<double>(recorded.plainText.size()), benchmark::Counter::kIsRate);
+}
+
+template <nimbrel::RichFormat format>
+void plainRecorded(benchmark::State &state)
+{
+    const auto recorded = nimbrel::bench::recordedDocument(format, static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        std::string output = nimbrel::transformedText(nimbrel::Transformation::capitalize, nimbrel::TextLayout::rich,
+                                                      recorded.plainText);
+        benchmark::DoNotOptimize(output.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(recorded.plainText.size()));
+}
+
+// Shapes that cost quadratic time once: their pace at 1 and at 16 MiB must be the same.
+struct HostileShape {
+    nimbrel::RichFormat format;
+    std::string_view head;
+    std::string_view unit;
+    std::string_view tail;
+};
+constexpr std::array<HostileShape, 6> hostileShapes{{
+    {nimbrel::RichFormat::html, "<p>", "<i> </i>", "</p>"},
+    {nimbrel::RichFormat::html, "<p>", "a &b c", "</p>"},
+    {nimbrel::RichFormat::html, "<p>", "&amp x", "</p>"},
+    {nimbrel::RichFormat::rtf, "{\\rtf1 ", "{\\i }", "}"},
+    {nimbrel::RichFormat::rtf, "{\\rtf1 ", "a\\u-99999?\n", "}"},
+    {nimbrel::RichFormat::rtf, "{\\rtf1 ", "\\'e9 \\~", "}"},
+}};
+
+void hostile(benchmark::State &state)
+{
+    const HostileShape &shape = hostileShapes[static_cast<std::size_t>(state.range(0))];
+    std::string document(shape.head);
+    while (document.size() + shape.unit.size() + shape.tail.size() <= static_cast<std::size_t>(state.range(1)))
+        document += shape.unit;
+    document += shape.tail;
+    for (auto _ : state) {
+        auto output = nimbrel::rewriteDocument(shape.format, document, nimbrel::Transformation::snakeCase);
+        benchmark::DoNotOptimize(output->data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(document.size()));
 }
 
 void sizes(benchmark::internal::Benchmark *benchmark)
@@ -101,8 +135,19 @@ void sizes(benchmark::internal::Benchmark *benchmark)
     benchmark->Arg(oneMegabyte)->Arg(tenMegabytes)->Unit(benchmark::kMillisecond);
 }
 
+constexpr std::int64_t sixteenMebibytes = std::int64_t{16} << 20;
+void recordedSizes(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->Arg(oneMegabyte)->Arg(tenMegabytes)->Arg(sixteenMebibytes)->Unit(benchmark::kMillisecond);
+}
+
 BENCHMARK(transform<nimbrel::uppercaseString>)->Name("uppercase")->Apply(sizes);
-BENCHMARK(richHtml)->Name("capitalizeRichHtml")->Apply(sizes);
+BENCHMARK(richRecorded<nimbrel::RichFormat::html>)->Name("capitalizeRich/firefoxHtml")->Apply(recordedSizes);
+BENCHMARK(plainRecorded<nimbrel::RichFormat::html>)->Name("capitalizePlain/firefoxText")->Apply(recordedSizes);
+BENCHMARK(richRecorded<nimbrel::RichFormat::rtf>)->Name("capitalizeRich/writerRtf")->Apply(recordedSizes);
+BENCHMARK(plainRecorded<nimbrel::RichFormat::rtf>)->Name("capitalizePlain/writerText")->Apply(recordedSizes);
+BENCHMARK(hostile)->Name("snakeCaseHostile")->ArgsProduct({{0, 1, 2, 3, 4, 5}, {std::int64_t{1} << 20, sixteenMebibytes}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(transform<nimbrel::lowercaseString>)->Name("lowercase")->Apply(sizes);
 BENCHMARK(transform<nimbrel::capitalizedString>)->Name("capitalize")->Apply(sizes);
 BENCHMARK(transform<nimbrel::snakeCase>)->Name("snakeCase")->Apply(sizes);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace nimbrel {
 namespace {
@@ -24,15 +25,30 @@ TextLayout layoutOf(RichFormat format)
     return format == RichFormat::html ? TextLayout::htmlFlow : TextLayout::rich;
 }
 
-bool isHardBreakAt(std::string_view text, std::size_t position, TextLayout layout, std::size_t &length)
+// Where the next hard break in text[from, to) starts, or to; its length in length. HTML's, rare
+// line and paragraph separators, are looked for with memchr; RTF's include ASCII controls.
+std::size_t nextHardBreak(std::string_view text, std::size_t from, std::size_t to, TextLayout layout,
+                          std::size_t &length)
 {
-    const auto byte = static_cast<unsigned char>(text[position]);
-    // Every hard break is ASCII or starts with one of these two bytes.
-    if (byte > '\r' && byte != 0xC2 && byte != 0xE2)
-        return false;
-    const Utf8Sequence sequence = decodeUtf8(text, position);
-    length = sequence.length;
-    return isHardBreak(sequence.codePoint, layout);
+    for (std::size_t position = from; position < to; ++position) {
+        if (layout == TextLayout::htmlFlow) {
+            const void *found = std::memchr(text.data() + position, 0xE2, to - position);
+            if (!found)
+                return to;
+            position = static_cast<std::size_t>(static_cast<const char *>(found) - text.data());
+        } else {
+            const auto byte = static_cast<unsigned char>(text[position]);
+            // Every hard break is ASCII or starts with one of these two bytes.
+            if (byte > '\r' && byte != 0xC2 && byte != 0xE2)
+                continue;
+        }
+        const Utf8Sequence sequence = decodeUtf8(text, position);
+        if (isHardBreak(sequence.codePoint, layout)) {
+            length = sequence.length;
+            return position;
+        }
+    }
+    return to;
 }
 
 // The end of a piece that starts at begin: at most transformChunk on, on a character boundary.
@@ -136,9 +152,7 @@ private:
             run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
             while (position < run.textEnd && !m_stop.stop_requested()) {
                 std::size_t breakLength = 0;
-                std::size_t end = position;
-                while (end < run.textEnd && !isHardBreakAt(m_blockText, end, m_layout, breakLength))
-                    ++end;
+                const std::size_t end = nextHardBreak(m_blockText, position, run.textEnd, m_layout, breakLength);
                 for (std::size_t piece = position; piece < end;) {
                     const std::size_t pieceEnd = chunkEnd(m_blockText, piece, end);
                     m_transformer->append(std::string_view(m_blockText).substr(piece, pieceEnd - piece), m_blockResult);

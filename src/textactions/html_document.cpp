@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace nimbrel {
 namespace {
@@ -68,6 +69,30 @@ bool isOneOf(const std::array<std::string_view, size> &names, std::string_view n
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+bool isBlockElement(std::string_view name)
+{
+    static_assert(std::is_sorted(blockElements.begin(), blockElements.end()));
+    return std::binary_search(blockElements.begin(), blockElements.end(), name);
+}
+
+// A tag's name in lower case, held without an allocation; names longer than any known element's
+// read as none.
+class TagName {
+public:
+    explicit TagName(std::string_view name)
+    {
+        if (name.size() > m_bytes.size())
+            return;
+        m_size = name.size();
+        std::transform(name.begin(), name.end(), m_bytes.begin(), asciiLower);
+    }
+    std::string_view view() const { return std::string_view(m_bytes.data(), m_size); }
+
+private:
+    std::array<char, 16> m_bytes{};
+    std::size_t m_size = 0;
+};
+
 const NamedReference *findNamedReference(std::string_view name)
 {
     const auto found = std::lower_bound(namedReferences.begin(), namedReferences.end(), name,
@@ -104,6 +129,7 @@ public:
 
     bool read()
     {
+        m_valid = firstInvalidUtf8(m_html) == m_html.size();
         std::size_t nextStopCheck = stopCheckInterval;
         while (m_position < m_html.size()) {
             if (m_position >= nextStopCheck) {
@@ -116,13 +142,26 @@ public:
                 continue;
             if (byte == '&' && readReference())
                 continue;
-            const std::size_t next = std::min(m_html.find_first_of("<&", m_position + 1), m_html.size());
-            readCharacterData(next);
+            readCharacterData(nextMarkupStart());
         }
         return !m_stop.stop_requested();
     }
 
 private:
+    // The next '<' or '&' after the current position, or the end: each found with memchr and kept
+    // until the reading passes it, so the document is searched once for each.
+    std::size_t nextMarkupStart()
+    {
+        const auto next = [this](char byte, std::size_t &cached) {
+            if (cached <= m_position) {
+                const void *found = std::memchr(m_html.data() + m_position + 1, byte, m_html.size() - m_position - 1);
+                cached = found ? static_cast<std::size_t>(static_cast<const char *>(found) - m_html.data()) : m_html.size();
+            }
+            return cached;
+        };
+        return std::min(next('<', m_nextTagOpen), next('&', m_nextAmpersand));
+    }
+
     std::size_t endOf(std::string_view terminator, std::size_t from) const
     {
         const std::size_t found = m_html.find(terminator, from);
@@ -173,10 +212,10 @@ private:
         } else if (rest.starts_with("<![CDATA[")) {
             addMarkup(endOf("]]>", m_position + 9), false);
         } else if (rest.starts_with("</") && rest.size() > 2 && isAsciiLetter(rest[2])) {
-            const std::string name = lowered(tagName(m_position + 2));
-            if (isOneOf(preformattedElements, name) && m_preformattedDepth > 0)
+            const TagName name(tagName(m_position + 2));
+            if (isOneOf(preformattedElements, name.view()) && m_preformattedDepth > 0)
                 --m_preformattedDepth;
-            addMarkup(endOf(">", m_position + 2), isOneOf(blockElements, name));
+            addMarkup(endOf(">", m_position + 2), isBlockElement(name.view()));
         } else if (rest.starts_with("<!") || rest.starts_with("<?") || rest.starts_with("</")) {
             addMarkup(endOf(">", m_position + 2), false);
         } else if (rest.size() > 1 && isAsciiLetter(rest[1])) {
@@ -189,11 +228,12 @@ private:
 
     void readStartTag()
     {
-        const std::string name = lowered(tagName(m_position + 1));
+        const TagName tag(tagName(m_position + 1));
+        const std::string_view name = tag.view();
         const std::size_t end = tagEnd(m_position + 1);
         // XHTML writers close an empty element as <title/>: then no content follows.
         const bool selfClosing = m_html.substr(0, end).ends_with("/>");
-        addMarkup(end, isOneOf(blockElements, name));
+        addMarkup(end, isBlockElement(name));
         if (selfClosing)
             return;
         if (name == "plaintext") {
@@ -210,15 +250,8 @@ private:
         }
     }
 
-    static std::string lowered(std::string_view name)
-    {
-        std::string result(name);
-        std::transform(result.begin(), result.end(), result.begin(), asciiLower);
-        return result;
-    }
-
     // The content of a raw-text element up to its end tag, whose name may be in any case.
-    void skipRawText(const std::string &name)
+    void skipRawText(std::string_view name)
     {
         std::size_t end = m_html.find("</", m_position);
         while (end != std::string_view::npos && !equalsIgnoringAsciiCase(m_html.substr(end + 2, name.size()), name))
@@ -297,7 +330,7 @@ private:
             }
             if (runEnd > m_position) {
                 const std::string_view data = m_html.substr(m_position, runEnd - m_position);
-                addText(runEnd, validUtf8View(data, m_decoded));
+                addText(runEnd, m_valid ? data : validUtf8View(data, m_decoded));
             }
             if (m_position < end) {
                 // A line break or tab in preformatted text; CR LF is one line break.
@@ -324,6 +357,10 @@ private:
     const std::stop_token &m_stop;
     std::size_t m_position = 0;
     int m_preformattedDepth = 0;
+    std::size_t m_nextTagOpen = 0;
+    std::size_t m_nextAmpersand = 0;
+    // Whether the whole document is valid UTF-8, so that its character data need no checking.
+    bool m_valid = false;
     // Character data made valid UTF-8, where the source is not.
     std::string m_decoded;
 };
@@ -338,14 +375,15 @@ bool readHtml(std::string_view html, DocumentSink &sink, const std::stop_token &
 void appendHtmlText(std::string &out, std::string_view text)
 {
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t special = std::min(text.find_first_of("&<>", start), text.size());
-        out.append(text.substr(start, special - start));
-        if (special == text.size())
-            break;
-        out.append(text[special] == '&' ? "&amp;" : (text[special] == '<' ? "&lt;" : "&gt;"));
-        start = special + 1;
+    for (std::size_t position = 0; position < text.size(); ++position) {
+        const char byte = text[position];
+        if (byte != '&' && byte != '<' && byte != '>')
+            continue;
+        out.append(text.substr(start, position - start));
+        out.append(byte == '&' ? "&amp;" : (byte == '<' ? "&lt;" : "&gt;"));
+        start = position + 1;
     }
+    out.append(text.substr(start));
 }
 
 } // namespace nimbrel

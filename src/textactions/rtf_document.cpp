@@ -17,6 +17,7 @@
 #include <array>
 #include <cctype>
 #include <map>
+#include <unordered_map>
 
 namespace nimbrel {
 namespace {
@@ -46,7 +47,8 @@ constexpr std::size_t maximalGroupDepth = 4096;
 // The source is read this far at most between looks at the stop request.
 constexpr std::size_t stopCheckInterval = std::size_t{64} << 10;
 // The character sets a document may declare before (or instead of) its \ansicpg.
-const std::map<std::string_view, int> characterSets{{"ansi", 1252}, {"mac", 10000}, {"pc", 437}, {"pca", 850}};
+constexpr std::array<std::pair<std::string_view, int>, 4> characterSets{
+    {{"ansi", 1252}, {"mac", 10000}, {"pc", 437}, {"pca", 850}}};
 
 // The code page of a font character set: 0 for the document's own, -1 for none (Symbol).
 int codePageOfCharset(int charset)
@@ -60,10 +62,49 @@ int codePageOfCharset(int charset)
     return found == codePages.end() ? -1 : found->second;
 }
 
-template <std::size_t size>
-bool contains(const std::array<std::string_view, size> &names, std::string_view name)
+constexpr bool isAsciiLetter(char byte)
 {
-    return std::find(names.begin(), names.end(), name) != names.end();
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z');
+}
+
+constexpr bool isAsciiDigit(char byte)
+{
+    return byte >= '0' && byte <= '9';
+}
+
+// The bytes that end a run of plain characters.
+constexpr bool isSpecial(char byte)
+{
+    return byte == '\\' || byte == '{' || byte == '}' || byte == '\r' || byte == '\n' || byte == '\t';
+}
+
+// What a control word does to the reader.
+enum class WordKind : std::uint8_t { other, symbol, textBreak, story, ignoredDestination, characterSet };
+struct WordMeaning {
+    WordKind kind = WordKind::other;
+    // A symbol's text, or a character set's code page.
+    std::string_view text;
+    int codePage = 0;
+};
+
+// Every control word the reader gives a meaning to, found with one look-up.
+const std::unordered_map<std::string_view, WordMeaning> &wordMeanings()
+{
+    static const std::unordered_map<std::string_view, WordMeaning> meanings = [] {
+        std::unordered_map<std::string_view, WordMeaning> table;
+        for (const auto name : ignoredDestinations)
+            table[name] = {WordKind::ignoredDestination, {}, 0};
+        for (const auto name : textBreaks)
+            table[name] = {WordKind::textBreak, {}, 0};
+        for (const auto name : separateStories)
+            table[name] = {WordKind::story, {}, 0};
+        for (const auto &symbol : symbolWords)
+            table[symbol.name] = {WordKind::symbol, symbol.text, 0};
+        for (const auto &[name, codePage] : characterSets)
+            table[name] = {WordKind::characterSet, {}, codePage};
+        return table;
+    }();
+    return meanings;
 }
 
 // The characters that a backslash turns from markup into text.
@@ -151,10 +192,14 @@ private:
         } else if (byte == '\t') {
             addMarkup(m_position + 1, true);
         } else if (byte != '\\') {
-            addCharacter(m_position + 1, std::string(1, byte));
+            // Plain characters up to the next that means more, at once.
+            std::size_t end = m_position + 1;
+            while (end < m_rtf.size() && !isSpecial(m_rtf[end]))
+                ++end;
+            addCharacter(end, m_rtf.substr(m_position, end - m_position));
         } else if (m_position + 1 == m_rtf.size()) {
             return false;
-        } else if (std::isalpha(static_cast<unsigned char>(m_rtf[m_position + 1]))) {
+        } else if (isAsciiLetter(m_rtf[m_position + 1])) {
             return readControlWord();
         } else {
             return readControlSymbol();
@@ -166,14 +211,14 @@ private:
     {
         ControlWord word;
         std::size_t end = position + 1;
-        while (end < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[end])))
+        while (end < m_rtf.size() && isAsciiLetter(m_rtf[end]))
             ++end;
         word.name = m_rtf.substr(position + 1, end - position - 1);
         const std::size_t numberStart = end;
         if (end < m_rtf.size() && m_rtf[end] == '-')
             ++end;
         long value = 0;
-        while (end < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[end]))) {
+        while (end < m_rtf.size() && isAsciiDigit(m_rtf[end])) {
             // However many digits follow, the value stays just out of range.
             value = std::min(value * 10 + (m_rtf[end] - '0'), 65536L);
             word.hasParameter = true;
@@ -194,38 +239,38 @@ private:
     {
         const ControlWord word = controlWordAt(m_position);
         Group &group = m_groups.back();
-        if (word.name == "bin")
-            return false;
         const bool afterStar = m_afterStar;
         m_afterStar = false;
+        if (word.name == "bin")
+            return false;
         if (word.name == "u" && word.hasParameter && !group.ignored)
             return readUnicode(word);
-        const auto symbol = std::find_if(symbolWords.begin(), symbolWords.end(),
-                                         [&word](const SymbolWord &entry) { return entry.name == word.name; });
-        if (symbol != symbolWords.end()) {
-            addCharacter(word.end, symbol->text, true);
+        const auto found = wordMeanings().find(word.name);
+        const WordMeaning meaning = found == wordMeanings().end() ? WordMeaning{} : found->second;
+        if (meaning.kind == WordKind::symbol) {
+            addCharacter(word.end, meaning.text, true);
             return true;
         }
         if (word.name == "uc")
             group.unicodeSkip = std::clamp(word.parameter, 0, maximalUnicodeSkip);
         else if (word.name == "ansicpg")
             m_codePage = word.parameter;
-        else if (characterSets.contains(word.name))
-            m_codePage = characterSets.at(word.name);
+        else if (meaning.kind == WordKind::characterSet)
+            m_codePage = meaning.codePage;
         else if (word.name == "deff")
             m_defaultFont = word.parameter;
         else if (word.name == "f")
             (group.fontTable ? m_tableFont : group.font) = word.parameter;
         else if (word.name == "fcharset" && group.fontTable)
             m_fontCharsets[m_tableFont] = word.parameter;
-        bool breaksText = contains(textBreaks, word.name);
-        if (contains(separateStories, word.name)) {
+        bool breaksText = meaning.kind == WordKind::textBreak;
+        if (meaning.kind == WordKind::story) {
             // A starred story this reader knows is read after all; its text stands apart.
             if (afterStar && group.starred)
                 group.ignored = m_groups.size() > 1 && m_groups[m_groups.size() - 2].ignored;
             group.story = !group.ignored;
-            breaksText = breaksText || group.story;
-        } else if (contains(ignoredDestinations, word.name)) {
+            breaksText = group.story;
+        } else if (meaning.kind == WordKind::ignoredDestination) {
             group.ignored = true;
             group.fontTable = group.fontTable || word.name == "fonttbl";
         }
@@ -286,7 +331,7 @@ private:
         return true;
     }
 
-    std::optional<std::string> decodedBytes(const std::string &bytes) const
+    std::optional<std::string> decodedBytes(const std::string &bytes)
     {
         if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return byte >= 0; }))
             return bytes;
@@ -295,7 +340,43 @@ private:
         const int codePage = charset == m_fontCharsets.end() ? 0 : codePageOfCharset(charset->second);
         if (codePage < 0)
             return std::nullopt;
-        return codePageToUtf8(static_cast<unsigned>(codePage == 0 ? m_codePage : codePage), bytes);
+        return decodedInCodePage(codePage == 0 ? m_codePage : codePage, bytes);
+    }
+
+    // Single-byte code pages through a table made once per code page: a converter per \'hh would
+    // cost more than the rest of the reading. Double-byte ones go to the converter a run at a time.
+    std::optional<std::string> decodedInCodePage(int codePage, const std::string &bytes)
+    {
+        if (isDoubleByte(codePage))
+            return codePageToUtf8(static_cast<unsigned>(codePage), bytes);
+        auto &table = m_byteTables[codePage];
+        if (table.empty()) {
+            table.resize(128);
+            // A code page the converters do not know maps nothing; asking once says so.
+            const bool known = codePageToUtf8(static_cast<unsigned>(codePage), "A").has_value();
+            for (int byte = 0x80; known && byte < 0x100; ++byte) {
+                const char single = static_cast<char>(byte);
+                table[static_cast<std::size_t>(byte - 0x80)] =
+                    codePageToUtf8(static_cast<unsigned>(codePage), std::string_view(&single, 1)).value_or("");
+            }
+        }
+        std::string text;
+        for (const char byte : bytes) {
+            if (byte >= 0) {
+                text += byte;
+                continue;
+            }
+            const std::string &mapped = table[static_cast<std::size_t>(static_cast<unsigned char>(byte) - 0x80)];
+            if (mapped.empty())
+                return std::nullopt;
+            text += mapped;
+        }
+        return text;
+    }
+
+    static bool isDoubleByte(int codePage)
+    {
+        return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
     }
 
     // \uN and the fallback characters after it; a surrogate pair is two of them.
@@ -367,6 +448,8 @@ private:
     int m_defaultFont = 0;
     int m_tableFont = 0;
     std::map<int, int> m_fontCharsets;
+    // Each single-byte code page's bytes 0x80 to 0xFF as UTF-8; empty for a byte it does not map.
+    std::map<int, std::vector<std::string>> m_byteTables;
 };
 
 } // namespace
@@ -380,10 +463,10 @@ void appendRtfText(std::string &out, std::string_view text, const TextStyle &sty
 {
     bool first = true;
     for (std::size_t position = 0; position < text.size();) {
-        const std::size_t plainEnd = std::min(text.find_first_of("\\{}", position), text.size());
         // Plain ASCII goes as it is, unless it would join the control word before the run.
         std::size_t end = position;
-        while (end < plainEnd && static_cast<unsigned char>(text[end]) >= 0x20 && static_cast<unsigned char>(text[end]) < 0x7F)
+        while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x20
+               && static_cast<unsigned char>(text[end]) < 0x7F && !isSpecial(text[end]))
             ++end;
         if (end > position && first && style.followsControlWord) {
             const auto byte = static_cast<unsigned char>(text[position]);

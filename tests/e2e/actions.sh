@@ -203,6 +203,35 @@ e2e_open_tray_menu
 xdotool key Up Return
 ended_cleanly "the menu's Quit"
 
+# A text action on 16 MiB of rich text works in the background: meanwhile the bus answers and a
+# newer copy is announced, and wins over the rewrite; SIGTERM during one ends Nimbrel with the
+# clipboard as it was before the action.
+working() { grep -qx 'nimbrel work' /proc/"$E2E_NIMBREL_PID"/task/*/comm 2>/dev/null; }
+large_copy() {
+  e2e_offer_and_wait --chunk 1000000 --repeat-to $((16 << 20)) \
+    'text/html=<p>word after word <b>in bold</b> and <a href="x">a link</a></p>' "UTF8_STRING=$1 "
+}
+served_html_sum() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t text/html | md5sum; }
+e2e_start_nimbrel
+large_copy 'a large copy'
+e2e_spawn action "$NIMBREL_BINARY" --action Uppercase
+action_pid=$E2E_SPAWNED
+e2e_wait_for "the 16 MiB rewrite under way" working
+run --list-actions
+check "--list-actions during a 16 MiB rewrite" 0 "$titles"
+e2e_copy_and_wait 'copied during a 16 MiB rewrite'
+working || e2e_fail "the rewrite ended before --list-actions and the copy: nothing was seen during it"
+status=0 && wait "$action_pid" || status=$?
+e2e_expect_eq "the rewrite of what a newer copy replaced: its exit status" 1 "$status"
+e2e_expect_eq "the newer copy kept" 'copied during a 16 MiB rewrite' "$(e2e_clipboard_text)"
+large_copy 'a large copy to end during its rewrite'
+before=$(served_html_sum)
+e2e_spawn action "$NIMBREL_BINARY" --action Snakecase
+e2e_wait_for "the second 16 MiB rewrite under way" working
+kill -s TERM "$E2E_NIMBREL_PID"
+ended_cleanly "SIGTERM during a 16 MiB rewrite"
+e2e_expect_eq "the clipboard as it was before the action" "$before" "$(served_html_sum)"
+
 # SIGTERM, SIGINT and SIGHUP end Nimbrel as the Quit entry does.
 for signal in TERM INT HUP; do
   e2e_start_nimbrel

@@ -1,6 +1,6 @@
 #include "platform/qt/qt_background_work.h"
 
-#include <QPointer>
+#include <pthread.h>
 
 namespace nimbrel {
 
@@ -18,6 +18,8 @@ void QtBackgroundWork::start(Work work)
 {
     const std::uint64_t id = m_nextWork++;
     m_threads.emplace(id, std::jthread([this, id, work = std::move(work)](std::stop_token stop) {
+        // Named, so that a look at the process shows work under way.
+        pthread_setname_np(pthread_self(), "nimbrel work");
         Completion completion = work(stop);
         if (stop.stop_requested())
             return;
