@@ -25,37 +25,6 @@ using nimbrel::RichFormat;
 using nimbrel::TextLayout;
 using nimbrel::Transformation;
 
-// The markup of a document, each piece with whether it breaks the text.
-class MarkupCollector final : public nimbrel::DocumentSink {
-public:
-    explicit MarkupCollector(std::string_view source)
-        : m_source(source)
-    {
-    }
-
-    void markup(std::size_t end, bool breaksText) override
-    {
-        m_markup.push_back((breaksText ? "break:" : "") + std::string(m_source.substr(m_position, end - m_position)));
-        m_position = end;
-    }
-
-    void text(std::size_t end, std::string_view, const nimbrel::TextStyle &) override { m_position = end; }
-
-    const std::vector<std::string> &markup() const { return m_markup; }
-
-private:
-    std::string_view m_source;
-    std::size_t m_position = 0;
-    std::vector<std::string> m_markup;
-};
-
-std::vector<std::string> markupOf(RichFormat format, std::string_view source)
-{
-    MarkupCollector collector(source);
-    NIMBREL_FUZZ_CHECK(nimbrel::readDocument(format, source, collector, {}));
-    return collector.markup();
-}
-
 // The lines of text that are not empty, as a person reading it sees them.
 std::vector<std::string> nonEmptyLines(const std::vector<std::string> &blocks)
 {
@@ -139,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     NIMBREL_FUZZ_CHECK(rewritten.has_value());
     const auto reread = nimbrel::documentBlocks(format, *rewritten);
     NIMBREL_FUZZ_CHECK(reread.has_value());
-    NIMBREL_FUZZ_CHECK(markupOf(format, *rewritten) == markupOf(format, source));
+    NIMBREL_FUZZ_CHECK(nimbrel::documentMarkup(format, *rewritten) == nimbrel::documentMarkup(format, source));
 
     // As shown, HTML's whitespace flows: the plain text a browser gives has spaces for it.
     const TextLayout layout = format == RichFormat::html ? TextLayout::htmlFlow : TextLayout::rich;

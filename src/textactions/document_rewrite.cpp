@@ -220,6 +220,28 @@ private:
     std::vector<std::string> m_blocks;
 };
 
+class MarkupCollector final : public DocumentSink {
+public:
+    explicit MarkupCollector(std::string_view source)
+        : m_source(source)
+    {
+    }
+
+    void markup(std::size_t end, bool breaksText) override
+    {
+        pieces.push_back((breaksText ? "break:" : "") + std::string(m_source.substr(m_position, end - m_position)));
+        m_position = end;
+    }
+
+    void text(std::size_t end, std::string_view, const TextStyle &) override { m_position = end; }
+
+    std::vector<std::string> pieces;
+
+private:
+    std::string_view m_source;
+    std::size_t m_position = 0;
+};
+
 } // namespace
 
 bool readDocument(RichFormat format, std::string_view source, DocumentSink &sink, const std::stop_token &stop)
@@ -244,6 +266,14 @@ std::optional<std::vector<std::string>> documentBlocks(RichFormat format, std::s
     if (!readDocument(format, source, collector, {}))
         return std::nullopt;
     return collector.finish();
+}
+
+std::optional<std::vector<std::string>> documentMarkup(RichFormat format, std::string_view source)
+{
+    MarkupCollector collector(source);
+    if (!readDocument(format, source, collector, {}))
+        return std::nullopt;
+    return std::move(collector.pieces);
 }
 
 } // namespace nimbrel

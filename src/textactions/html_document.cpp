@@ -13,7 +13,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace nimbrel {
 namespace {
@@ -25,16 +28,37 @@ struct NamedReference {
 
 #include "html_entities.inc"
 
-constexpr std::array<std::string_view, 53> blockElements{
-    "address", "article", "aside", "blockquote", "body", "br", "caption", "center", "dd", "details", "dialog",
-    "dir", "div", "dl", "dt", "fieldset", "figcaption", "figure", "footer", "form", "frameset", "h1", "h2", "h3",
-    "h4", "h5", "h6", "head", "header", "hgroup", "hr", "html", "legend", "li", "listing", "main", "menu", "nav",
-    "ol", "optgroup", "option", "p", "pre", "search", "section", "summary", "table", "tbody", "td", "tfoot", "th",
-    "thead", "tr"};
-// Elements whose content is not shown as the document's text, up to their end tag.
-constexpr std::array<std::string_view, 10> rawTextElements{"script", "style", "title", "textarea", "xmp",
-                                                           "iframe", "noembed", "noframes", "noscript", "template"};
-constexpr std::array<std::string_view, 2> preformattedElements{"pre", "listing"};
+// What an element is to the text: a block (which breaks it), hidden (its content is markup up to
+// its end tag), preformatted (a block whose line breaks and tabs break it) or plaintext (the
+// rest of the document is its content, as markup).
+enum class ElementKind : std::uint8_t { inline_, block, hidden, preformatted, plaintext };
+struct Element {
+    std::string_view name;
+    ElementKind kind;
+};
+constexpr std::array<Element, 64> knownElements{{
+    {"address", ElementKind::block}, {"article", ElementKind::block}, {"aside", ElementKind::block},
+    {"blockquote", ElementKind::block}, {"body", ElementKind::block}, {"br", ElementKind::block},
+    {"caption", ElementKind::block}, {"center", ElementKind::block}, {"dd", ElementKind::block},
+    {"details", ElementKind::block}, {"dialog", ElementKind::block}, {"dir", ElementKind::block},
+    {"div", ElementKind::block}, {"dl", ElementKind::block}, {"dt", ElementKind::block},
+    {"fieldset", ElementKind::block}, {"figcaption", ElementKind::block}, {"figure", ElementKind::block},
+    {"footer", ElementKind::block}, {"form", ElementKind::block}, {"frameset", ElementKind::block},
+    {"h1", ElementKind::block}, {"h2", ElementKind::block}, {"h3", ElementKind::block}, {"h4", ElementKind::block},
+    {"h5", ElementKind::block}, {"h6", ElementKind::block}, {"head", ElementKind::block},
+    {"header", ElementKind::block}, {"hgroup", ElementKind::block}, {"hr", ElementKind::block},
+    {"html", ElementKind::block}, {"iframe", ElementKind::hidden}, {"legend", ElementKind::block},
+    {"li", ElementKind::block}, {"listing", ElementKind::preformatted}, {"main", ElementKind::block},
+    {"menu", ElementKind::block}, {"nav", ElementKind::block}, {"noembed", ElementKind::hidden},
+    {"noframes", ElementKind::hidden}, {"noscript", ElementKind::hidden}, {"ol", ElementKind::block},
+    {"optgroup", ElementKind::block}, {"option", ElementKind::block}, {"p", ElementKind::block},
+    {"plaintext", ElementKind::plaintext}, {"pre", ElementKind::preformatted}, {"script", ElementKind::hidden},
+    {"search", ElementKind::block}, {"section", ElementKind::block}, {"style", ElementKind::hidden},
+    {"summary", ElementKind::block}, {"table", ElementKind::block}, {"tbody", ElementKind::block},
+    {"td", ElementKind::block}, {"template", ElementKind::hidden}, {"textarea", ElementKind::hidden},
+    {"tfoot", ElementKind::block}, {"th", ElementKind::block}, {"thead", ElementKind::block},
+    {"title", ElementKind::hidden}, {"tr", ElementKind::block}, {"xmp", ElementKind::hidden},
+}};
 // The longest name in the table, ';' included.
 constexpr std::size_t longestReference = 32;
 // The longest name that is also decoded without its ';'.
@@ -63,16 +87,38 @@ bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName)
         && std::equal(text.begin(), text.end(), lowerName.begin(), [](char a, char b) { return asciiLower(a) == b; });
 }
 
-template <std::size_t size>
-bool isOneOf(const std::array<std::string_view, size> &names, std::string_view name)
+// An element's name as two numbers: tags are looked up far too often for string comparisons.
+using NameKey = std::pair<std::uint64_t, std::uint64_t>;
+
+NameKey keyOf(std::string_view name)
 {
-    return std::find(names.begin(), names.end(), name) != names.end();
+    std::array<char, 16> bytes{};
+    std::copy_n(name.begin(), std::min(name.size(), bytes.size()), bytes.begin());
+    NameKey key;
+    std::memcpy(&key.first, bytes.data(), sizeof key.first);
+    std::memcpy(&key.second, bytes.data() + sizeof key.first, sizeof key.second);
+    return key;
 }
 
-bool isBlockElement(std::string_view name)
+// name is in lower case and at most 16 bytes long.
+ElementKind kindOf(std::string_view name)
 {
-    static_assert(std::is_sorted(blockElements.begin(), blockElements.end()));
-    return std::binary_search(blockElements.begin(), blockElements.end(), name);
+    static const std::vector<std::pair<NameKey, ElementKind>> kinds = [] {
+        std::vector<std::pair<NameKey, ElementKind>> table;
+        for (const Element &element : knownElements)
+            table.emplace_back(keyOf(element.name), element.kind);
+        std::sort(table.begin(), table.end());
+        return table;
+    }();
+    const NameKey key = keyOf(name);
+    const auto found = std::lower_bound(kinds.begin(), kinds.end(), key,
+                                        [](const auto &entry, const NameKey &wanted) { return entry.first < wanted; });
+    return found != kinds.end() && found->first == key ? found->second : ElementKind::inline_;
+}
+
+bool breaksText(ElementKind kind)
+{
+    return kind == ElementKind::block || kind == ElementKind::preformatted;
 }
 
 // A tag's name in lower case, held without an allocation; names longer than any known element's
@@ -171,6 +217,11 @@ private:
     // The end of a tag: its '>' outside quoted attribute values, or the end of the document.
     std::size_t tagEnd(std::size_t from) const
     {
+        // Mostly there is no quote before the first '>': then that ends the tag.
+        const std::size_t close = std::min(m_html.find('>', from), m_html.size());
+        const std::string_view inside = m_html.substr(from, close - from);
+        if (inside.find('"') == std::string_view::npos && inside.find('\'') == std::string_view::npos)
+            return std::min(close + 1, m_html.size());
         for (std::size_t position = from; position < m_html.size(); ++position) {
             if (m_html[position] == '>')
                 return position + 1;
@@ -193,33 +244,37 @@ private:
 
     std::string_view tagName(std::size_t from) const
     {
-        const std::size_t end = std::min(m_html.find_first_of(" \t\n\r\f/>", from), m_html.size());
+        std::size_t end = from;
+        while (end < m_html.size() && !isTagNameEnd(m_html[end]))
+            ++end;
         return m_html.substr(from, end - from);
+    }
+
+    static bool isTagNameEnd(char byte)
+    {
+        return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\f' || byte == '/' || byte == '>';
     }
 
     bool readMarkup()
     {
         const std::string_view rest = m_html.substr(m_position);
-        if (rest.starts_with("<!--")) {
-            // "<!-->" and "<!--->" are whole comments too.
-            const std::size_t bodyStart = m_position + 4;
-            std::size_t end = endOf("-->", bodyStart);
-            if (rest.starts_with("<!-->"))
-                end = m_position + 5;
-            else if (rest.starts_with("<!--->"))
-                end = m_position + 6;
-            addMarkup(end, false);
+        const char second = rest.size() > 1 ? rest[1] : '\0';
+        // Start and end tags are most of the markup: known by their second byte.
+        if (isAsciiLetter(second)) {
+            readStartTag();
+        } else if (second == '/' && rest.size() > 2 && isAsciiLetter(rest[2])) {
+            const ElementKind kind = kindOf(TagName(tagName(m_position + 2)).view());
+            if (kind == ElementKind::preformatted && m_preformattedDepth > 0)
+                --m_preformattedDepth;
+            addMarkup(endOf(">", m_position + 2), breaksText(kind));
+        } else if (rest.starts_with("<!-->") || rest.starts_with("<!--->")) {
+            addMarkup(m_position + (rest[4] == '>' ? 5 : 6), false);
+        } else if (rest.starts_with("<!--")) {
+            addMarkup(endOf("-->", m_position + 4), false);
         } else if (rest.starts_with("<![CDATA[")) {
             addMarkup(endOf("]]>", m_position + 9), false);
-        } else if (rest.starts_with("</") && rest.size() > 2 && isAsciiLetter(rest[2])) {
-            const TagName name(tagName(m_position + 2));
-            if (isOneOf(preformattedElements, name.view()) && m_preformattedDepth > 0)
-                --m_preformattedDepth;
-            addMarkup(endOf(">", m_position + 2), isBlockElement(name.view()));
-        } else if (rest.starts_with("<!") || rest.starts_with("<?") || rest.starts_with("</")) {
+        } else if (second == '!' || second == '?' || second == '/') {
             addMarkup(endOf(">", m_position + 2), false);
-        } else if (rest.size() > 1 && isAsciiLetter(rest[1])) {
-            readStartTag();
         } else {
             return false;
         }
@@ -229,18 +284,18 @@ private:
     void readStartTag()
     {
         const TagName tag(tagName(m_position + 1));
-        const std::string_view name = tag.view();
+        const ElementKind kind = kindOf(tag.view());
         const std::size_t end = tagEnd(m_position + 1);
         // XHTML writers close an empty element as <title/>: then no content follows.
-        const bool selfClosing = m_html.substr(0, end).ends_with("/>");
-        addMarkup(end, isBlockElement(name));
+        const bool selfClosing = end >= 2 && m_html[end - 1] == '>' && m_html[end - 2] == '/';
+        addMarkup(end, breaksText(kind));
         if (selfClosing)
             return;
-        if (name == "plaintext") {
+        if (kind == ElementKind::plaintext) {
             addMarkup(m_html.size(), false);
-        } else if (isOneOf(rawTextElements, name)) {
-            skipRawText(name);
-        } else if (isOneOf(preformattedElements, name)) {
+        } else if (kind == ElementKind::hidden) {
+            skipRawText(tag.view());
+        } else if (kind == ElementKind::preformatted) {
             ++m_preformattedDepth;
             // A line break right after the start tag is not shown.
             if (m_html.substr(m_position).starts_with("\r\n"))
@@ -372,10 +427,29 @@ bool readHtml(std::string_view html, DocumentSink &sink, const std::stop_token &
     return HtmlReader(html, sink, stop).read();
 }
 
+// Whether any of the 8 bytes at text is '&', '<' or '>', tested on all of them at once.
+bool mayHoldSpecial(const char *text)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highs = 0x8080808080808080ULL;
+    std::uint64_t word = 0;
+    std::memcpy(&word, text, sizeof word);
+    const auto holds = [word](char byte) {
+        const std::uint64_t differences = word ^ (ones * static_cast<unsigned char>(byte));
+        return (differences - ones) & ~differences & highs;
+    };
+    return (holds('&') | holds('<') | holds('>')) != 0;
+}
+
 void appendHtmlText(std::string &out, std::string_view text)
 {
     std::size_t start = 0;
     for (std::size_t position = 0; position < text.size(); ++position) {
+        // Text without markup characters, mostly: skip it 8 bytes at a time.
+        while (position + 8 <= text.size() && !mayHoldSpecial(text.data() + position))
+            position += 8;
+        if (position == text.size())
+            break;
         const char byte = text[position];
         if (byte != '&' && byte != '<' && byte != '>')
             continue;

@@ -62,5 +62,8 @@ std::optional<std::string> rewriteDocument(RichFormat format, std::string_view s
 
 // The text of each block with text, in order; nullopt as for rewriteDocument.
 std::optional<std::vector<std::string>> documentBlocks(RichFormat format, std::string_view source);
+// The document's markup, piece by piece as read, each that breaks the text marked "break:";
+// nullopt as for rewriteDocument. What a rewrite must leave as it is.
+std::optional<std::vector<std::string>> documentMarkup(RichFormat format, std::string_view source);
 
 } // namespace nimbrel

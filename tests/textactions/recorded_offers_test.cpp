@@ -44,33 +44,6 @@ std::string recordedTarget(const std::string &recording, std::string_view target
     return {};
 }
 
-class MarkupCollector final : public DocumentSink {
-public:
-    explicit MarkupCollector(std::string_view source)
-        : m_source(source)
-    {
-    }
-    void markup(std::size_t end, bool breaksText) override
-    {
-        pieces.push_back((breaksText ? "break:" : "") + std::string(m_source.substr(m_position, end - m_position)));
-        m_position = end;
-    }
-    void text(std::size_t end, std::string_view, const TextStyle &) override { m_position = end; }
-
-    std::vector<std::string> pieces;
-
-private:
-    std::string_view m_source;
-    std::size_t m_position = 0;
-};
-
-std::vector<std::string> markupOf(RichFormat format, std::string_view document)
-{
-    MarkupCollector collector(document);
-    EXPECT_TRUE(readDocument(format, document, collector, {}));
-    return collector.pieces;
-}
-
 // HTML's whitespace as browsers show it: a run of it as one space.
 std::string asBrowsersShow(std::string_view text)
 {
@@ -126,7 +99,7 @@ TEST_P(RecordedOfferTest, KeepsMarkupLinesAndCellsAndChangesTheShownText)
         const auto document = written.stringForType(type);
         ASSERT_TRUE(document) << type;
         const RichFormat format = type == html ? RichFormat::html : RichFormat::rtf;
-        EXPECT_EQ(markupOf(format, *document), markupOf(format, *source)) << type;
+        EXPECT_EQ(documentMarkup(format, *document), documentMarkup(format, *source)) << type;
         for (const auto &block : documentBlocks(format, *document).value_or(std::vector<std::string>{}))
             shown += (format == RichFormat::html ? asBrowsersShow(block) : block) + "\n";
     }
