@@ -62,6 +62,41 @@ std::size_t chunkEnd(std::string_view text, std::size_t begin, std::size_t end)
     return cut;
 }
 
+// Which text of a block the reading is in: a story (a footnote) inside a paragraph has texts of
+// its own, and the paragraph's text goes on after it. Texts are numbered from 0 in each block.
+class BlockTexts {
+public:
+    std::uint32_t current() const { return m_stories.back(); }
+    std::size_t count() const { return m_count; }
+
+    // A break: a new text in a story; the block's end at the top level, which it says.
+    bool breakText()
+    {
+        if (m_stories.size() == 1)
+            return true;
+        m_stories.back() = m_count++;
+        return false;
+    }
+
+    void story(bool opens)
+    {
+        if (opens)
+            m_stories.push_back(m_count++);
+        else if (m_stories.size() > 1)
+            m_stories.pop_back();
+    }
+
+    void startBlock()
+    {
+        m_stories.assign(1, 0);
+        m_count = 1;
+    }
+
+private:
+    std::vector<std::uint32_t> m_stories{0};
+    std::uint32_t m_count = 1;
+};
+
 class DocumentRewriter final : public DocumentSink {
 public:
     DocumentRewriter(std::string_view source, RichFormat format, Transformation transformation,
@@ -78,16 +113,28 @@ public:
     void markup(std::size_t end, bool breaksText) override
     {
         m_position = end;
-        if (breaksText)
+        if (breaksText && m_texts.breakText())
             writeBlock();
+    }
+
+    void story(std::size_t end, bool opens) override
+    {
+        m_position = end;
+        m_texts.story(opens);
     }
 
     void text(std::size_t end, std::string_view decoded, const TextStyle &style) override
     {
-        const bool joins = !m_runs.empty() && m_runs.back().end == m_position && !m_runs.back().style.alone
-            && !style.alone && m_runs.back().style.unicodeSkip == style.unicodeSkip;
+        const std::uint32_t text = m_texts.current();
+        const bool joins = !m_runs.empty() && m_runs.back().end == m_position && m_runs.back().text == text
+            && !m_runs.back().style.alone && !style.alone && m_runs.back().style.unicodeSkip == style.unicodeSkip;
         if (!joins) {
-            m_runs.push_back(Run{static_cast<std::uint32_t>(m_position), 0, 0, 0, style});
+            Run run;
+            run.begin = static_cast<std::uint32_t>(m_position);
+            run.textBegin = static_cast<std::uint32_t>(m_blockText.size());
+            run.text = text;
+            run.style = style;
+            m_runs.push_back(run);
         }
         m_blockText.append(decoded);
         m_runs.back().end = static_cast<std::uint32_t>(end);
@@ -108,75 +155,88 @@ private:
     struct Run {
         std::uint32_t begin = 0;
         std::uint32_t end = 0;
-        // Where the run's text ends in the block's text, and its share in the block's result.
+        // The run's text in the block's text, and its share in the block's result.
+        std::uint32_t textBegin = 0;
         std::uint32_t textEnd = 0;
+        std::uint32_t resultBegin = 0;
         std::uint32_t resultEnd = 0;
+        std::uint32_t text = 0;
         TextStyle style;
     };
 
     void writeBlock()
     {
-        if (m_runs.empty() || m_stop.stop_requested()) {
-            m_runs.clear();
-            m_blockText.clear();
-            return;
-        }
-        transformBlock();
-        std::size_t textBegin = 0;
-        std::size_t resultBegin = 0;
-        for (const Run &run : m_runs) {
-            m_result.append(m_source.substr(m_written, run.begin - m_written));
-            const std::size_t resultEnd = std::max<std::size_t>(resultBegin, run.resultEnd);
-            const std::string_view share(m_blockResult.data() + resultBegin, resultEnd - resultBegin);
-            const std::string_view text(m_blockText.data() + textBegin, run.textEnd - textBegin);
-            if (share == text)
-                m_result.append(m_source.substr(run.begin, run.end - run.begin));
-            else if (m_format == RichFormat::html)
-                appendHtmlText(m_result, share);
-            else
-                appendRtfText(m_result, share, run.style);
-            m_written = run.end;
-            textBegin = run.textEnd;
-            resultBegin = resultEnd;
+        if (!m_runs.empty() && !m_stop.stop_requested()) {
+            transformBlock();
+            for (const Run &run : m_runs) {
+                m_result.append(m_source.substr(m_written, run.begin - m_written));
+                const std::string_view share(m_blockResult.data() + run.resultBegin,
+                                             std::max(run.resultBegin, run.resultEnd) - run.resultBegin);
+                const std::string_view text(m_blockText.data() + run.textBegin, run.textEnd - run.textBegin);
+                if (share == text)
+                    m_result.append(m_source.substr(run.begin, run.end - run.begin));
+                else if (m_format == RichFormat::html)
+                    appendHtmlText(m_result, share);
+                else
+                    appendRtfText(m_result, share, run.style);
+                m_written = run.end;
+            }
         }
         m_runs.clear();
         m_blockText.clear();
         m_blockResult.clear();
+        m_texts.startBlock();
     }
 
+    // Each text of the block transformed as one, its runs' shares noted as they come.
     void transformBlock()
     {
-        std::size_t position = 0;
-        for (Run &run : m_runs) {
-            // Where the run ends so far, so that a separator dropped within it moves its end too.
-            run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
-            while (position < run.textEnd && !m_stop.stop_requested()) {
-                std::size_t breakLength = 0;
-                const std::size_t end = nextHardBreak(m_blockText, position, run.textEnd, m_layout, breakLength);
-                for (std::size_t piece = position; piece < end;) {
-                    const std::size_t pieceEnd = chunkEnd(m_blockText, piece, end);
-                    m_transformer->append(std::string_view(m_blockText).substr(piece, pieceEnd - piece), m_blockResult);
-                    piece = pieceEnd;
-                }
-                position = end;
-                if (position < run.textEnd) {
-                    endText();
-                    m_transformer->append(std::string_view(m_blockText).substr(position, breakLength), m_blockResult);
-                    position += breakLength;
-                }
+        std::vector<std::vector<std::uint32_t>> runsOfText(m_texts.count());
+        for (std::uint32_t index = 0; index < m_runs.size(); ++index)
+            runsOfText[m_runs[index].text].push_back(index);
+        for (const auto &indexes : runsOfText) {
+            m_textRuns.clear();
+            for (const std::uint32_t index : indexes) {
+                m_textRuns.push_back(index);
+                transformRun(m_runs[index]);
             }
-            run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
+            endText();
         }
-        endText();
     }
 
-    // Ends a text, which may drop a trailing separator: the runs that ended after it end before.
+    void transformRun(Run &run)
+    {
+        // Where the run ends so far, so that a separator dropped within it moves its end too.
+        run.resultBegin = run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
+        std::size_t position = run.textBegin;
+        while (position < run.textEnd && !m_stop.stop_requested()) {
+            std::size_t breakLength = 0;
+            const std::size_t end = nextHardBreak(m_blockText, position, run.textEnd, m_layout, breakLength);
+            for (std::size_t piece = position; piece < end;) {
+                const std::size_t pieceEnd = chunkEnd(m_blockText, piece, end);
+                m_transformer->append(std::string_view(m_blockText).substr(piece, pieceEnd - piece), m_blockResult);
+                piece = pieceEnd;
+            }
+            position = end;
+            if (position < run.textEnd) {
+                endText();
+                m_transformer->append(std::string_view(m_blockText).substr(position, breakLength), m_blockResult);
+                position += breakLength;
+            }
+        }
+        run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
+    }
+
+    // Ends a text, which may drop a trailing separator: the text's runs that ended after it end
+    // before.
     void endText()
     {
         m_transformer->endText(m_blockResult);
         const auto size = static_cast<std::uint32_t>(m_blockResult.size());
-        for (auto run = m_runs.rbegin(); run != m_runs.rend() && run->resultEnd > size; ++run)
-            run->resultEnd = size;
+        for (auto index = m_textRuns.rbegin(); index != m_textRuns.rend() && m_runs[*index].resultEnd > size; ++index) {
+            m_runs[*index].resultEnd = size;
+            m_runs[*index].resultBegin = std::min(m_runs[*index].resultBegin, size);
+        }
     }
 
     std::string_view m_source;
@@ -186,7 +246,10 @@ private:
     const std::stop_token &m_stop;
     std::size_t m_position = 0;
     std::size_t m_written = 0;
+    BlockTexts m_texts;
     std::vector<Run> m_runs;
+    // The runs of the text being transformed, in order.
+    std::vector<std::uint32_t> m_textRuns;
     std::string m_blockText;
     std::string m_blockResult;
     std::string m_result;
@@ -196,11 +259,17 @@ class BlockCollector final : public DocumentSink {
 public:
     void markup(std::size_t, bool breaksText) override
     {
-        if (breaksText)
+        if (breaksText && m_texts.breakText())
             endBlock();
     }
 
-    void text(std::size_t, std::string_view decoded, const TextStyle &) override { m_block.append(decoded); }
+    void story(std::size_t, bool opens) override { m_texts.story(opens); }
+
+    void text(std::size_t, std::string_view decoded, const TextStyle &) override
+    {
+        m_block.resize(std::max<std::size_t>(m_block.size(), m_texts.count()));
+        m_block[m_texts.current()].append(decoded);
+    }
 
     std::vector<std::string> finish()
     {
@@ -211,12 +280,16 @@ public:
 private:
     void endBlock()
     {
-        if (!m_block.empty())
-            m_blocks.push_back(std::move(m_block));
+        for (auto &text : m_block) {
+            if (!text.empty())
+                m_blocks.push_back(std::move(text));
+        }
         m_block.clear();
+        m_texts.startBlock();
     }
 
-    std::string m_block;
+    BlockTexts m_texts;
+    std::vector<std::string> m_block;
     std::vector<std::string> m_blocks;
 };
 
@@ -234,6 +307,12 @@ public:
     }
 
     void text(std::size_t end, std::string_view, const TextStyle &) override { m_position = end; }
+
+    void story(std::size_t end, bool opens) override
+    {
+        pieces.push_back((opens ? "open:" : "close:") + std::string(m_source.substr(m_position, end - m_position)));
+        m_position = end;
+    }
 
     std::vector<std::string> pieces;
 

@@ -38,6 +38,9 @@ public:
     virtual void markup(std::size_t end, bool breaksText) = 0;
     // The source up to end is text that reads as decoded: valid UTF-8, non-empty.
     virtual void text(std::size_t end, std::string_view decoded, const TextStyle &style) = 0;
+    // The source up to end is markup that opens (or closes) a story of its own, such as a
+    // footnote: its text stands apart, and the text around it goes on after it as one.
+    virtual void story(std::size_t end, bool opens) = 0;
 };
 
 enum class RichFormat { html, rtf };
@@ -60,10 +63,12 @@ void appendRtfText(std::string &out, std::string_view text, const TextStyle &sty
 std::optional<std::string> rewriteDocument(RichFormat format, std::string_view source,
                                            Transformation transformation, const std::stop_token &stop = {});
 
-// The text of each block with text, in order; nullopt as for rewriteDocument.
+// The text of each block with text, in order, a paragraph's before its footnotes'; nullopt as
+// for rewriteDocument.
 std::optional<std::vector<std::string>> documentBlocks(RichFormat format, std::string_view source);
-// The document's markup, piece by piece as read, each that breaks the text marked "break:";
-// nullopt as for rewriteDocument. What a rewrite must leave as it is.
+// The document's markup, piece by piece as read, each that breaks the text marked "break:" and
+// each that opens or closes a story "open:" or "close:"; nullopt as for rewriteDocument. What a
+// rewrite must leave as it is.
 std::optional<std::vector<std::string>> documentMarkup(RichFormat format, std::string_view source);
 
 } // namespace nimbrel

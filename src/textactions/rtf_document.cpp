@@ -186,7 +186,10 @@ private:
         } else if (byte == '}') {
             const bool story = m_groups.back().story;
             m_groups.pop_back();
-            addMarkup(m_position + 1, story);
+            if (story)
+                addStory(m_position + 1, false);
+            else
+                addMarkup(m_position + 1);
         } else if (byte == '\r' || byte == '\n') {
             addMarkup(m_position + 1);
         } else if (byte == '\t') {
@@ -263,18 +266,21 @@ private:
             (group.fontTable ? m_tableFont : group.font) = word.parameter;
         else if (word.name == "fcharset" && group.fontTable)
             m_fontCharsets[m_tableFont] = word.parameter;
-        bool breaksText = meaning.kind == WordKind::textBreak;
-        if (meaning.kind == WordKind::story) {
+        if (meaning.kind == WordKind::story && !group.story) {
             // A starred story this reader knows is read after all; its text stands apart.
             if (afterStar && group.starred)
                 group.ignored = m_groups.size() > 1 && m_groups[m_groups.size() - 2].ignored;
             group.story = !group.ignored;
-            breaksText = group.story;
+            if (group.story) {
+                addStory(word.end, true);
+                m_afterControlWord = !word.delimited;
+                return true;
+            }
         } else if (meaning.kind == WordKind::ignoredDestination) {
             group.ignored = true;
             group.fontTable = group.fontTable || word.name == "fonttbl";
         }
-        addMarkup(word.end, breaksText);
+        addMarkup(word.end, meaning.kind == WordKind::textBreak);
         m_afterControlWord = !word.delimited;
         return true;
     }
@@ -421,6 +427,13 @@ private:
     void addMarkup(std::size_t end, bool breaksText = false)
     {
         m_sink.markup(end, breaksText);
+        m_position = end;
+        m_afterControlWord = false;
+    }
+
+    void addStory(std::size_t end, bool opens)
+    {
+        m_sink.story(end, opens);
         m_position = end;
         m_afterControlWord = false;
     }

@@ -69,6 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "{\\rtf1 main_text{\\*\\footnote foot_note},_more_{\\*\\unknown a b}words}"},
         DocumentRow{"FootnoteUppercased", rtf, uppercase, "{\\rtf1 a{\\*\\footnote\\pard b}}",
                     "{\\rtf1 A{\\*\\footnote\\pard B}}"},
+        // As LibreOffice Writer writes a footnote inside a sentence: the sentence goes on after it.
+        DocumentRow{"TextAroundAFootnoteIsOne", rtf, snakeCase,
+                    "{\\rtf1 {die F\\u252\\'fchrung.}{{\\super \\chftn{\\*\\footnote \\chftn\\pard{ Treffpunkt  vor\\par "
+                    "dem Caf\\'e9}}} }{\\loch  Bitte sein.}}",
+                    "{\\rtf1 {die_F\\u252?hrung.}{{\\super \\chftn{\\*\\footnote \\chftn\\pard{Treffpunkt_vor\\par "
+                    "dem_Caf\\u233?}}}_}{\\loch Bitte_sein.}}"},
         DocumentRow{"UnicodeOutOfRangeIsOneReplacementAndTheLettersAfterItStay", rtf, uppercase,
                     "{\\rtf1 a\\u-99999?bc\\u99999999999?d}", "{\\rtf1 A\\u-3?BC\\u-3?D}"},
         DocumentRow{"SymbolsAreText", rtf, removeAllSpaces, "{\\rtf1 10\\~km\\emdash b \\_c}",
