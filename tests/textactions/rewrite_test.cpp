@@ -85,9 +85,6 @@ INSTANTIATE_TEST_SUITE_P(
                             "<![CDATA[c]]><i>&lt;B&gt; CAF\xC3\x89 \u0391&amp;SS</i><br>X"}}},
         RewriteCase{"HtmlFinalSigmaAcrossElements", &AppDelegate::lowercase, {{html, "\u039F\u0394\u039F<b>\u03A3</b>"}, {plain, "p"}},
                     "p", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
-        RewriteCase{"HtmlLongWordOverManyRuns", &AppDelegate::capitalize,
-                    {{html, repeated("<b>a</b>", 600) + " <i>b</i>"}, {plain, "p"}}, "P",
-                    {{html, "<b>A</b>" + repeated("<b>a</b>", 599) + " <i>B</i>"}}},
         RewriteCase{"RtfCodePageUnicodeAndFallbacks", &AppDelegate::uppercase,
                     {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
                            "{\\f1\\'b7}\\'e0\\uc2\\u946\\'e2\\'e2 \\u-10179??\\u-8704?? b\\par\\b\\'61\\uc0 \\u946 c\\{\\'0a}"}, {plain, "p"}}, "P",
