@@ -36,7 +36,7 @@ struct Element {
     std::string_view name;
     ElementKind kind;
 };
-constexpr std::array<Element, 64> knownElements{{
+constexpr std::array<Element, 65> knownElements{{
     {"address", ElementKind::block}, {"article", ElementKind::block}, {"aside", ElementKind::block},
     {"blockquote", ElementKind::block}, {"body", ElementKind::block}, {"br", ElementKind::block},
     {"caption", ElementKind::block}, {"center", ElementKind::block}, {"dd", ElementKind::block},
@@ -57,7 +57,7 @@ constexpr std::array<Element, 64> knownElements{{
     {"summary", ElementKind::block}, {"table", ElementKind::block}, {"tbody", ElementKind::block},
     {"td", ElementKind::block}, {"template", ElementKind::hidden}, {"textarea", ElementKind::hidden},
     {"tfoot", ElementKind::block}, {"th", ElementKind::block}, {"thead", ElementKind::block},
-    {"title", ElementKind::hidden}, {"tr", ElementKind::block}, {"xmp", ElementKind::hidden},
+    {"title", ElementKind::hidden}, {"tr", ElementKind::block}, {"ul", ElementKind::block}, {"xmp", ElementKind::hidden},
 }};
 // The longest name in the table, ';' included.
 constexpr std::size_t longestReference = 32;

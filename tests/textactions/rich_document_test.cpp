@@ -50,6 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
         DocumentRow{"BlocksAndCellsStayApart", html, snakeCase,
                     "<table><tr><td> first name </td><td>city name</td></tr></table><ul><li>a b<li>c d</ul>",
                     "<table><tr><td>first_name</td><td>city_name</td></tr></table><ul><li>a_b<li>c_d</ul>"},
+        DocumentRow{"EveryBlockElementBreaks", html, capitalize,
+                    "a<ul>b</ul>c<dl>d<dt>e</dl>f<pre>g</pre>h<listing>i</listing>j<table>k</table>l<br>m<hr>n<h1>o</h1>p"
+                    "<blockquote>q</blockquote>r<div>s</div>t<section>u</section>v<address>w</address>x<b>y</b>z",
+                    "A<ul>B</ul>C<dl>D<dt>E</dl>F<pre>G</pre>H<listing>I</listing>J<table>K</table>L<br>M<hr>N<h1>O</h1>P"
+                    "<blockquote>Q</blockquote>R<div>S</div>T<section>U</section>V<address>W</address>X<b>y</b>z"},
         DocumentRow{"ReferencesAsBrowsersReadThem", html, uppercase,
                     "&amp Jerry &copy 2024 &notit; &alpha;&Afr; &#x41;&#150;&#0;&#x110000;&#65 &unknown; & x",
                     "&amp JERRY &copy 2024 &notIT; \u0391&Afr; &#x41;&#150;&#0;&#x110000;&#65 &amp;UNKNOWN; &amp; X"},
