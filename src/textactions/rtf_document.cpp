@@ -1,7 +1,7 @@
 // RTF as the text actions see it: the document's text runs are text; control words, control
 // symbols, braces and every destination that holds no document text (font and colour tables,
 // style sheets, document information, pictures, field instructions, {\*\...} that this reader
-// does not know) are markup. Footnotes, headers and footers are text, each a block of its own.
+// does not know) are markup. Footnotes, headers and footers are text, each a story of its own.
 // \'hh is read in the code page of the current font's character set, else of \ansicpg, and
 // \uN with the \ucN fallback characters that follow it; a \uN out of its 16-bit range is
 // U+FFFD. The symbols that stand for characters (\~, \emdash, \bullet...) are text. A byte that
