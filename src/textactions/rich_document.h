@@ -20,8 +20,6 @@ struct TextStyle {
     // A character written as a reference or control word (&nbsp;, \emdash): a run of its own, so
     // that it keeps its spelling wherever the action leaves it as it is.
     bool alone = false;
-
-    friend bool operator==(const TextStyle &, const TextStyle &) = default;
 };
 
 // What a reader tells of a document: every byte of the source, in order, either as markup or as
