@@ -1,9 +1,9 @@
 #pragma once
 
+#include "support/recorded_offer.h"
 #include "textactions/rich_document.h"
 
 #include <cstddef>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -16,45 +16,14 @@ struct RecordedDocument {
     std::string plainText;
 };
 
-inline std::string decodedBase64(std::string_view text)
-{
-    static constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    unsigned bits = 0;
-    int count = 0;
-    for (const char character : text) {
-        const std::size_t value = alphabet.find(character);
-        if (value == std::string_view::npos)
-            break;
-        bits = (bits << 6) | static_cast<unsigned>(value);
-        count += 6;
-        if (count >= 8) {
-            count -= 8;
-            bytes += static_cast<char>((bits >> count) & 0xFF);
-        }
-    }
-    return bytes;
-}
-
-inline std::string recordedTarget(std::string_view recording, std::string_view target)
-{
-    std::ifstream file(std::string(NIMBREL_OFFERS_DIR "/") + std::string(recording) + ".offer");
-    const std::string prefix = std::string(target) + "\tbase64:";
-    for (std::string line; std::getline(file, line);) {
-        if (line.starts_with(prefix))
-            return decodedBase64(std::string_view(line).substr(prefix.size()));
-    }
-    return {};
-}
-
 // The document of that format grown to at most size bytes. HTML: the fragment after its <meta>
 // repeated; RTF: the paragraphs between the header and the closing brace repeated.
 inline RecordedDocument recordedDocument(RichFormat format, std::size_t size)
 {
     const std::string_view recording =
         format == RichFormat::html ? "firefox-esr-wrapped-page" : "libreoffice-writer-footnote-list-table";
-    const std::string source = recordedTarget(recording, format == RichFormat::html ? "text/html" : "text/rtf");
-    const std::string plain = recordedTarget(recording, "UTF8_STRING");
+    const std::string source = test::recordedTarget(recording, format == RichFormat::html ? "text/html" : "text/rtf");
+    const std::string plain = test::recordedTarget(recording, "UTF8_STRING");
     const std::size_t bodyStart = format == RichFormat::html ? source.find('>') + 1 : source.find("\\pard");
     const std::size_t bodyEnd = format == RichFormat::html ? source.size() : source.rfind('}');
     const std::string_view head = std::string_view(source).substr(0, bodyStart);

@@ -191,12 +191,14 @@ private:
     // Each text of the block transformed as one, its runs' shares noted as they come.
     void transformBlock()
     {
-        std::vector<std::vector<std::uint32_t>> runsOfText(m_texts.count());
+        m_runsOfText.resize(std::max(m_runsOfText.size(), m_texts.count()));
+        for (std::size_t text = 0; text < m_texts.count(); ++text)
+            m_runsOfText[text].clear();
         for (std::uint32_t index = 0; index < m_runs.size(); ++index)
-            runsOfText[m_runs[index].text].push_back(index);
-        for (const auto &indexes : runsOfText) {
+            m_runsOfText[m_runs[index].text].push_back(index);
+        for (std::size_t text = 0; text < m_texts.count(); ++text) {
             m_textRuns.clear();
-            for (const std::uint32_t index : indexes) {
+            for (const std::uint32_t index : m_runsOfText[text]) {
                 m_textRuns.push_back(index);
                 transformRun(m_runs[index]);
             }
@@ -248,7 +250,9 @@ private:
     std::size_t m_written = 0;
     BlockTexts m_texts;
     std::vector<Run> m_runs;
-    // The runs of the text being transformed, in order.
+    // The runs of each text of the block, and of the text being transformed, in order; kept from
+    // block to block so that a document of many blocks costs no allocation for each.
+    std::vector<std::vector<std::uint32_t>> m_runsOfText;
     std::vector<std::uint32_t> m_textRuns;
     std::string m_blockText;
     std::string m_blockResult;

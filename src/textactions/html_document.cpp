@@ -15,8 +15,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <utility>
-#include <vector>
 
 namespace nimbrel {
 namespace {
@@ -87,57 +87,51 @@ bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName)
         && std::equal(text.begin(), text.end(), lowerName.begin(), [](char a, char b) { return asciiLower(a) == b; });
 }
 
-// An element's name as two numbers: tags are looked up far too often for string comparisons.
+// A tag's name as two numbers, its bytes in lower case from the most significant on and zeros
+// after them: numbers in the order of the names, so that tags, looked up far too often for string
+// comparisons, are found by comparing numbers. nullopt for a name longer than any element's.
 using NameKey = std::pair<std::uint64_t, std::uint64_t>;
 
-NameKey keyOf(std::string_view name)
+constexpr std::optional<NameKey> keyOf(std::string_view name)
 {
-    std::array<char, 16> bytes{};
-    std::copy_n(name.begin(), std::min(name.size(), bytes.size()), bytes.begin());
-    NameKey key;
-    std::memcpy(&key.first, bytes.data(), sizeof key.first);
-    std::memcpy(&key.second, bytes.data() + sizeof key.first, sizeof key.second);
+    if (name.size() > 2 * sizeof(std::uint64_t))
+        return std::nullopt;
+    NameKey key{0, 0};
+    for (std::size_t index = 0; index < name.size(); ++index) {
+        auto &part = index < sizeof(std::uint64_t) ? key.first : key.second;
+        part |= std::uint64_t{static_cast<unsigned char>(asciiLower(name[index]))} << (56 - 8 * (index % 8));
+    }
     return key;
 }
 
-// name is in lower case and at most 16 bytes long.
-ElementKind kindOf(std::string_view name)
+constexpr std::array<NameKey, knownElements.size()> knownKeys = [] {
+    std::array<NameKey, knownElements.size()> keys{};
+    for (std::size_t index = 0; index < knownElements.size(); ++index)
+        keys[index] = *keyOf(knownElements[index].name);
+    return keys;
+}();
+static_assert(std::is_sorted(knownKeys.begin(), knownKeys.end()), "knownElements must be sorted by name");
+
+// The known element with that name in any case; nullptr for any other.
+const Element *elementNamed(std::string_view name)
 {
-    static const std::vector<std::pair<NameKey, ElementKind>> kinds = [] {
-        std::vector<std::pair<NameKey, ElementKind>> table;
-        for (const Element &element : knownElements)
-            table.emplace_back(keyOf(element.name), element.kind);
-        std::sort(table.begin(), table.end());
-        return table;
-    }();
-    const NameKey key = keyOf(name);
-    const auto found = std::lower_bound(kinds.begin(), kinds.end(), key,
-                                        [](const auto &entry, const NameKey &wanted) { return entry.first < wanted; });
-    return found != kinds.end() && found->first == key ? found->second : ElementKind::inline_;
+    const std::optional<NameKey> key = keyOf(name);
+    if (!key)
+        return nullptr;
+    const auto found = std::lower_bound(knownKeys.begin(), knownKeys.end(), *key);
+    return found != knownKeys.end() && *found == *key ? &knownElements[static_cast<std::size_t>(found - knownKeys.begin())]
+                                                       : nullptr;
+}
+
+ElementKind kindOf(const Element *element)
+{
+    return element ? element->kind : ElementKind::inline_;
 }
 
 bool breaksText(ElementKind kind)
 {
     return kind == ElementKind::block || kind == ElementKind::preformatted;
 }
-
-// A tag's name in lower case, held without an allocation; names longer than any known element's
-// read as none.
-class TagName {
-public:
-    explicit TagName(std::string_view name)
-    {
-        if (name.size() > m_bytes.size())
-            return;
-        m_size = name.size();
-        std::transform(name.begin(), name.end(), m_bytes.begin(), asciiLower);
-    }
-    std::string_view view() const { return std::string_view(m_bytes.data(), m_size); }
-
-private:
-    std::array<char, 16> m_bytes{};
-    std::size_t m_size = 0;
-};
 
 const NamedReference *findNamedReference(std::string_view name)
 {
@@ -263,7 +257,7 @@ private:
         if (isAsciiLetter(second)) {
             readStartTag();
         } else if (second == '/' && rest.size() > 2 && isAsciiLetter(rest[2])) {
-            const ElementKind kind = kindOf(TagName(tagName(m_position + 2)).view());
+            const ElementKind kind = kindOf(elementNamed(tagName(m_position + 2)));
             if (kind == ElementKind::preformatted && m_preformattedDepth > 0)
                 --m_preformattedDepth;
             addMarkup(endOf(">", m_position + 2), breaksText(kind));
@@ -283,8 +277,8 @@ private:
 
     void readStartTag()
     {
-        const TagName tag(tagName(m_position + 1));
-        const ElementKind kind = kindOf(tag.view());
+        const Element *element = elementNamed(tagName(m_position + 1));
+        const ElementKind kind = kindOf(element);
         const std::size_t end = tagEnd(m_position + 1);
         // XHTML writers close an empty element as <title/>: then no content follows.
         const bool selfClosing = end >= 2 && m_html[end - 1] == '>' && m_html[end - 2] == '/';
@@ -294,7 +288,7 @@ private:
         if (kind == ElementKind::plaintext) {
             addMarkup(m_html.size(), false);
         } else if (kind == ElementKind::hidden) {
-            skipRawText(tag.view());
+            skipRawText(element->name);
         } else if (kind == ElementKind::preformatted) {
             ++m_preformattedDepth;
             // A line break right after the start tag is not shown.

@@ -2,47 +2,14 @@
 // sees once the result is pasted. Every action keeps each document's markup piece for piece and
 // the plain text's lines and cells; the rows say what the text becomes where it matters.
 #include "support/controller_fixture.h"
+#include "support/recorded_offer.h"
 
 #include "textactions/rich_document.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace nimbrel::test {
 namespace {
-
-std::string base64Decoded(std::string_view text)
-{
-    static const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    unsigned bits = 0;
-    int count = 0;
-    for (const char character : text) {
-        const std::size_t value = alphabet.find(character);
-        if (value == std::string::npos)
-            break;
-        bits = (bits << 6) | static_cast<unsigned>(value);
-        count += 6;
-        if (count >= 8) {
-            count -= 8;
-            bytes += static_cast<char>((bits >> count) & 0xFF);
-        }
-    }
-    return bytes;
-}
-
-// The recording's bytes for a target; empty when it has none.
-std::string recordedTarget(const std::string &recording, std::string_view target)
-{
-    std::ifstream file(std::string(NIMBREL_OFFERS_DIR "/") + recording + ".offer");
-    const std::string prefix = std::string(target) + "\tbase64:";
-    for (std::string line; std::getline(file, line);) {
-        if (line.starts_with(prefix))
-            return base64Decoded(std::string_view(line).substr(prefix.size()));
-    }
-    return {};
-}
 
 // HTML's whitespace as browsers show it: a run of it as one space.
 std::string asBrowsersShow(std::string_view text)
