@@ -132,13 +132,15 @@ TEST_F(TextActionTest, TerminationStopsTheActionUnderWay)
     EXPECT_EQ(pasteboard.writes(), 0);
 }
 
-// A stopped work gives up without a result, however large its text.
+// A stopped work gives up without a result, however large its text, and says so.
 TEST_F(TextActionTest, StoppedWorkWritesNothing)
 {
     copy({{html, "<p>" + std::string(3 << 20, 'a') + "</p>"}, {plain, std::string(3 << 20, 'a')}});
     launch();
-    delegate->runTextAction("Uppercase");
+    std::optional<bool> told;
+    delegate->runTextAction("Uppercase", [&told](bool rewritten) { told = rewritten; });
     EXPECT_TRUE(background.runFirstStopped());
+    EXPECT_EQ(told, false);
     EXPECT_EQ(pasteboard.writes(), 0);
 }
 

@@ -34,7 +34,8 @@ bool MemoryBackgroundWork::runFirstStopped()
     m_queue.pop_front();
     std::stop_source stopped;
     stopped.request_stop();
-    work(stopped.get_token());
+    if (Completion completion = work(stopped.get_token()))
+        completion();
     return true;
 }
 

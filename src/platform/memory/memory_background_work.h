@@ -16,8 +16,8 @@ public:
     // Runs the queued works in order, each with its completion, including works that those
     // completions start; says how many ran.
     std::size_t finishAll();
-    // Runs the first queued work with stop requested, as a work stopped halfway would end, and
-    // drops its completion; false when nothing was queued.
+    // Runs the first queued work with stop requested, as a work stopped halfway would end, then
+    // its completion; false when nothing was queued.
     bool runFirstStopped();
     std::size_t queued() const { return m_queue.size(); }
     std::size_t stops() const { return m_stops; }
