@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace nimbrel {
 
@@ -76,6 +77,17 @@ constexpr std::array<std::uint64_t, 256> transitions = [] {
 
 constexpr std::size_t blockSize = 64;
 
+bool isAsciiBlock(const unsigned char *block)
+{
+    std::uint64_t highBits = 0;
+    for (std::size_t offset = 0; offset < blockSize; offset += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, block + offset, sizeof word);
+        highBits |= word;
+    }
+    return (highBits & 0x8080808080808080ULL) == 0;
+}
+
 // The offset of the first invalid sequence found by decoding from start, which must be where
 // a sequence begins; text.size() when there is none.
 std::size_t firstInvalidByDecoding(std::string_view text, std::size_t start)
@@ -122,6 +134,9 @@ std::size_t firstInvalidUtf8(std::string_view text)
     std::size_t blockStart = 0;
     for (; blockStart < text.size(); blockStart += blockSize) {
         const std::size_t blockEnd = std::min(text.size(), blockStart + blockSize);
+        // Most clipboard text is ASCII: a whole block of it between sequences needs no automaton.
+        if (state == accept && blockEnd - blockStart == blockSize && isAsciiBlock(bytes + blockStart))
+            continue;
         unsigned blockState = state;
         for (std::size_t i = blockStart; i < blockEnd; ++i)
             blockState = static_cast<unsigned>(transitions[bytes[i]] >> blockState) & 63U;

@@ -1,10 +1,11 @@
-// The rewrite of a rich document, block by block as the reader reaches them: the text of a
-// block is transformed once, as one text, while each run's end is noted where it falls in the
-// result, and the block is then written out: the markup before each run as it stands, then the
-// run's share of the result. So the work is linear in the document and what is held at a time is
-// one block. A run whose share is its own text unchanged keeps its spelling (entities, escapes).
-// A hard break inside a block (a tab or line break of RTF, a line separator) ends a line there,
-// as it does in plain text.
+// The rewrite of a rich document, block by block as the reader reaches them. Each text of a
+// block (the block's own, and a footnote's inside it) is transformed as one text, run by run as
+// the runs come, into a result of its own, and each run's share of that result is noted. At the
+// block's end it is written out: the markup before each run as it stands, then the run's share.
+// So the work is linear in the document, no text is copied before it is transformed, and what is
+// held at a time is one block's result. A run whose share is its own text unchanged keeps its
+// spelling (entities, escapes). A hard break inside a block (a tab or line break of RTF, a line
+// separator) ends a line there, as it does in plain text.
 #include "textactions/rich_document.h"
 
 #include "platform/utf8.h"
@@ -19,37 +20,75 @@ namespace {
 // Pieces of a long run are transformed this long at most between looks at the stop request.
 constexpr std::size_t transformChunk = std::size_t{64} << 10;
 
-// How the text of a document's blocks flows.
 TextLayout layoutOf(RichFormat format)
 {
     return format == RichFormat::html ? TextLayout::htmlFlow : TextLayout::rich;
 }
 
-// Where the next hard break in text[from, to) starts, or to; its length in length. HTML's, rare
-// line and paragraph separators, are looked for with memchr; RTF's include ASCII controls.
-std::size_t nextHardBreak(std::string_view text, std::size_t from, std::size_t to, TextLayout layout,
-                          std::size_t &length)
-{
-    for (std::size_t position = from; position < to; ++position) {
-        if (layout == TextLayout::htmlFlow) {
-            const void *found = std::memchr(text.data() + position, 0xE2, to - position);
-            if (!found)
-                return to;
-            position = static_cast<std::size_t>(static_cast<const char *>(found) - text.data());
-        } else {
-            const auto byte = static_cast<unsigned char>(text[position]);
-            // Every hard break is ASCII or starts with one of these two bytes.
-            if (byte > '\r' && byte != 0xC2 && byte != 0xE2)
-                continue;
-        }
-        const Utf8Sequence sequence = decodeUtf8(text, position);
-        if (isHardBreak(sequence.codePoint, layout)) {
-            length = sequence.length;
-            return position;
-        }
+// A text layout's hard breaks. HTML's, rare line and paragraph separators, start with a byte that
+// is looked for with memchr: in the source once for all the text that is the source's own bytes,
+// not once for each run. RTF's include ASCII controls and are looked for byte by byte.
+class HardBreakFinder {
+public:
+    HardBreakFinder(TextLayout layout, std::string_view source)
+        : m_layout(layout)
+        , m_source(source)
+    {
     }
-    return to;
-}
+
+    // The next hard break in text from from on, or text's end; its length in length.
+    std::size_t next(std::string_view text, std::size_t from, std::size_t &length)
+    {
+        for (std::size_t position = from; position < text.size(); ++position) {
+            if (m_layout == TextLayout::htmlFlow) {
+                position = nextCandidate(text, position);
+                if (position == text.size())
+                    return position;
+            } else {
+                const auto byte = static_cast<unsigned char>(text[position]);
+                // Every hard break is ASCII or starts with one of these two bytes.
+                if (byte > '\r' && byte != 0xC2 && byte != 0xE2)
+                    continue;
+            }
+            const Utf8Sequence sequence = decodeUtf8(text, position);
+            if (isHardBreak(sequence.codePoint, m_layout)) {
+                length = sequence.length;
+                return position;
+            }
+        }
+        return text.size();
+    }
+
+private:
+    static constexpr unsigned char separatorLead = 0xE2;
+
+    // The first separator lead byte in text at or after position, or text's end.
+    std::size_t nextCandidate(std::string_view text, std::size_t position)
+    {
+        const auto sourceStart = reinterpret_cast<std::uintptr_t>(m_source.data());
+        const auto textStart = reinterpret_cast<std::uintptr_t>(text.data());
+        if (textStart < sourceStart || textStart - sourceStart + text.size() > m_source.size()) {
+            const void *found = std::memchr(text.data() + position, separatorLead, text.size() - position);
+            return found ? static_cast<std::size_t>(static_cast<const char *>(found) - text.data()) : text.size();
+        }
+        const std::size_t offset = textStart - sourceStart;
+        if (offset + position > m_candidate || offset + position < m_searchedFrom) {
+            m_searchedFrom = offset + position;
+            const void *found = std::memchr(m_source.data() + offset + position, separatorLead,
+                                            m_source.size() - offset - position);
+            m_candidate = found ? static_cast<std::size_t>(static_cast<const char *>(found) - m_source.data())
+                                : m_source.size();
+        }
+        return std::min(m_candidate - offset, text.size());
+    }
+
+    TextLayout m_layout;
+    std::string_view m_source;
+    // The first separator lead byte in the source from m_searchedFrom on; text in the source
+    // comes in the source's order, so each byte of it is looked at once.
+    std::size_t m_searchedFrom = 0;
+    std::size_t m_candidate = 0;
+};
 
 // The end of a piece that starts at begin: at most transformChunk on, on a character boundary.
 std::size_t chunkEnd(std::string_view text, std::size_t begin, std::size_t end)
@@ -78,12 +117,16 @@ public:
         return false;
     }
 
-    void story(bool opens)
+    // Whether a story closed.
+    bool story(bool opens)
     {
         if (opens)
             m_stories.push_back(m_count++);
         else if (m_stories.size() > 1)
             m_stories.pop_back();
+        else
+            return false;
+        return !opens;
     }
 
     void startBlock()
@@ -104,7 +147,8 @@ public:
         : m_source(source)
         , m_format(format)
         , m_layout(layoutOf(format))
-        , m_transformer(makeTextTransformer(transformation, m_layout))
+        , m_transformation(transformation)
+        , m_hardBreaks(m_layout, source)
         , m_stop(stop)
     {
         m_result.reserve(source.size() + source.size() / 16);
@@ -113,32 +157,40 @@ public:
     void markup(std::size_t end, bool breaksText) override
     {
         m_position = end;
-        if (breaksText && m_texts.breakText())
+        if (!breaksText)
+            return;
+        const std::uint32_t ended = m_texts.current();
+        if (m_texts.breakText())
             writeBlock();
+        else
+            endText(ended);
     }
 
     void story(std::size_t end, bool opens) override
     {
         m_position = end;
-        m_texts.story(opens);
+        const std::uint32_t current = m_texts.current();
+        if (m_texts.story(opens))
+            endText(current);
     }
 
     void text(std::size_t end, std::string_view decoded, const TextStyle &style) override
     {
         const std::uint32_t text = m_texts.current();
+        TextResult &result = resultOf(text);
         const bool joins = !m_runs.empty() && m_runs.back().end == m_position && m_runs.back().text == text
             && !m_runs.back().style.alone && !style.alone && m_runs.back().style.unicodeSkip == style.unicodeSkip;
         if (!joins) {
-            Run run;
+            result.runs.push_back(static_cast<std::uint32_t>(m_runs.size()));
+            // Filled in place: a copy through the stack stalls on its partly written style.
+            Run &run = m_runs.emplace_back();
             run.begin = static_cast<std::uint32_t>(m_position);
-            run.textBegin = static_cast<std::uint32_t>(m_blockText.size());
+            run.resultBegin = static_cast<std::uint32_t>(result.text.size());
             run.text = text;
             run.style = style;
-            m_runs.push_back(run);
         }
-        m_blockText.append(decoded);
+        transformPiece(result, decoded);
         m_runs.back().end = static_cast<std::uint32_t>(end);
-        m_runs.back().textEnd = static_cast<std::uint32_t>(m_blockText.size());
         m_position = end;
     }
 
@@ -155,25 +207,86 @@ private:
     struct Run {
         std::uint32_t begin = 0;
         std::uint32_t end = 0;
-        // The run's text in the block's text, and its share in the block's result.
-        std::uint32_t textBegin = 0;
-        std::uint32_t textEnd = 0;
+        // The run's share of its text's result.
         std::uint32_t resultBegin = 0;
         std::uint32_t resultEnd = 0;
         std::uint32_t text = 0;
+        // Whether the share is the run's decoded text as it was.
+        bool unchanged = true;
         TextStyle style;
     };
 
+    // One text of the block: its transformer, its result so far and its runs in order.
+    struct TextResult {
+        std::unique_ptr<TextTransformer> transformer;
+        std::string text;
+        std::vector<std::uint32_t> runs;
+    };
+
+    TextResult &resultOf(std::uint32_t text)
+    {
+        // Kept from block to block, so that a document of many blocks costs no allocation for each.
+        if (m_textResults.size() <= text)
+            m_textResults.resize(text + 1);
+        TextResult &result = m_textResults[text];
+        if (!result.transformer)
+            result.transformer = makeTextTransformer(m_transformation, m_layout);
+        return result;
+    }
+
+    // Transforms a piece of the last run, noting whether it came out as it went in.
+    void transformPiece(TextResult &result, std::string_view piece)
+    {
+        Run &run = m_runs.back();
+        const std::size_t resultStart = result.text.size();
+        std::size_t position = 0;
+        while (position < piece.size() && !m_stop.stop_requested()) {
+            std::size_t breakLength = 0;
+            const std::size_t end = m_hardBreaks.next(piece, position, breakLength);
+            for (std::size_t chunk = position; chunk < end;) {
+                const std::size_t chunkStop = chunkEnd(piece, chunk, end);
+                result.transformer->append(piece.substr(chunk, chunkStop - chunk), result.text);
+                chunk = chunkStop;
+            }
+            position = end;
+            if (position < piece.size()) {
+                run.resultEnd = static_cast<std::uint32_t>(result.text.size());
+                endText(run.text);
+                result.transformer->append(piece.substr(position, breakLength), result.text);
+                position += breakLength;
+            }
+        }
+        // A separator dropped at a break may have shortened what came before the piece.
+        run.unchanged = run.unchanged && result.text.size() >= resultStart
+            && std::string_view(result.text).substr(resultStart) == piece;
+        run.resultEnd = static_cast<std::uint32_t>(result.text.size());
+    }
+
+    // Ends a text, which may drop a trailing separator: the text's runs that ended after it end
+    // before, and their shares are no longer their texts.
+    void endText(std::uint32_t text)
+    {
+        TextResult &result = resultOf(text);
+        result.transformer->endText(result.text);
+        const auto size = static_cast<std::uint32_t>(result.text.size());
+        for (auto index = result.runs.rbegin(); index != result.runs.rend() && m_runs[*index].resultEnd > size; ++index) {
+            Run &run = m_runs[*index];
+            run.resultEnd = size;
+            run.resultBegin = std::min(run.resultBegin, size);
+            run.unchanged = false;
+        }
+    }
+
     void writeBlock()
     {
-        if (!m_runs.empty() && !m_stop.stop_requested()) {
-            transformBlock();
+        for (std::uint32_t text = 0; text < m_texts.count() && text < m_textResults.size(); ++text)
+            endText(text);
+        if (!m_stop.stop_requested()) {
             for (const Run &run : m_runs) {
                 m_result.append(m_source.substr(m_written, run.begin - m_written));
-                const std::string_view share(m_blockResult.data() + run.resultBegin,
-                                             std::max(run.resultBegin, run.resultEnd) - run.resultBegin);
-                const std::string_view text(m_blockText.data() + run.textBegin, run.textEnd - run.textBegin);
-                if (share == text)
+                const std::string &text = m_textResults[run.text].text;
+                const std::string_view share(text.data() + run.resultBegin, run.resultEnd - run.resultBegin);
+                if (run.unchanged)
                     m_result.append(m_source.substr(run.begin, run.end - run.begin));
                 else if (m_format == RichFormat::html)
                     appendHtmlText(m_result, share);
@@ -183,79 +296,24 @@ private:
             }
         }
         m_runs.clear();
-        m_blockText.clear();
-        m_blockResult.clear();
+        for (TextResult &result : m_textResults) {
+            result.text.clear();
+            result.runs.clear();
+        }
         m_texts.startBlock();
-    }
-
-    // Each text of the block transformed as one, its runs' shares noted as they come.
-    void transformBlock()
-    {
-        m_runsOfText.resize(std::max(m_runsOfText.size(), m_texts.count()));
-        for (std::size_t text = 0; text < m_texts.count(); ++text)
-            m_runsOfText[text].clear();
-        for (std::uint32_t index = 0; index < m_runs.size(); ++index)
-            m_runsOfText[m_runs[index].text].push_back(index);
-        for (std::size_t text = 0; text < m_texts.count(); ++text) {
-            m_textRuns.clear();
-            for (const std::uint32_t index : m_runsOfText[text]) {
-                m_textRuns.push_back(index);
-                transformRun(m_runs[index]);
-            }
-            endText();
-        }
-    }
-
-    void transformRun(Run &run)
-    {
-        // Where the run ends so far, so that a separator dropped within it moves its end too.
-        run.resultBegin = run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
-        std::size_t position = run.textBegin;
-        while (position < run.textEnd && !m_stop.stop_requested()) {
-            std::size_t breakLength = 0;
-            const std::size_t end = nextHardBreak(m_blockText, position, run.textEnd, m_layout, breakLength);
-            for (std::size_t piece = position; piece < end;) {
-                const std::size_t pieceEnd = chunkEnd(m_blockText, piece, end);
-                m_transformer->append(std::string_view(m_blockText).substr(piece, pieceEnd - piece), m_blockResult);
-                piece = pieceEnd;
-            }
-            position = end;
-            if (position < run.textEnd) {
-                endText();
-                m_transformer->append(std::string_view(m_blockText).substr(position, breakLength), m_blockResult);
-                position += breakLength;
-            }
-        }
-        run.resultEnd = static_cast<std::uint32_t>(m_blockResult.size());
-    }
-
-    // Ends a text, which may drop a trailing separator: the text's runs that ended after it end
-    // before.
-    void endText()
-    {
-        m_transformer->endText(m_blockResult);
-        const auto size = static_cast<std::uint32_t>(m_blockResult.size());
-        for (auto index = m_textRuns.rbegin(); index != m_textRuns.rend() && m_runs[*index].resultEnd > size; ++index) {
-            m_runs[*index].resultEnd = size;
-            m_runs[*index].resultBegin = std::min(m_runs[*index].resultBegin, size);
-        }
     }
 
     std::string_view m_source;
     RichFormat m_format = RichFormat::html;
     TextLayout m_layout = TextLayout::rich;
-    std::unique_ptr<TextTransformer> m_transformer;
+    Transformation m_transformation;
+    HardBreakFinder m_hardBreaks;
     const std::stop_token &m_stop;
     std::size_t m_position = 0;
     std::size_t m_written = 0;
     BlockTexts m_texts;
     std::vector<Run> m_runs;
-    // The runs of each text of the block, and of the text being transformed, in order; kept from
-    // block to block so that a document of many blocks costs no allocation for each.
-    std::vector<std::vector<std::uint32_t>> m_runsOfText;
-    std::vector<std::uint32_t> m_textRuns;
-    std::string m_blockText;
-    std::string m_blockResult;
+    std::vector<TextResult> m_textResults;
     std::string m_result;
 };
 

@@ -88,8 +88,7 @@ bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName)
 }
 
 // A tag's name as two numbers, its bytes in lower case from the most significant on and zeros
-// after them: numbers in the order of the names, so that tags, looked up far too often for string
-// comparisons, are found by comparing numbers. nullopt for a name longer than any element's.
+// after them, so that tags are compared as numbers. nullopt for a name longer than any element's.
 using NameKey = std::pair<std::uint64_t, std::uint64_t>;
 
 constexpr std::optional<NameKey> keyOf(std::string_view name)
@@ -110,7 +109,40 @@ constexpr std::array<NameKey, knownElements.size()> knownKeys = [] {
         keys[index] = *keyOf(knownElements[index].name);
     return keys;
 }();
-static_assert(std::is_sorted(knownKeys.begin(), knownKeys.end()), "knownElements must be sorted by name");
+
+// Tags are looked up far too often for a search: a table of 1024 slots, hashed by a multiplier
+// found at compile time under which no two known names share a slot (with this many slots, a few
+// tries find one).
+constexpr unsigned elementSlotBits = 10;
+constexpr std::size_t elementSlots = std::size_t{1} << elementSlotBits;
+constexpr std::uint8_t emptySlot = 0xFF;
+static_assert(knownElements.size() < emptySlot);
+
+constexpr std::size_t slotOf(const NameKey &key, std::uint64_t multiplier)
+{
+    return static_cast<std::size_t>(((key.first ^ (key.second >> 1)) * multiplier) >> (64 - elementSlotBits));
+}
+
+constexpr std::optional<std::array<std::uint8_t, elementSlots>> elementTable(std::uint64_t multiplier)
+{
+    std::array<std::uint8_t, elementSlots> table{};
+    table.fill(emptySlot);
+    for (std::size_t index = 0; index < knownKeys.size(); ++index) {
+        std::uint8_t &slot = table[slotOf(knownKeys[index], multiplier)];
+        if (slot != emptySlot)
+            return std::nullopt;
+        slot = static_cast<std::uint8_t>(index);
+    }
+    return table;
+}
+
+constexpr std::uint64_t elementMultiplier = [] {
+    for (std::uint64_t multiplier = 0x9E3779B97F4A7C15ULL;; multiplier += 0x2545F4914F6CDD1DULL) {
+        if (elementTable(multiplier))
+            return multiplier;
+    }
+}();
+constexpr std::array<std::uint8_t, elementSlots> elementSlotTable = *elementTable(elementMultiplier);
 
 // The known element with that name in any case; nullptr for any other.
 const Element *elementNamed(std::string_view name)
@@ -118,9 +150,8 @@ const Element *elementNamed(std::string_view name)
     const std::optional<NameKey> key = keyOf(name);
     if (!key)
         return nullptr;
-    const auto found = std::lower_bound(knownKeys.begin(), knownKeys.end(), *key);
-    return found != knownKeys.end() && *found == *key ? &knownElements[static_cast<std::size_t>(found - knownKeys.begin())]
-                                                       : nullptr;
+    const std::uint8_t index = elementSlotTable[slotOf(*key, elementMultiplier)];
+    return index != emptySlot && knownKeys[index] == *key ? &knownElements[index] : nullptr;
 }
 
 ElementKind kindOf(const Element *element)
@@ -204,18 +235,23 @@ private:
 
     std::size_t endOf(std::string_view terminator, std::size_t from) const
     {
-        const std::size_t found = m_html.find(terminator, from);
+        // One byte, as every end tag's, is a memchr rather than a search for a string.
+        const std::size_t found = terminator.size() == 1 ? m_html.find(terminator[0], from) : m_html.find(terminator, from);
         return found == std::string_view::npos ? m_html.size() : found + terminator.size();
     }
 
     // The end of a tag: its '>' outside quoted attribute values, or the end of the document.
     std::size_t tagEnd(std::size_t from) const
     {
-        // Mostly there is no quote before the first '>': then that ends the tag.
-        const std::size_t close = std::min(m_html.find('>', from), m_html.size());
-        const std::string_view inside = m_html.substr(from, close - from);
-        if (inside.find('"') == std::string_view::npos && inside.find('\'') == std::string_view::npos)
-            return std::min(close + 1, m_html.size());
+        // Mostly there is no quote before the first '>': then that ends the tag. Tags are short,
+        // so they are read byte by byte rather than searched three times.
+        for (std::size_t position = from; position < m_html.size(); ++position) {
+            const char byte = m_html[position];
+            if (byte == '>')
+                return position + 1;
+            if (byte == '"' || byte == '\'')
+                break;
+        }
         for (std::size_t position = from; position < m_html.size(); ++position) {
             if (m_html[position] == '>')
                 return position + 1;

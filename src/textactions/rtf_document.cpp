@@ -17,7 +17,6 @@
 #include <array>
 #include <cctype>
 #include <map>
-#include <unordered_map>
 
 namespace nimbrel {
 namespace {
@@ -87,24 +86,66 @@ struct WordMeaning {
     int codePage = 0;
 };
 
-// Every control word the reader gives a meaning to, found with one look-up.
-const std::unordered_map<std::string_view, WordMeaning> &wordMeanings()
-{
-    static const std::unordered_map<std::string_view, WordMeaning> meanings = [] {
-        std::unordered_map<std::string_view, WordMeaning> table;
+// Every control word the reader gives a meaning to, found with one look-up. Writers put a control
+// word every few bytes, so this is an open-addressed table with a cheap hash for short names.
+class ControlWords {
+public:
+    ControlWords()
+    {
         for (const auto name : ignoredDestinations)
-            table[name] = {WordKind::ignoredDestination, {}, 0};
+            add(name, {WordKind::ignoredDestination, {}, 0});
         for (const auto name : textBreaks)
-            table[name] = {WordKind::textBreak, {}, 0};
+            add(name, {WordKind::textBreak, {}, 0});
         for (const auto name : separateStories)
-            table[name] = {WordKind::story, {}, 0};
+            add(name, {WordKind::story, {}, 0});
         for (const auto &symbol : symbolWords)
-            table[symbol.name] = {WordKind::symbol, symbol.text, 0};
+            add(symbol.name, {WordKind::symbol, symbol.text, 0});
         for (const auto &[name, codePage] : characterSets)
-            table[name] = {WordKind::characterSet, {}, codePage};
-        return table;
-    }();
-    return meanings;
+            add(name, {WordKind::characterSet, {}, codePage});
+    }
+
+    WordMeaning meaningOf(std::string_view name) const
+    {
+        for (std::size_t slot = hash(name);; slot = (slot + 1) % slots) {
+            const Entry &entry = m_entries[slot];
+            if (entry.name.empty() || entry.name == name)
+                return entry.meaning;
+        }
+    }
+
+private:
+    struct Entry {
+        std::string_view name;
+        WordMeaning meaning;
+    };
+    // Four times the words, so that a look-up mostly ends at its first slot.
+    static constexpr std::size_t slots = 512;
+    static_assert(slots >= 4 * (ignoredDestinations.size() + textBreaks.size() + separateStories.size()
+                                + symbolWords.size() + characterSets.size()));
+
+    static std::size_t hash(std::string_view name)
+    {
+        std::uint32_t value = 2166136261U;
+        for (const char byte : name)
+            value = (value ^ static_cast<unsigned char>(byte)) * 16777619U;
+        return (value ^ (value >> 16)) % slots;
+    }
+
+    void add(std::string_view name, WordMeaning meaning)
+    {
+        std::size_t slot = hash(name);
+        while (!m_entries[slot].name.empty())
+            slot = (slot + 1) % slots;
+        m_entries[slot] = {name, meaning};
+    }
+
+    std::array<Entry, slots> m_entries{};
+};
+
+const ControlWords &controlWords()
+{
+    static const ControlWords words;
+    return words;
 }
 
 // The characters that a backslash turns from markup into text.
@@ -248,8 +289,7 @@ private:
             return false;
         if (word.name == "u" && word.hasParameter && !group.ignored)
             return readUnicode(word);
-        const auto found = wordMeanings().find(word.name);
-        const WordMeaning meaning = found == wordMeanings().end() ? WordMeaning{} : found->second;
+        const WordMeaning meaning = m_words.meaningOf(word.name);
         if (meaning.kind == WordKind::symbol) {
             addCharacter(word.end, meaning.text, true);
             return true;
@@ -450,6 +490,7 @@ private:
     }
 
     std::string_view m_rtf;
+    const ControlWords &m_words = controlWords();
     DocumentSink &m_sink;
     const std::stop_token &m_stop;
     std::size_t m_position = 0;

@@ -116,6 +116,8 @@ INSTANTIATE_TEST_SUITE_P(ValidUtf8, TextOperationTest, ::testing::ValuesIn(withC
     {"InvalidInSecondBlockOf64", std::string(70, 'a') + "\xFF", std::string(70, 'a') + "\uFFFD"},
     {"TruncatedAcrossBlockOf64", std::string(63, 'a') + "\xE6\x9D", std::string(63, 'a') + "\uFFFD"},
     {"BrokenAcrossBlockOf64", std::string(63, 'a') + "\xE6" "x", std::string(63, 'a') + "\uFFFDx"},
+    {"BrokenBeforeAsciiBlockOf64", std::string(63, 'a') + "\xE6" + std::string(64, 'x'),
+     std::string(63, 'a') + "\uFFFD" + std::string(64, 'x')},
 })), rowName);
 
 } // namespace

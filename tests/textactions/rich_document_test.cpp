@@ -45,6 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
         DocumentRow{"SeparatorStaysWhereTheSpaceWasNotInsideTheNextElement", html, snakeCase,
                     "<p>see <a href=\"x\">the link</a> and <b>bold</b> here</p>",
                     "<p>see_<a href=\"x\">the_link</a>_and_<b>bold</b>_here</p>"},
+        // Quotes share their first byte with the line separator, which still ends the line.
+        DocumentRow{"LineSeparatorAfterQuotesDropsTheSeparatorBeforeIt", html, snakeCase,
+                    "<p>\u201Ea\u201C <b>b </b>\u2028c</p>", "<p>\u201Ea\u201C_<b>b</b>\u2028c</p>"},
         DocumentRow{"CollapseKeepsTheFirstSpaceOfARunThatSpansElements", html, collapseWhitespace,
                     "<p>see  <a href=\"x\"> the link </a> </p>", "<p>see <a href=\"x\">the link</a></p>"},
         DocumentRow{"BlocksAndCellsStayApart", html, snakeCase,
