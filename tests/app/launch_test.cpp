@@ -6,24 +6,10 @@ namespace {
 
 using LaunchTest = ControllerFixture;
 
-TEST_F(LaunchTest, SetsUpStatusItemTimerAndActiveEntry)
-{
-    launch();
-    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
-    const auto image = std::dynamic_pointer_cast<MemoryImage>(item.memoryButton().image());
-    ASSERT_TRUE(image);
-    EXPECT_TRUE(image->isTemplate());
-    EXPECT_EQ(item.menu(), menu.get());
-    EXPECT_EQ(center.delegate(), delegate.get());
-    EXPECT_TRUE(settingsWindow->isMovableByBackground());
-    EXPECT_TRUE(delegate->hasPasteboardPollTimer());
-    EXPECT_EQ(timers.liveTimers(), 1u);
-    EXPECT_EQ(timers.lastInterval(), std::chrono::milliseconds(20));
-}
-
 // What is on the clipboard at launch is shown when it is text (never a secret's), and never
-// announced; the clear entry is enabled whatever it holds.
-TEST_F(LaunchTest, ClipboardAtLaunchIsShownButNeverAnnounced)
+// announced; the clear entry is enabled whatever it holds. Launch sets up the status item with the
+// template icon and the menu, and the poll timer, the one timer left running by the controllers.
+TEST_F(LaunchTest, SetsUpTheStatusItemAndTimerAndShowsTheClipboardButNeverAnnouncesIt)
 {
     for (const auto &[entries, shown, textActions] : std::vector<std::tuple<Entries, std::string, bool>>{
              {{{plain, "from before"}}, "from before", true},
@@ -43,66 +29,55 @@ TEST_F(LaunchTest, ClipboardAtLaunchIsShownButNeverAnnounced)
         tick();
     }
     EXPECT_TRUE(center.delivered().empty());
+    const auto &item = static_cast<MemoryStatusItem &>(delegate->statusItem());
+    const auto image = std::dynamic_pointer_cast<MemoryImage>(item.memoryButton().image());
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(image->isTemplate());
+    EXPECT_EQ(item.menu(), menu.get());
+    EXPECT_EQ(center.delegate(), delegate.get());
+    EXPECT_TRUE(settingsWindow->isMovableByBackground());
+    EXPECT_TRUE(delegate->hasPasteboardPollTimer());
+    EXPECT_EQ(timers.liveTimers(), 1u);
+    EXPECT_EQ(timers.lastInterval(), std::chrono::milliseconds(20));
 }
 
-struct StoredPreference {
-    const char *name;
-    std::optional<DefaultsValue> stored;
-    int checkBoxBefore;
-    int checkBoxAfter;
-    std::optional<DefaultsValue> storedAfter;
-};
+// name, stored, the check box before launch and after it, stored after it
+using StoredPreference = std::tuple<std::string, std::optional<DefaultsValue>, int, int, std::optional<DefaultsValue>>;
 
-class PreferenceReconciliationTest : public ControllerFixture,
-                                     public ::testing::WithParamInterface<StoredPreference> {
+class PreferenceReconciliationTest : public ControllerFixture, public ::testing::WithParamInterface<StoredPreference> {
 };
 
 TEST_P(PreferenceReconciliationTest, CheckBoxShowsTheStoredPreference)
 {
-    const auto &row = GetParam();
+    const auto &[name, stored, checkBoxBefore, checkBoxAfter, storedAfter] = GetParam();
     const std::pair<const char *, std::shared_ptr<MemoryButton>> preferences[] = {
         {"notifyText", textCheckBox}, {"notifyFilesAndDirectories", filesCheckBox}, {"keepClipboard", keepCheckBox}};
     for (const auto &[key, checkBox] : preferences) {
-        if (row.stored)
-            defaults.setValueForKey(*row.stored, key);
-        checkBox->setState(row.checkBoxBefore);
+        if (stored)
+            defaults.setValueForKey(*stored, key);
+        checkBox->setState(checkBoxBefore);
     }
     // Keeping the clipboard is on unless stored as off, even before launch reconciles it.
-    EXPECT_EQ(keepsClipboard(defaults), row.stored != DefaultsValue{0.0});
+    EXPECT_EQ(keepsClipboard(defaults), stored != DefaultsValue{0.0});
 
     launch();
 
     for (const auto &[key, checkBox] : preferences) {
-        EXPECT_EQ(checkBox->state(), row.checkBoxAfter) << key;
-        EXPECT_EQ(defaults.objectForKey(key), row.storedAfter) << key;
+        EXPECT_EQ(checkBox->state(), checkBoxAfter) << key;
+        EXPECT_EQ(defaults.objectForKey(key), storedAfter) << key;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Preferences, PreferenceReconciliationTest,
-    ::testing::Values(StoredPreference{"FirstRunStoresCheckBoxOn", std::nullopt, 1, 1, DefaultsValue{1.0}},
-                      StoredPreference{"StoredFalseTurnsCheckBoxOff", DefaultsValue{0.0}, 1, 0, DefaultsValue{0.0}},
-                      StoredPreference{"OtherNumberIsTrueAndKept", DefaultsValue{-3.5}, 0, 1, DefaultsValue{-3.5}},
-                      StoredPreference{"StringIsReplaced", DefaultsValue{std::string("1")}, 0, 0,
-                                       DefaultsValue{0.0}},
-                      StoredPreference{"OtherValueIsReplaced", DefaultsValue{OtherDefaultsValue{}}, 1, 1,
-                                       DefaultsValue{1.0}}),
-    [](const auto &info) { return std::string(info.param.name); });
+const StoredPreference storedPreferences[] = {
+    {"FirstRunStoresCheckBoxOn", std::nullopt, 1, 1, 1.0},
+    {"StoredFalseTurnsCheckBoxOff", 0.0, 1, 0, 0.0},
+    {"OtherNumberIsTrueAndKept", -3.5, 0, 1, -3.5},
+    {"StringIsReplaced", std::string("1"), 0, 0, 0.0},
+    {"OtherValueIsReplaced", OtherDefaultsValue{}, 1, 1, 1.0},
+};
 
-TEST_F(LaunchTest, PreferencesSurviveARestart)
-{
-    launch();
-    textCheckBox->setState(0);
-    delegate->perform("textNotificationButton:", std::shared_ptr<Button>(textCheckBox));
-    delegate.reset();
-
-    textCheckBox->setState(1);
-    launch();
-    EXPECT_EQ(textCheckBox->state(), 0);
-    copyText("not announced");
-    tick();
-    EXPECT_TRUE(center.delivered().empty());
-}
+INSTANTIATE_TEST_SUITE_P(Preferences, PreferenceReconciliationTest, ::testing::ValuesIn(storedPreferences),
+                         [](const auto &info) { return std::get<0>(info.param); });
 
 TEST_F(LaunchTest, MissingOutletsAndImagesAreSkippedQuietly)
 {

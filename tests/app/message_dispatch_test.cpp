@@ -6,6 +6,8 @@
 namespace nimbrel::test {
 namespace {
 
+using Effect = std::function<bool(ControllerFixture &)>;
+
 // One operation reached by its name: what is on the clipboard (nothing when empty), what it is
 // handed, what it answers and the effect by which it is told apart from every other operation;
 // a query is told apart by its answer alone.
@@ -14,7 +16,7 @@ struct Operation {
     Entries clipboard;
     MessageArgument argument;
     MessageResult answer;
-    std::function<bool(ControllerFixture &)> effect;
+    Effect effect;
 };
 
 void PrintTo(const Operation &operation, std::ostream *os)
@@ -46,10 +48,14 @@ const MessageArgument uppercaseEntry = std::shared_ptr<MenuItem>(std::make_share
 const MessageArgument notification = std::shared_ptr<const UserNotification>(std::make_shared<UserNotification>());
 
 // Text actions leave one item of plain text alone on the clipboard.
-bool holdsPlainText(ControllerFixture &test, const std::string &text)
+Effect holdsPlainText(std::string text)
 {
-    return test.clipboardText() == text && test.pasteboard.items().front()->types() == std::vector<std::string>{plain};
+    return [text](ControllerFixture &t) {
+        return t.clipboardText() == text && t.pasteboard.items().front()->types() == std::vector<std::string>{plain};
+    };
 }
+const Effect optionsShown = [](auto &t) { return t.pasteItemOptionsWindow->isVisible(); };
+const Effect uppercasePicked = [](auto &t) { return t.delegate->activePopupRunMenuItem()->title() == "Uppercase"; };
 
 const std::vector<Operation> operations{
     {"applicationDidFinishLaunching:", hello, {}, {},
@@ -62,12 +68,10 @@ const std::vector<Operation> operations{
      [](auto &t) { return t.textView->string() == "shown by name"; }},
     {"userNotificationCenter:shouldPresentNotification:", hello, notification, MessageResult{true},
      [](auto &t) { return t.center.delivered().empty(); }},
-    {"userNotificationCenter:didActivateNotification:", hello, notification, {},
-     [](auto &t) { return t.pasteItemOptionsWindow->isVisible(); }},
+    {"userNotificationCenter:didActivateNotification:", hello, notification, {}, optionsShown},
     {"showSettings", hello, {}, {}, [](auto &t) { return t.settingsWindow->isVisible(); }},
-    {"textActionsMenuItem:", hello, {}, {}, [](auto &t) { return t.pasteItemOptionsWindow->isVisible(); }},
-    {"showPasteItemOptions", hello, {}, MessageResult{true},
-     [](auto &t) { return t.pasteItemOptionsWindow->isVisible(); }},
+    {"textActionsMenuItem:", hello, {}, {}, optionsShown},
+    {"showPasteItemOptions", hello, {}, MessageResult{true}, optionsShown},
     {"closePasteItemOptions", hello, {}, {}, [](auto &t) { return t.pasteItemOptionsWindow->orderOutCount() == 2; }},
     {"textNotificationButton:", hello, checkBoxOff, {},
      [](auto &t) { return t.defaults.objectForKey("notifyText") == DefaultsValue{0.0} && t.textCheckBox->state() == 1; }},
@@ -78,11 +82,9 @@ const std::vector<Operation> operations{
     {"clearClipboardMenuItem:", hello, {}, {},
      [](auto &t) { return t.pasteboard.items().empty() && !t.clearItem->isEnabled(); }},
     {"openSettings:", hello, {}, {}, [](auto &t) { return t.settingsWindow->isVisible(); }},
-    {"run:", hello, {}, {}, [](auto &t) { return holdsPlainText(t, "Hello World  X"); }},
-    {"activePopupRunItem:", hello, uppercaseEntry, {},
-     [](auto &t) { return t.delegate->activePopupRunMenuItem()->title() == "Uppercase"; }},
-    {"setActivePopupRunMenuItem:", hello, uppercaseEntry, {},
-     [](auto &t) { return t.delegate->activePopupRunMenuItem()->title() == "Uppercase"; }},
+    {"run:", hello, {}, {}, holdsPlainText("Hello World  X")},
+    {"activePopupRunItem:", hello, uppercaseEntry, {}, uppercasePicked},
+    {"setActivePopupRunMenuItem:", hello, uppercaseEntry, {}, uppercasePicked},
     {"getFirstItem", {}, {}, MessageResult{std::shared_ptr<const PasteboardItem>()},
      [](auto &t) { return t.pasteboard.writes() == 0; }},
     {"isTextItem:", {}, makeItem({{html, "x"}}), MessageResult{false}, nullptr},
@@ -91,20 +93,15 @@ const std::vector<Operation> operations{
     {"getItemType:", {}, makeItem({{html, "x"}, {rtf, "x"}}), MessageResult{rtf}, nullptr},
     {"hasItems", {}, {}, MessageResult{false}, nullptr},
     {"firstItemIsSomeKindOfString:", {}, makeItem({{"image/png", "x"}, {plain, "x"}}), MessageResult{false}, nullptr},
-    {"capitalize:", {}, helloItem, {}, [](auto &t) { return holdsPlainText(t, "Hello World  X"); }},
-    {"lowercase:", {}, helloItem, {}, [](auto &t) { return holdsPlainText(t, "hello world  x"); }},
-    {"uppercase:", {}, helloItem, {}, [](auto &t) { return holdsPlainText(t, "HELLO WORLD  X"); }},
-    {"snakecase:", {}, helloItem, {}, [](auto &t) { return holdsPlainText(t, "hello_wORLD_x"); }},
-    {"removeFormatting:", {}, makeItem(rich), {},
-     [](auto &t) { return holdsPlainText(t, "hello wORLD  x"); }},
-    {"removeMultipleWhitespace:", {}, helloItem, {},
-     [](auto &t) { return holdsPlainText(t, "hello wORLD x"); }},
-    {"removeAllWhitespace:", {}, helloItem, {},
-     [](auto &t) { return holdsPlainText(t, "hellowORLDx"); }},
-    {"userNotificationCenter:didPressOtherButton:", rich, notification, {},
-     [](auto &t) { return holdsPlainText(t, "hello wORLD  x"); }},
-    {"runTextAction:", hello, std::string("Uppercase"), {},
-     [](auto &t) { return holdsPlainText(t, "HELLO WORLD  X"); }},
+    {"capitalize:", {}, helloItem, {}, holdsPlainText("Hello World  X")},
+    {"lowercase:", {}, helloItem, {}, holdsPlainText("hello world  x")},
+    {"uppercase:", {}, helloItem, {}, holdsPlainText("HELLO WORLD  X")},
+    {"snakecase:", {}, helloItem, {}, holdsPlainText("hello_wORLD_x")},
+    {"removeFormatting:", {}, makeItem(rich), {}, holdsPlainText("hello wORLD  x")},
+    {"removeMultipleWhitespace:", {}, helloItem, {}, holdsPlainText("hello wORLD x")},
+    {"removeAllWhitespace:", {}, helloItem, {}, holdsPlainText("hellowORLDx")},
+    {"userNotificationCenter:didPressOtherButton:", rich, notification, {}, holdsPlainText("hello wORLD  x")},
+    {"runTextAction:", hello, std::string("Uppercase"), {}, holdsPlainText("HELLO WORLD  X")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Selectors, MessageDispatchTest, ::testing::ValuesIn(operations), [](const auto &info) {

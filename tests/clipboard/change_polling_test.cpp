@@ -5,7 +5,10 @@ namespace {
 
 using ChangePollingTest = ControllerFixture;
 
-TEST_F(ChangePollingTest, UnchangedTickReadsTheChangeCountOnceAndNothingElse)
+// A tick without a change reads the change count once and nothing else. A change announced
+// replaces the announcement before it (clicking one and its other button are checked through
+// message dispatch). A destroyed controller leaves the centre no delegate to call.
+TEST_F(ChangePollingTest, UnchangedTickReadsOnlyTheChangeCountAndEachPostReplacesTheEarlierOne)
 {
     copyText("already there");
     launch();
@@ -22,12 +25,29 @@ TEST_F(ChangePollingTest, UnchangedTickReadsTheChangeCountOnceAndNothingElse)
     EXPECT_EQ(textView->setCount(), viewSets);
     EXPECT_EQ(clearItem->enabledChanges() + textActionsItem->enabledChanges(), enabledChanges);
     EXPECT_TRUE(center.delivered().empty());
+
+    copyText("first");
+    tick();
+    copyText("second");
+    tick();
+    ASSERT_EQ(center.listed().size(), 1u);
+    EXPECT_EQ(center.listed().front()->informativeText, "second");
+    EXPECT_EQ(center.removals(), 1);
+    const auto &posted = *center.listed().front();
+    EXPECT_EQ(posted.title, "Nimbrel!");
+    EXPECT_FALSE(posted.hasActionButton);
+    EXPECT_EQ(posted.otherButtonTitle, "Clear formatting");
+    EXPECT_EQ(delegate->notification(), center.listed().front());
+    delegate.reset();
+    EXPECT_EQ(center.delegate(), nullptr);
 }
+
+using Names = std::vector<std::string>;
 
 struct Outcome {
     const char *name;
     Entries entries;
-    std::optional<std::vector<std::string>> fileNames;
+    std::optional<Names> fileNames;
     double notifyText;
     double notifyFiles;
     std::string expectedText;
@@ -68,33 +88,31 @@ TEST_P(PollOutcomeTest, ShowsAndAnnouncesAsTheContentAndPreferencesSay)
 }
 
 const std::string files(FilenamesPboardType);
-const std::string png = "image/png";
+const Entries fileList{{files, std::nullopt}};
 
-INSTANTIATE_TEST_SUITE_P(
-    OutcomeTable, PollOutcomeTest,
-    ::testing::Values(
-        Outcome{"PlainTextAnnounced", {{plain, "a sentence"}}, std::nullopt, 1, 1, "a sentence", true, false, true},
-        Outcome{"PlainTextWithTextOff", {{plain, "quiet"}}, std::nullopt, 0, 1, "quiet", false, false, true},
-        Outcome{"HtmlFirstReadsPlain", {{html, "<b>x</b>"}, {plain, "x"}}, std::nullopt, 1, 1, "x", true, false, true},
-        Outcome{"RtfFirstWithoutPlainAlwaysAnnounced", {{rtf, "{\\rtf1 x}"}}, std::nullopt, 0, 0, "", true, false, true},
-        Outcome{"OneFileGivesItsName", {{files, std::nullopt}}, std::vector<std::string>{"/home/u/notes.txt"}, 1, 1,
-                "notes.txt", true, true, false},
-        Outcome{"TwoFilesGiveACount", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 1,
-                "2 files", true, true, false},
-        Outcome{"ControlCharactersInANameAreNotShown", {{files, std::nullopt}},
-                std::vector<std::string>{"/tmp/two\nlines\x1B[2J\u202Etxt.exe"}, 1, 1,
-                "two\uFFFDlines\uFFFD[2J\uFFFDtxt.exe", true, true, false},
-        Outcome{"FilesWithPreferenceOff", {{files, std::nullopt}}, std::vector<std::string>{"/a", "/b"}, 1, 0, "",
-                false, true, false},
-        Outcome{"EmptyFileListGivesEmptyText", {{files, std::nullopt}}, std::vector<std::string>{}, 1, 1, "", true,
-                true, false},
-        Outcome{"ImageBeforeTextAnnouncedEmptyWhateverThePreferences", {{png, std::nullopt}, {plain, "hidden"}},
-                std::nullopt, 0, 0, "", true, false, false},
-        Outcome{"ConcealedTextNeverShown", {{plain, "hunter2"}, {concealed, std::nullopt}},
-                std::nullopt, 1, 1, "", false, false, true},
-        Outcome{"ConcealedFilesNeverShown", {{files, std::nullopt}, {concealed, std::nullopt}},
-                std::vector<std::string>{"/secret/key"}, 1, 1, "", false, false, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+// name, clipboard, file names, notifyText, notifyFilesAndDirectories, the text shown, announced,
+// the options window closed, text actions enabled
+const Outcome outcomes[] = {
+    {"PlainTextAnnounced", {{plain, "a sentence"}}, std::nullopt, 1, 1, "a sentence", true, false, true},
+    {"PlainTextWithTextOff", {{plain, "quiet"}}, std::nullopt, 0, 1, "quiet", false, false, true},
+    {"HtmlFirstReadsPlain", {{html, "<b>x</b>"}, {plain, "x"}}, std::nullopt, 1, 1, "x", true, false, true},
+    {"RtfFirstWithoutPlainAlwaysAnnounced", {{rtf, "{\\rtf1 x}"}}, std::nullopt, 0, 0, "", true, false, true},
+    {"OneFileGivesItsName", fileList, Names{"/home/u/notes.txt"}, 1, 1, "notes.txt", true, true, false},
+    {"TwoFilesGiveACount", fileList, Names{"/a", "/b"}, 1, 1, "2 files", true, true, false},
+    {"ControlCharactersInANameAreNotShown", fileList, Names{"/tmp/two\nlines\x1B[2J\u202Etxt.exe"}, 1, 1,
+     "two\uFFFDlines\uFFFD[2J\uFFFDtxt.exe", true, true, false},
+    {"FilesWithPreferenceOff", fileList, Names{"/a", "/b"}, 1, 0, "", false, true, false},
+    {"EmptyFileListGivesEmptyText", fileList, Names{}, 1, 1, "", true, true, false},
+    {"ImageBeforeTextAnnouncedEmptyWhateverThePreferences", {{"image/png", std::nullopt}, {plain, "hidden"}},
+     std::nullopt, 0, 0, "", true, false, false},
+    {"ConcealedTextNeverShown", {{plain, "hunter2"}, {concealed, std::nullopt}}, std::nullopt, 1, 1, "", false, false,
+     true},
+    {"ConcealedFilesNeverShown", {{files, std::nullopt}, {concealed, std::nullopt}}, Names{"/secret/key"}, 1, 1, "",
+     false, false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(OutcomeTable, PollOutcomeTest, ::testing::ValuesIn(outcomes),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nimbrel::test

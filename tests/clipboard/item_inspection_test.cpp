@@ -27,11 +27,13 @@ TEST_P(ItemInspectionTest, QueriesFollowTheTypeRules)
     Entries entries;
     for (const auto &type : row.types)
         entries.emplace_back(type, "data");
-    copy(entries);
+    // Only the first item is inspected, never the text after it.
+    const auto first = makeItem(entries);
+    pasteboard.copy({first, textItem("second")});
     createController();
 
     const auto item = delegate->getFirstItem();
-    ASSERT_TRUE(item);
+    ASSERT_EQ(item, first);
     EXPECT_EQ(delegate->isTextItem(*item), row.text);
     EXPECT_EQ(delegate->isHTMLItem(*item), row.html);
     EXPECT_EQ(delegate->isRTFItem(*item), row.rtf);
@@ -39,27 +41,20 @@ TEST_P(ItemInspectionTest, QueriesFollowTheTypeRules)
     EXPECT_EQ(delegate->firstItemIsSomeKindOfString(*item), row.someKindOfString);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, ItemInspectionTest,
-    ::testing::Values(TypeRule{"HtmlThenPlain", {html, plain}, true, true, false, PasteboardTypeHTML, true},
-                      TypeRule{"PlainThenRtf", {plain, rtf}, true, false, true, PasteboardTypeRTF, true},
-                      TypeRule{"RtfThenHtml", {rtf, html}, false, true, true, PasteboardTypeRTF, true},
-                      TypeRule{"HtmlThenRtf", {html, rtf}, false, true, true, PasteboardTypeRTF, true},
-                      TypeRule{"ImageThenPlain", {"image/png", plain}, true, false, false, PasteboardTypeString, false},
-                      TypeRule{"NoTypes", {}, false, false, false, PasteboardTypeString, false},
-                      TypeRule{"CaseDiffers", {"Text/Plain", "TEXT/HTML", "text/RTF"}, false, false, false,
-                               PasteboardTypeString, false},
-                      TypeRule{"PrefixIsNoMatch", {"text/plain;charset=utf-8", "text/html2"}, false, false, false,
-                               PasteboardTypeString, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+// name, types, isTextItem, isHTMLItem, isRTFItem, getItemType, firstItemIsSomeKindOfString
+const TypeRule typeRules[] = {
+    {"HtmlThenPlain", {html, plain}, true, true, false, PasteboardTypeHTML, true},
+    {"PlainThenRtf", {plain, rtf}, true, false, true, PasteboardTypeRTF, true},
+    {"RtfThenHtml", {rtf, html}, false, true, true, PasteboardTypeRTF, true},
+    {"HtmlThenRtf", {html, rtf}, false, true, true, PasteboardTypeRTF, true},
+    {"ImageThenPlain", {"image/png", plain}, true, false, false, PasteboardTypeString, false},
+    {"NoTypes", {}, false, false, false, PasteboardTypeString, false},
+    {"CaseDiffers", {"Text/Plain", "TEXT/HTML", "text/RTF"}, false, false, false, PasteboardTypeString, false},
+    {"PrefixIsNoMatch", {"text/plain;charset=utf-8", "text/html2"}, false, false, false, PasteboardTypeString, false},
+};
 
-TEST_F(ItemInspectionTest, OnlyTheFirstOfSeveralItemsIsInspected)
-{
-    const auto first = makeItem({{"image/png", std::nullopt}});
-    pasteboard.copy({first, textItem("second")});
-    createController();
-    EXPECT_EQ(delegate->getFirstItem(), first);
-}
+INSTANTIATE_TEST_SUITE_P(Types, ItemInspectionTest, ::testing::ValuesIn(typeRules),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nimbrel::test

@@ -17,26 +17,18 @@ titles=$'Capitalize\nLowercase\nUppercase\nSnakecase\nRemove rich text formattin
 # (given 20 s: loose, but far below what a hang would take); sets $status and $output (stdout and
 # stderr together).
 run() {
-  status=0
-  local limit=60
+  local limit=60 how=()
   case ${1:-} in
-    offline) set -- env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS "$NIMBREL_BINARY" "${@:2}" ;;
-    unset-bus)
-      mkdir -p "$E2E_TMP/home"
-      set -- env -u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_TMP/home" "$NIMBREL_BINARY" "${@:2}"
-      ;;
-    user-bus)
-      mkdir -p "$E2E_TMP/user" && ln -sf "$E2E_TMP/bus" "$E2E_TMP/user/bus"
-      set -- env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$E2E_TMP/user" "$NIMBREL_BINARY" "${@:2}"
-      ;;
-    silent-bus)
-      limit=20
-      set -- env DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/silent-bus" "$NIMBREL_BINARY" "${@:2}"
-      ;;
-    *) set -- "$NIMBREL_BINARY" "$@" ;;
+    offline) how=(-u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS) ;;
+    unset-bus) how=(-u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_TMP/home") ;;
+    user-bus) how=(-u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$E2E_TMP/user") ;;
+    silent-bus) how=(DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/silent-bus") limit=20 ;;
   esac
-  output=$(timeout "$limit" "$@" 2>&1) || status=$?
+  ((${#how[@]} == 0)) || shift
+  status=0
+  output=$(timeout "$limit" env "${how[@]}" "$NIMBREL_BINARY" "$@" 2>&1) || status=$?
 }
+mkdir -p "$E2E_TMP/home" "$E2E_TMP/user" && ln -s "$E2E_TMP/bus" "$E2E_TMP/user/bus"
 
 # check ROW-NAME STATUS TEXT: the last run exited with STATUS and printed TEXT among its output.
 check() {
@@ -95,6 +87,8 @@ client_rows=(
   "-|--list-actions|0|$titles|hello   wORLD"
   "-|user-bus;--list-actions|0|$titles|hello   wORLD"
   "-|--settings|0||hello   wORLD|Nimbrel Settings"
+  # A second start shows the first one's settings window, and the first one goes on.
+  "-||0||hello   wORLD|Nimbrel Settings"
   "-|--options|0||hello   wORLD|Paste Item Options"
   "-|--clear|0||"
   "-|--action;Uppercase|1|nothing to rewrite: the clipboard holds no text this action applies to|"
@@ -109,8 +103,8 @@ for row in "${client_rows[@]}"; do
   [[ $offer == - ]] || e2e_offer "${args[@]}"
   IFS=';' read -ra args <<<"$arguments"
   run "${args[@]}"
-  check "$arguments" "$expected_status" "$text"
-  e2e_wait_for "the clipboard to hold [$clipboard] after $arguments" clipboard_is "$clipboard"
+  check "${arguments:-a second start}" "$expected_status" "$text"
+  e2e_wait_for "the clipboard to hold [$clipboard] after ${arguments:-a second start}" clipboard_is "$clipboard"
   [[ -z $window ]] || escape_closes "$window"
   [[ ! -e $E2E_TMP/home/.dbus ]] || e2e_fail "$arguments launched a session bus"
 done
@@ -174,8 +168,7 @@ e2e_wait_for "the rewritten secret cleared" e2e_fails e2e_clipboard_text
 (($(date +%s%3N) - written >= 10000)) || e2e_fail "the rewritten secret was cleared before 10 s"
 e2e_log "ok: the rewritten secret was cleared no sooner than 10 s after the write"
 
-e2e_copy_and_wait 'hello   wORLD'
-e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+e2e_copy_and_wait 'hello   wORLD' shown
 e2e_window_shown 'Paste Item Options' && e2e_fail "the paste item options window was open before the click"
 # The notification daemon's bubble is a real window: click it as a user would.
 eval "$(xdotool getwindowgeometry --shell "$(xdotool search --classname dunst | head -n 1)")"
@@ -184,24 +177,9 @@ e2e_wait_for "the paste item options window opened by a click on the notificatio
 e2e_type_into 'Paste Item Options' ctrl+Return
 e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_clipboard_text_is 'Hello   World'
 
-run
-check "a second start" 0 ""
-e2e_wait_for "the first instance's settings window" e2e_window_shown 'Nimbrel Settings'
-e2e_copy_and_wait 'the first instance still works'
-e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
-
-# ended_cleanly ROW-NAME: Nimbrel has ended, or ends now, with exit status 0 (no sanitizer report,
-# no death by signal), its last bubble withdrawn (the daemon keeps bubbles until they are closed).
-ended_cleanly() {
-  local status=0
-  e2e_wait_for "$1 to end Nimbrel" e2e_fails e2e_nimbrel_running
-  wait "$E2E_NIMBREL_PID" || status=$?
-  e2e_expect_eq "$1: exit status" 0 "$status"
-  e2e_wait_for "$1: no bubble left on screen" e2e_displayed_count_is 0
-}
-e2e_open_tray_menu
-xdotool key Up Return
-ended_cleanly "the menu's Quit"
+e2e_copy_and_wait 'announced before the Quit entry' shown
+e2e_quit_from_menu
+e2e_ended_cleanly "the menu's Quit"
 
 # A text action on 16 MiB of rich text works in the background: meanwhile the bus answers and a
 # newer copy is announced, and wins over the rewrite; SIGTERM during one ends Nimbrel with the
@@ -229,16 +207,15 @@ before=$(served_html_sum)
 e2e_spawn action "$NIMBREL_BINARY" --action Snakecase
 e2e_wait_for "the second 16 MiB rewrite under way" working
 kill -s TERM "$E2E_NIMBREL_PID"
-ended_cleanly "SIGTERM during a 16 MiB rewrite"
+e2e_ended_cleanly "SIGTERM during a 16 MiB rewrite"
 e2e_expect_eq "the clipboard as it was before the action" "$before" "$(served_html_sum)"
 
 # SIGTERM, SIGINT and SIGHUP end Nimbrel as the Quit entry does.
 for signal in TERM INT HUP; do
   e2e_start_nimbrel
-  e2e_copy_and_wait "announced before SIG$signal"
-  e2e_wait_for "the notification on screen" e2e_displayed_count_is 1
+  e2e_copy_and_wait "announced before SIG$signal" shown
   kill -s "$signal" "$E2E_NIMBREL_PID"
-  ended_cleanly "SIG$signal"
+  e2e_ended_cleanly "SIG$signal"
 done
 # A signal ignored by whoever started Nimbrel (nohup's SIGHUP) stays ignored.
 E2E_NIMBREL_SIGNALS=--ignore-signal=HUP e2e_start_nimbrel
@@ -246,7 +223,7 @@ kill -s HUP "$E2E_NIMBREL_PID"
 e2e_copy_and_wait 'SIGHUP ignored under nohup'
 e2e_nimbrel_running || e2e_fail "an ignored SIGHUP ended Nimbrel"
 kill -s TERM "$E2E_NIMBREL_PID"
-ended_cleanly "SIGTERM after an ignored SIGHUP"
+e2e_ended_cleanly "SIGTERM after an ignored SIGHUP"
 
 # With a clipboard manager running (the clipboard owner's manager mode, which saves as GNOME's,
 # MATE's and Cinnamon's do), Nimbrel hands its own contents over when it ends, every type with
@@ -270,8 +247,7 @@ e2e_copy_and_wait 'handed över'
 run --action Uppercase
 e2e_wait_for "Nimbrel's rewrite on the clipboard" e2e_clipboard_text_is 'HANDED ÖVER'
 served=$(served_targets)
-e2e_open_tray_menu
-xdotool key Up Return
-ended_cleanly "the menu's Quit with a clipboard manager"
+e2e_quit_from_menu
+e2e_ended_cleanly "the menu's Quit with a clipboard manager"
 e2e_expect_eq "the hand-over: every type Nimbrel served, byte for byte" "$served" "$(grep '^saved ' "$manager_log")"
 e2e_expect_eq "the rewrite still on the clipboard after Nimbrel ended" 'HANDED ÖVER' "$(e2e_clipboard_text)"

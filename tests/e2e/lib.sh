@@ -131,21 +131,33 @@ e2e_fails() { ! "$@"; }
 
 e2e_press_notification_button() { printf '%s' "$1" >"$E2E_TMP/menu-choice" && dunstctl context; }
 
-# Everything a test needs before Nimbrel starts: a private X display (Xvfb picks a free number
-# and tells it once it accepts connections; it does not reset whenever its last client leaves,
-# which would refuse the clients connecting meanwhile), a session bus, the notification daemon
-# unless told "no-notifications", and a real system tray host, so the status item has somewhere
-# to live.
+# Everything a test needs before Nimbrel starts: a display, a session bus, the notification daemon
+# unless told "no-notifications", and unless told "no-tray" a real system tray host, so the status
+# item has somewhere to live. The display is a private X display (Xvfb picks a free number and
+# tells it once it accepts connections; it does not reset whenever its last client leaves, which
+# would refuse the clients connecting meanwhile), or headless sway when told "sway-enable" or
+# "sway-disable", with or without XWayland (sway.sh).
 e2e_start_desktop() {
-  e2e_spawn xvfb Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
-  e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
-  export DISPLAY=":$(cat "$E2E_TMP/display")"
+  if [[ " $* " =~ \ sway-(enable|disable)\  ]]; then
+    e2e_start_sway "${BASH_REMATCH[1]}"
+  else
+    e2e_spawn xvfb Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
+    e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+  fi
   e2e_start_session_bus
   e2e_start_notification_monitor
-  [[ "${1:-}" == no-notifications ]] || e2e_start_notification_daemon
+  [[ " $* " == *" no-notifications "* ]] || e2e_start_notification_daemon
+  [[ " $* " == *" no-tray "* ]] && return
   e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
     --transparent false --SetDockType true --expand false
   e2e_wait_for "the tray host" xdotool search --class trayer
+}
+
+# A property of the StatusNotifierWatcher, the tray of a panel, as gdbus prints it.
+e2e_watcher() {
+  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
 }
 
 # xfce4-panel along the top, holding only its tray (which is a StatusNotifierWatcher and draws
@@ -161,9 +173,7 @@ e2e_start_xfce_panel() {
     >"$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
   e2e_spawn xfconfd /usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd
   e2e_spawn panel xfce4-panel --disable-wm-check
-  e2e_wait_for "xfce4-panel's tray" gdbus call --session --dest org.kde.StatusNotifierWatcher \
-    --object-path /StatusNotifierWatcher --method org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered
+  e2e_wait_for "xfce4-panel's tray" e2e_watcher IsStatusNotifierHostRegistered
 }
 
 # Makes e2e_start_nimbrel run Nimbrel as this user (not root, whom permissions do not bind), with
@@ -210,6 +220,17 @@ e2e_second_bodies() { NOTIFICATIONS_LOG=$E2E_SECOND_LOG e2e_notify_calls | cut -
 e2e_both_last_bodies_are() { [[ "$(e2e_last_notify_body)" == "$1" && "$(e2e_second_bodies | tail -n 1)" == "$1" ]]; }
 
 e2e_nimbrel_running() { e2e_ours "$E2E_NIMBREL_PID"; }
+
+# Nimbrel has ended, or ends now, with exit status 0 (no sanitizer report, such as LeakSanitizer's
+# 23, no death by signal), its last bubble withdrawn (the daemon keeps bubbles until they are
+# closed). $1 names what ended it.
+e2e_ended_cleanly() {
+  local status=0
+  e2e_wait_for "$1 to end Nimbrel" e2e_fails e2e_nimbrel_running
+  wait "$E2E_NIMBREL_PID" || status=$?
+  e2e_expect_eq "$1: exit status" 0 "$status"
+  e2e_wait_for "$1: no bubble left on screen" e2e_displayed_count_is 0
+}
 
 e2e_stop_nimbrel() { e2e_end_group "$E2E_NIMBREL_PID" && wait "$E2E_NIMBREL_PID" 2>/dev/null || true; }
 
@@ -260,11 +281,12 @@ e2e_notify_count_at_least() { (($(e2e_notify_count) >= $1)); }
 e2e_last_notify_body() {
   e2e_notification_records | awk 'BEGIN { RS = "\0" } /^notify\t/ { last = $0 } END { sub(/^notify\t[^\t]*\t/, "", last); printf "%s", last }'
 }
-e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$1" ]]; }
+e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$*" ]]; }
 e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
 
 # Makes an offer (e2e_offer's arguments) and waits until Nimbrel has announced it (or, with no
-# daemon, tried to), so the next step acts on it; e2e_copy_and_wait offers a text.
+# daemon, tried to), so the next step acts on it; e2e_copy_and_wait offers a text, and given
+# "shown" waits until the daemon shows the announcement too.
 e2e_offer_and_wait() {
   local before
   before=$(e2e_notify_count)
@@ -274,6 +296,7 @@ e2e_offer_and_wait() {
 e2e_copy_and_wait() {
   e2e_offer_and_wait "UTF8_STRING=$1"
   e2e_wait_for "the announcement of [$1]" e2e_last_notify_body_is "$1"
+  [[ ${2:-} != shown ]] || e2e_wait_for "the announcement of [$1] on screen" e2e_displayed_count_is 1
 }
 
 e2e_preference_is() { grep -q "\"$1\": *$2\b" "$NIMBREL_PREFERENCES"; }
@@ -307,6 +330,8 @@ e2e_open_tray_menu() {
   xdotool mousemove --window "$(e2e_status_icon)" 5 5 click 1
   e2e_wait_for "the tray menu" e2e_menu_shown
 }
+# Quits Nimbrel with its menu's last entry, as a user does.
+e2e_quit_from_menu() { e2e_open_tray_menu && xdotool key Up Return; }
 
 # A window with this exact title is on screen (mapped and viewable).
 e2e_window_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }

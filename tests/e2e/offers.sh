@@ -24,18 +24,18 @@ parts = markup.split(data)
 sys.stdout.buffer.write(b"".join(part if index % 3 else part.decode().upper().encode()
                                  for index, part in enumerate(parts) if index % 3 != 2))'
 }
+# What the clipboard's owner serves for a target.
+served() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "$1" 2>/dev/null; }
 # The rich text that Uppercase must make of a recording's, for each rich target it has.
 expect_rich_uppercase() {
   local name=$1 recording=$2 kind expected
   for kind in html rtf; do
     [[ -f $recording ]] && grep -q "^text/$kind"$'\t'base64: "$recording" || continue
-    if [[ $kind == html ]]; then
-      expected=$(recorded_target text/html "$recording" | upper_html | base64 -w 0)
-    else
-      expected=$(base64 -w 0 "$offers/uppercase/$(basename "$recording" .offer).rtf")
-    fi
-    e2e_expect_eq "$name: Uppercase's $kind" "$expected" \
-      "$(timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "text/$kind" | base64 -w 0)"
+    case $kind in
+      html) expected=$(recorded_target text/html "$recording" | upper_html | base64 -w 0) ;;
+      rtf) expected=$(base64 -w 0 "$offers/uppercase/$(basename "$recording" .offer).rtf") ;;
+    esac
+    e2e_expect_eq "$name: Uppercase's $kind" "$expected" "$(served "text/$kind" | base64 -w 0)"
   done
 }
 upper() { printf '%s' "$1" | python3 -c 'import sys; sys.stdout.write(sys.stdin.read().upper())'; }
@@ -82,22 +82,15 @@ e2e_type_into "Paste Item Options" ctrl+a ctrl+c
 announced_as "the text found at start, unannounced until copied from the window" \
   "$(recorded_text "$offers/featherpad-text.offer")"
 
-row Mousepad = = --replay "$offers/mousepad-text.offer"
-row 'LibreOffice Writer' = = --replay "$offers/libreoffice-writer-paragraph.offer"
-row '...its UTF-16 text alone' = = --refuse UTF8_STRING --refuse 'text/plain;charset=utf-8' \
+# Each program's copy as it made it, then the older forms of its text alone, as owners offer them.
+for name in mousepad-text libreoffice-writer-paragraph libreoffice-writer-x11-paragraph chromium-page \
+  firefox-esr-paragraph firefox-esr-wrapped-page thunderbird-compose-paragraph \
+  libreoffice-writer-footnote-list-table libreoffice-calc-range featherpad-text focuswriter-text xterm-text; do
+  row "$name" = = --replay "$offers/$name.offer"
+done
+row 'LibreOffice Writer, its UTF-16 text alone' = = --refuse UTF8_STRING --refuse 'text/plain;charset=utf-8' \
   --replay "$offers/libreoffice-writer-paragraph.offer"
-row 'LibreOffice Writer on plain X11' = = --replay "$offers/libreoffice-writer-x11-paragraph.offer"
-row Chromium = = --replay "$offers/chromium-page.offer"
-row 'Firefox ESR' = = --replay "$offers/firefox-esr-paragraph.offer"
-row "Thunderbird's composer" = = --replay "$offers/thunderbird-compose-paragraph.offer"
-row 'Firefox ESR, a page with wrapped lines' = = --replay "$offers/firefox-esr-wrapped-page.offer"
-row 'LibreOffice Writer, a footnote, a list and a table' = = \
-  --replay "$offers/libreoffice-writer-footnote-list-table.offer"
-row 'LibreOffice Calc, a range' = = --replay "$offers/libreoffice-calc-range.offer"
-row FeatherPad = = --replay "$offers/featherpad-text.offer"
-row FocusWriter = = --replay "$offers/focuswriter-text.offer"
-row xterm = = --replay "$offers/xterm-text.offer"
-row '...its Latin-1 text alone' = "$(recorded_text "$offers/xterm-text.offer" | sed 's/–/?/')" --refuse UTF8_STRING \
+row 'xterm, its Latin-1 text alone' = "$(recorded_text "$offers/xterm-text.offer" | sed 's/–/?/')" --refuse UTF8_STRING \
   --replay "$offers/xterm-text.offer"
 row 'PCManFM, one file' 'Grüße aus Köln.txt' - --replay "$offers/pcmanfm-one-file.offer"
 row 'PCManFM, one file cut' 'Grüße aus Köln.txt' - --replay "$offers/pcmanfm-cut-one-file.offer"
@@ -134,7 +127,6 @@ kept_targets() {
   printf 'TARGETS\nTIMESTAMP\nMULTIPLE\n'
   awk -F '\t' -v utf8="$(grep -c '^UTF8_STRING'$'\t''base64:' "$1")" '$2 ~ /^base64:/ && $1 ~ /^(UTF8_STRING|STRING|UTF-8|text\/plain.*|text\/(html|rtf|richtext|uri-list)|application\/rtf|x-special\/gnome-copied-files|image\/png)$/ || $1 == "TEXT" && utf8 { print $1 }' "$1"
 }
-served() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "$1" 2>/dev/null; }
 served_targets_are() { [[ "$(served TARGETS)" == "$1" ]]; }
 owner_quits() { kill "$E2E_SPAWNED" && wait "$E2E_SPAWNED" 2>/dev/null || true; }
 copied() { # waits until Nimbrel has read the offer made with these arguments

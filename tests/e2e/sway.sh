@@ -30,18 +30,19 @@ e2e_start_sway() {
   fi
 }
 
-# The app_id of the window with the focus; nothing when no window has it.
-e2e_sway_focused_app() {
+# sway's native windows, one a line: whether it has the focus (True or False), the node's type,
+# the app_id and the title, between tabs.
+e2e_sway_windows() {
   swaymsg -t get_tree | python3 -c 'import json, sys
-def walk(n): return ([n["app_id"]] if n.get("focused") and n.get("app_id") else []) + [
-    app for child in n.get("nodes", []) + n.get("floating_nodes", []) for app in walk(child)]
-print(*walk(json.load(sys.stdin)))'
+def walk(n): return [n] + [node for child in n.get("nodes", []) + n.get("floating_nodes", []) for node in walk(child)]
+for n in walk(json.load(sys.stdin)):
+    if n.get("app_id"): print(n.get("focused"), n["type"], n["app_id"], n["name"], sep="\t")'
 }
+# The app_id of the window with the focus; nothing when no window has it.
+e2e_sway_focused_app() { e2e_sway_windows | awk -F '\t' '$1 == "True" { print $3 }'; }
 
 # swaybar as the tray host: the StatusNotifierWatcher and host on the session bus.
 e2e_start_swaybar() {
   e2e_spawn swaybar swaybar -b tray -s "$SWAYSOCK"
-  e2e_wait_for "swaybar's tray" gdbus call --session --dest org.kde.StatusNotifierWatcher \
-    --object-path /StatusNotifierWatcher --method org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered
+  e2e_wait_for "swaybar's tray" e2e_watcher IsStatusNotifierHostRegistered
 }

@@ -17,11 +17,7 @@ native=false wayland=false
 [[ $xwayland == disable ]] && native=true
 [[ $panel == *bar ]] && wayland=true
 
-watcher() {
-  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
-    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
-}
-item() { watcher RegisteredStatusNotifierItems | grep -o ':[0-9.]*' | head -n 1; }
+item() { e2e_watcher RegisteredStatusNotifierItems | grep -o ':[0-9.]*' | head -n 1; }
 menu_call() { gdbus call --session --dest "$(item)" --object-path /MenuBar --method "com.canonical.dbusmenu.$1" "${@:2}"; }
 # The exported menu as a panel reads it: "title:enabled" for each entry, "-" for a separator.
 menu_layout() {
@@ -42,9 +38,7 @@ icon_area() {
   esac
 }
 icon_shown() { (($(icon_area | colours) > 1)); }
-window_shown() {
-  if $native; then swaymsg -t get_tree | grep -q "\"name\": \"$*\""; else e2e_window_shown "$*"; fi
-}
+window_shown() { if $native; then e2e_sway_windows | grep -q $'\t'"$*\$"; else e2e_window_shown "$*"; fi; }
 close_window() {
   if $native; then swaymsg "[title=\"^$1\$\"] kill"; else xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" key Escape; fi >/dev/null
   e2e_wait_for "$1 to close" e2e_fails window_shown "$1"
@@ -69,21 +63,14 @@ sys.exit(max(x - px, px - x - w, 0) > 40 or max(y - py, py - y - h, 0) > 40)' "$
   return 1
 }
 
-menu_floating() {
-  swaymsg -t get_tree | python3 -c 'import json, sys
-def walk(n): return (n["type"] == "floating_con" and n.get("app_id") == "nimbrel" and n["name"] == "Nimbrel") or any(
-    walk(child) for child in n.get("nodes", []) + n.get("floating_nodes", []))
-sys.exit(not walk(json.load(sys.stdin)))'
-}
+menu_floating() { e2e_sway_windows | grep -q $'\tfloating_con\tnimbrel\tNimbrel$'; }
 
 # Opens the menu as the panel's user does and picks the entry N keys down (Up for Quit), or, where
 # the menu cannot be reached with keys, clicks the entry as the panel would.
 pick() {
   local title=$1 keys=$2 x y
   case $panel in
-    trayer)
-      e2e_wait_for "no menu on screen" e2e_fails e2e_menu_shown
-      xdotool mousemove --window "$(e2e_status_icon)" 5 5 click 1 ;;
+    trayer) e2e_open_tray_menu ;;
     xfce4-panel) xdotool mousemove 15 15 click 1 ;;
     swaybar) x=$((width - 15)) y=$((height - 15))
       gdbus call --session --dest "$(item)" --object-path /StatusNotifierItem \
@@ -108,35 +95,28 @@ pick() {
 }
 
 case $panel in
-  trayer | xfce4-panel)
-    e2e_spawn xvfb Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display"
-    e2e_wait_for "Xvfb" grep -q . "$E2E_TMP/display"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
-    e2e_start_session_bus ;;
-  *)
-    e2e_start_sway "$xwayland"
-    e2e_start_session_bus
-    read -r width height < <(swaymsg -t get_outputs | python3 -c 'import json, sys
-r = json.load(sys.stdin)[0]["rect"]; print(r["width"], r["height"])') ;;
-esac
-case $panel in
   trayer)
     # Qt takes a click that follows the last one within the double-click interval, as a quick
     # user's click right after the menu closed does, for a double click. With KDE's interval of
     # ten minutes every click on the icon but the first is one, and must open the menu all the same.
     printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
     export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
-    e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
-      --transparent false --SetDockType true --expand false
-    e2e_wait_for "the tray host" xdotool search --class trayer ;;
-  xfce4-panel) e2e_start_xfce_panel ;;
-  swaybar) e2e_start_swaybar ;;
+    e2e_start_desktop no-notifications ;;
+  xfce4-panel)
+    e2e_start_desktop no-notifications no-tray
+    e2e_start_xfce_panel ;;
+  swaybar)
+    e2e_start_desktop no-notifications no-tray "sway-$xwayland"
+    e2e_start_swaybar ;;
   waybar)
+    e2e_start_desktop no-notifications no-tray "sway-$xwayland"
     echo '{"height": 30, "modules-right": ["tray"]}' >"$E2E_TMP/waybar.json"
     echo 'window#waybar { background: #202020; }' >"$E2E_TMP/waybar.css"
     e2e_spawn waybar waybar -c "$E2E_TMP/waybar.json" -s "$E2E_TMP/waybar.css"
-    e2e_wait_for "waybar's tray" watcher IsStatusNotifierHostRegistered ;;
+    e2e_wait_for "waybar's tray" e2e_watcher IsStatusNotifierHostRegistered ;;
 esac
+$wayland && read -r width height < <(swaymsg -t get_outputs | python3 -c 'import json, sys
+r = json.load(sys.stdin)[0]["rect"]; print(r["width"], r["height"])')
 
 [[ $panel == trayer ]] || e2e_expect_eq "the panel's corner before Nimbrel" 1 "$(icon_area | colours)"
 QT_QPA_PLATFORM=$($native && echo wayland || echo xcb) e2e_start_nimbrel

@@ -45,6 +45,7 @@
 // when another client takes the clipboard. A manager prints "manager" once it owns
 // CLIPBOARD_MANAGER, "saved TARGET BYTES" for each target it keeps (BYTES in hex) and "owner"
 // once it serves them; it quits only when another client takes CLIPBOARD_MANAGER.
+#include "support/recorded_offer.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -88,22 +89,6 @@ void say(const std::string &line) { std::printf("%s\n", line.c_str()) && std::ff
 
 volatile std::sig_atomic_t quitAsked = 0;
 
-std::string base64Decoded(const std::string &text)
-{
-    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    std::uint32_t bits = 0;
-    int count = 0;
-    for (const char c : text) {
-        if (alphabet.find(c) == std::string::npos)
-            continue;
-        bits = (bits << 6) | static_cast<std::uint32_t>(alphabet.find(c));
-        if ((count += 6) >= 8)
-            bytes.push_back(static_cast<char>((bits >> (count -= 8)) & 0xFF));
-    }
-    return bytes;
-}
-
 // The command line, the same in both modes, and the values it makes of the offers.
 struct Options {
     Options(int argc, char **argv)
@@ -144,7 +129,7 @@ struct Options {
                 continue;
             offers.push_back({line.substr(0, tab), std::nullopt});
             if (line.compare(tab + 1, 7, "base64:") == 0)
-                offers.back().value = base64Decoded(line.substr(tab + 8));
+                offers.back().value = nimbrel::test::base64Decoded(std::string_view(line).substr(tab + 8));
         }
         if (offers.empty())
             throw std::runtime_error("no offer in " + path);

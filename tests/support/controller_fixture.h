@@ -38,20 +38,18 @@ inline std::shared_ptr<const PasteboardItem> textItem(const std::string &text)
 // description connects them: the check boxes on, the text view empty.
 class ControllerFixture : public ::testing::Test {
 public:
-    AppDelegate &createController()
+    void createController()
     {
         delegate = std::make_unique<AppDelegate>(
             PlatformServices{center, pasteboard, statusBar, defaults, timers, *imagesInUse, application, background});
         delegate->setOutlets(InterfaceOutlets{settingsWindow, textActionsItem, pasteItemOptionsWindow, menu, clearItem,
                                               textCheckBox, filesCheckBox, keepCheckBox, capitalizeEntry, textView});
-        return *delegate;
     }
 
-    AppDelegate &launch()
+    void launch()
     {
         createController();
         delegate->applicationDidFinishLaunching();
-        return *delegate;
     }
 
     void copy(Entries entries) { pasteboard.copy({makeItem(std::move(entries))}); }

@@ -5,8 +5,8 @@
 #include <string_view>
 
 // The bytes a real program offered for a target, as tests/data/offers recorded them; for the
-// tests and benchmarks that run the core on real copies without a clipboard. NIMBREL_OFFERS_DIR
-// names the folder.
+// tests and benchmarks that run the core on real copies without a clipboard, and for the clipboard
+// owner of tests/peer that replays them. NIMBREL_OFFERS_DIR names the folder.
 namespace nimbrel::test {
 
 inline std::string base64Decoded(std::string_view text)

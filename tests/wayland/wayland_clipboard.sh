@@ -13,22 +13,15 @@ xwayland=$1 platform=$2 focused=$3
 # with no such title changes nothing.
 read_done() { e2e_call RunTextAction 'no such title'; }
 bodies() { e2e_notify_calls | cut -f 2-; }
-last_body_is() { [[ "$(bodies | tail -n 1)" == "$*" ]]; }
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
 paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
 typed_paste_is() { [[ "$(timeout 5 wl-paste -n -t "$1" 2>/dev/null)" == "$2" ]]; }
 # The watcher printed $2 after its first $1 lines.
 watched_since() { tail -n +$(($1 + 1)) "$E2E_TMP/watch.log" | grep -qx "$2"; }
 
-e2e_start_sway "$xwayland"
-e2e_start_session_bus
-e2e_start_notification_monitor
-e2e_start_notification_daemon
-if [[ -n $focused ]]; then
-  e2e_spawn "$focused" "$focused"
-  e2e_wait_for "$focused to have the focus" focus_is "$focused"
-fi
-e2e_expect_eq "the focused window" "$focused" "$(e2e_sway_focused_app)"
+e2e_start_desktop no-tray "sway-$xwayland"
+[[ -z $focused ]] || e2e_spawn "$focused" "$focused"
+e2e_wait_for "the focus on [$focused]" focus_is "$focused"
 wl-copy 'present at start'
 e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
 e2e_start_swaybar
@@ -45,13 +38,13 @@ grep 'through X11' "$E2E_TMP/nimbrel.log" && e2e_fail "the clipboard is not read
 # change; its write is never read back as a copy.
 rows=(
   'start-up contents|e2e_call RunTextAction Uppercase|paste_is PRESENT AT START|PRESENT AT START'
-  'text|wl-copy hello wayland|last_body_is hello wayland|hello wayland'
-  'file list|wl-copy -t text/uri-list file:///tmp/one.txt|last_body_is one.txt|one.txt'
-  'HTML with plain text|e2e_offer --wayland text/html=<b>bold</b> text/plain=bold|last_body_is bold|bold'
+  'text|wl-copy hello wayland|e2e_last_notify_body_is hello wayland|hello wayland'
+  'file list|wl-copy -t text/uri-list file:///tmp/one.txt|e2e_last_notify_body_is one.txt|one.txt'
+  'HTML with plain text|e2e_offer --wayland text/html=<b>bold</b> text/plain=bold|e2e_last_notify_body_is bold|bold'
   'RunTextAction seen by wl-paste|e2e_call RunTextAction Capitalize|paste_is After Html With Plain Text|After Html With Plain Text'
   'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|read_done|'
   'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|read_done|'
-  '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|last_body_is many-types|many-types'
+  '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|e2e_last_notify_body_is many-types|many-types'
   'ClearClipboard|e2e_call ClearClipboard|paste_is|'
 )
 for row in "${rows[@]}"; do
@@ -62,7 +55,7 @@ for row in "${rows[@]}"; do
   read -ra words <<<"$condition"
   e2e_wait_for "$condition after $name" "${words[@]}"
   wl-copy "after $name"
-  e2e_wait_for "the copy after $name to be announced" last_body_is "after $name"
+  e2e_wait_for "the copy after $name to be announced" e2e_last_notify_body_is "after $name"
   e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(bodies | tail -n +$((before + 1)) | head -n -1 | sed '/^$/d')"
 done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
@@ -144,7 +137,7 @@ e2e_wait_for "the pasters to be served or refused" grep -q '^filled' "$E2E_TMP/p
 e2e_expect_eq "pasters served at once" "filled 64" "$(grep '^filled' "$E2E_TMP/paster.log")"
 e2e_wait_for "the stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/paster.log"
 wl-copy 'after 1,100 stuck pasters'
-e2e_wait_for "the copy after 1,100 stuck pasters to be announced" last_body_is 'after 1,100 stuck pasters'
+e2e_wait_for "the copy after 1,100 stuck pasters to be announced" e2e_last_notify_body_is 'after 1,100 stuck pasters'
 e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear >/dev/null; echo $?)"
 e2e_wait_for "the clipboard emptied by --clear" paste_is
 
@@ -155,4 +148,4 @@ e2e_offer --wayland --garbage-targets 20000 text/plain=flood
 kill -CONT "$E2E_NIMBREL_PID"
 e2e_wait_for "Nimbrel to read the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
 wl-copy 'after connecting again'
-e2e_wait_for "the copy after connecting again to be announced" last_body_is 'after connecting again'
+e2e_wait_for "the copy after connecting again to be announced" e2e_last_notify_body_is 'after connecting again'

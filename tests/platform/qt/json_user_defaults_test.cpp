@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -47,21 +45,21 @@ protected:
         ASSERT_LT(fs::file_size(m_folder / "filler"), 1U << 20);
     }
     static std::size_t lines(const std::string &text) { return std::count(text.begin(), text.end(), '\n'); }
-    std::ptrdiff_t files() const { return std::distance(fs::directory_iterator(m_folder), {}); }
 
     QTemporaryDir m_directory;
     const fs::path m_folder = m_directory.path().toStdString();
     const fs::path m_file = m_folder / "preferences.json";
     const std::string m_corrupt = m_file.string() + ".corrupt";
+    // Reads nothing until asked, so a test may make the file first.
+    JsonUserDefaults m_defaults{m_file};
 };
 
 TEST_F(JsonUserDefaultsTest, ValuesKeepTheirTypesAndOtherProgramsKeysSurviveOurWrites)
 {
     write(m_file, R"({"on": true, "off": false, "list": [1], "object": {"nested": 1}})");
-    JsonUserDefaults defaults(m_file);
-    defaults.setValueForKey(2.5, "number");
-    defaults.setValueForKey("1"s, "numberLikeText");
-    defaults.setValueForKey(OtherDefaultsValue{}, "other");
+    m_defaults.setValueForKey(2.5, "number");
+    m_defaults.setValueForKey("1"s, "numberLikeText");
+    m_defaults.setValueForKey(OtherDefaultsValue{}, "other");
     const std::pair<const char *, DefaultsValue> rows[] = {{"on", on}, {"off", off}, {"list", OtherDefaultsValue{}},
         {"number", 2.5}, {"numberLikeText", "1"s}, {"other", OtherDefaultsValue{}}};
     for (const auto &[key, expected] : rows)
@@ -117,17 +115,16 @@ TEST_F(JsonUserDefaultsTest, FileChangedByAnotherProgramIsSeenAtTheNextReadAndLo
 TEST_F(JsonUserDefaultsTest, ChoiceThatCannotBeWrittenWinsUntilAWriteSucceeds)
 {
     write(m_file, R"({"notifyText": 1})");
-    JsonUserDefaults defaults(m_file);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), on);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), on);
     const std::string away = m_file.string() + ".away";
     fs::rename(m_file, away);
     ASSERT_EQ(::mkfifo(m_file.c_str(), 0600), 0);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), on);
-    defaults.setValueForKey(off, "notifyText");
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), on);
+    m_defaults.setValueForKey(off, "notifyText");
     EXPECT_TRUE(fs::is_fifo(m_file));
     fs::rename(away, m_file);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
-    defaults.setValueForKey(on, "notifyFilesAndDirectories");
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
+    m_defaults.setValueForKey(on, "notifyFilesAndDirectories");
     EXPECT_EQ(reopened("notifyText"), off);
 }
 
@@ -140,19 +137,18 @@ TEST_F(JsonUserDefaultsTest, FullDiskLeavesTheFileAsItWasAndKeepsTheChoiceUntilA
     mountFullDisk("target.json", original);
     fs::permissions(m_folder / "target.json", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
     fs::create_symlink("target.json", m_file);
-    JsonUserDefaults defaults(m_file);
     testing::internal::CaptureStderr();
-    defaults.setValueForKey(off, "notifyText");
-    defaults.setValueForKey(on, "notifyNothing");
+    m_defaults.setValueForKey(off, "notifyText");
+    m_defaults.setValueForKey(on, "notifyNothing");
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(lines(said) == 1 && said.find("target.json: No space left on device") != std::string::npos) << said;
     EXPECT_EQ(read(m_file), original);
-    EXPECT_EQ(files(), 3);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), {}), 3) << "nothing left beside the file";
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
 
     fs::remove(m_folder / "filler");
     testing::internal::CaptureStderr();
-    defaults.setValueForKey(off, "notifyFilesAndDirectories");
+    m_defaults.setValueForKey(off, "notifyFilesAndDirectories");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     for (const auto &[key, expected] : {std::pair{"notifyText", off}, {"notifyNothing", on}, {"notifyFilesAndDirectories", off}})
         EXPECT_EQ(reopened(key), expected) << key;
@@ -161,7 +157,7 @@ TEST_F(JsonUserDefaultsTest, FullDiskLeavesTheFileAsItWasAndKeepsTheChoiceUntilA
 
     write(m_folder / "filler", std::string(1 << 20, 'f'));
     testing::internal::CaptureStderr();
-    defaults.setValueForKey(on, "notifyText");
+    m_defaults.setValueForKey(on, "notifyText");
     EXPECT_EQ(lines(testing::internal::GetCapturedStderr()), 1U) << "a later failure is said again";
 }
 
@@ -170,11 +166,10 @@ TEST_F(JsonUserDefaultsTest, FullDiskLeavesTheFileAsItWasAndKeepsTheChoiceUntilA
 TEST_F(JsonUserDefaultsTest, BadFileSetAsideOnAFullDiskLeavesNoEmptyFileInPlace)
 {
     write(m_file, R"({"notifyText": 0})");
-    JsonUserDefaults defaults(m_file);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
     mountFullDisk("preferences.json", "notifyText = 1");
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
     EXPECT_EQ(read(m_corrupt), "notifyText = 1");
     EXPECT_FALSE(fs::exists(m_file));
 }
@@ -184,21 +179,20 @@ TEST_F(JsonUserDefaultsTest, BadFileSetAsideOnAFullDiskLeavesNoEmptyFileInPlace)
 TEST_F(JsonUserDefaultsTest, BadFileWithNoNameToBeSetAsideUnderStaysAndIsNotWrittenOver)
 {
     write(m_file, R"({"notifyText": 0})");
-    JsonUserDefaults defaults(m_file);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
     for (int number = 0; number < 10000; ++number)
         write(m_corrupt + (number > 0 ? "." + std::to_string(number) : ""), "");
     write(m_file, "notifyText = 1");
     testing::internal::CaptureStderr();
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
-    EXPECT_EQ(defaults.objectForKey("notifyText"), off);
-    defaults.setValueForKey(on, "notifyText");
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
+    m_defaults.setValueForKey(on, "notifyText");
     EXPECT_EQ(lines(testing::internal::GetCapturedStderr()), 1U);
     EXPECT_EQ(read(m_file), "notifyText = 1");
-    EXPECT_EQ(defaults.objectForKey("notifyText"), on);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), on);
 
     fs::remove(m_corrupt + ".9999");
-    defaults.setValueForKey(on, "ours");
+    m_defaults.setValueForKey(on, "ours");
     EXPECT_EQ(read(m_corrupt + ".9999"), "notifyText = 1");
     EXPECT_EQ(reopened("notifyText"), on);
     EXPECT_EQ(reopened("ours"), on);

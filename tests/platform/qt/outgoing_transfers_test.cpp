@@ -19,33 +19,6 @@ using Clock = OutgoingTransfers::Clock;
 // More than a pipe holds, so a paster that never reads leaves the transfer under way.
 const SharedText stuckBytes{std::string(256 * 1024, 'x')};
 
-// Pasters that never read, each handing over its pipe's writing end; the reading ends stay open.
-struct Pasters {
-    explicit Pasters(int count)
-    {
-        for (int i = 0; i < count; ++i) {
-            int fds[2];
-            EXPECT_EQ(pipe2(fds, O_CLOEXEC), 0);
-            readEnds.push_back(fds[0]);
-            writeEnds.push_back(fds[1]);
-        }
-    }
-    ~Pasters()
-    {
-        for (const int fd : readEnds)
-            close(fd);
-    }
-    std::vector<int> readEnds;
-    std::vector<int> writeEnds;
-};
-
-std::size_t underWay(const OutgoingTransfers &transfers, Clock::time_point now)
-{
-    std::vector<pollfd> fds;
-    transfers.watch(fds, now);
-    return fds.size();
-}
-
 TEST(OutgoingTransfers, GivesUpAStalledPasterAfterItsPatienceAndServesAtMost64)
 {
     const Clock::time_point start{};
@@ -56,14 +29,24 @@ TEST(OutgoingTransfers, GivesUpAStalledPasterAfterItsPatienceAndServesAtMost64)
         {"the 65th refused", 65, 0ms, 64},
     };
     for (const auto &[name, count, stalled, expected] : rows) {
-        Pasters pasters(count);
+        // Pasters that never read, each handing over its pipe's writing end; the reading ends
+        // stay open until the row's end.
         OutgoingTransfers transfers;
-        for (const int fd : pasters.writeEnds)
-            transfers.add(fd, stuckBytes, start);
+        std::vector<int> readEnds;
+        for (int i = 0; i < count; ++i) {
+            int ends[2];
+            ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
+            readEnds.push_back(ends[0]);
+            transfers.add(ends[1], stuckBytes, start);
+        }
         std::vector<pollfd> fds;
         transfers.watch(fds, start + stalled);
         transfers.progress(fds, 0, start + stalled); // no paster read: no revents
-        EXPECT_EQ(underWay(transfers, start + stalled), expected) << name;
+        fds.clear();
+        transfers.watch(fds, start + stalled);
+        EXPECT_EQ(fds.size(), expected) << name;
+        for (const int fd : readEnds)
+            close(fd);
     }
 }
 

@@ -13,8 +13,10 @@ namespace nimbrel {
 namespace {
 
 // The work runs on a thread of its own and its completion on the main thread, after the call
-// that started it.
-TEST(QtBackgroundWork, WorksOffTheMainThreadAndCompletesOnIt)
+// that started it. stopAll asks a work that waits for it to stop, returns once it has, and its
+// completion never runs, nor does the completion of a work that ended before but was not completed
+// yet.
+TEST(QtBackgroundWork, WorksOffTheMainThreadCompletesOnItAndStopAllDropsEveryCompletion)
 {
     QtBackgroundWork background;
     const auto mainThread = std::this_thread::get_id();
@@ -28,13 +30,7 @@ TEST(QtBackgroundWork, WorksOffTheMainThreadAndCompletesOnIt)
     EXPECT_TRUE(QTest::qWaitFor([&] { return completionThread != std::thread::id(); }));
     EXPECT_NE(workThread, mainThread);
     EXPECT_EQ(completionThread, mainThread);
-}
 
-// stopAll asks a work that waits for it to stop, returns once it has, and its completion never runs,
-// nor does the completion of a work that ended before but was not completed yet.
-TEST(QtBackgroundWork, StopAllEndsTheWorkAndDropsEveryCompletion)
-{
-    QtBackgroundWork background;
     std::atomic<bool> finished{false};
     std::atomic<bool> stopping{false};
     int completions = 0;

@@ -1,4 +1,5 @@
 #include "platform/qt/private_bus_test.h"
+#include "platform/qt/qt_image.h"
 #include "platform/qt/qt_image_library.h"
 #include "platform/qt/qt_menu.h"
 #include "platform/qt/qt_status_item.h"
@@ -162,6 +163,18 @@ TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
     const QDBusMessage reply = menuCall("EventGroup", {QVariant::fromValue(events)});
     EXPECT_EQ(qdbus_cast<QList<int>>(reply.arguments().value(0)), QList<int>{99});
     EXPECT_EQ(m_triggered.join(','), "Quit");
+}
+
+// The status item's icons go by plain names only, so that no name reaches outside the icons
+// compiled into the program.
+TEST(QtImageLibrary, FindsOnlyImagesCompiledIntoTheProgramByPlainName)
+{
+    for (const auto &[name, found] : {std::pair<std::string, bool>{"statusIcon", true}, {"nimbrel", true},
+                                      {"../icons/statusIcon", false}, {std::string("statusIcon\0x", 12), false}}) {
+        const auto image = QtImageLibrary().imageNamed(name);
+        EXPECT_EQ(image != nullptr, found) << name;
+        EXPECT_TRUE(!image || !dynamic_cast<QtImage &>(*image).icon().pixmap(22, 22).isNull()) << name;
+    }
 }
 
 } // namespace
