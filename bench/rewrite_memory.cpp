@@ -8,6 +8,7 @@
 #include "platform/memory/memory_application.h"
 #include "platform/memory/memory_background_work.h"
 #include "platform/memory/memory_image_library.h"
+#include "platform/memory/memory_login_item.h"
 #include "platform/memory/memory_pasteboard.h"
 #include "platform/memory/memory_status_bar.h"
 #include "platform/memory/memory_timer_scheduler.h"
@@ -71,7 +72,9 @@ void measure(nimbrel::RichFormat format, const char *name)
     MemoryImageLibrary images;
     MemoryApplication application;
     MemoryBackgroundWork background;
-    AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, defaults, timers, images, application, background});
+    MemoryLoginItem loginItem;
+    AppDelegate delegate(
+        PlatformServices{center, pasteboard, statusBar, defaults, timers, images, application, background, loginItem});
     const std::string type(format == RichFormat::html ? PasteboardTypeHTML : PasteboardTypeRTF);
     // Shared, as the desktop's clipboard snapshot shares its texts with whoever reads them.
     auto item = std::make_shared<StringPasteboardItem>();

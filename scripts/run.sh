@@ -29,4 +29,6 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   exit 1
 fi
 
+# Nimbrel lives in the tray and says nothing more once it runs: say how it ends.
+echo "run: Nimbrel is starting from $binary; its tray menu's Quit or Ctrl+C here ends it"
 exec "$binary" "$@"

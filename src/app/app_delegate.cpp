@@ -14,6 +14,7 @@ AppDelegate::AppDelegate(PlatformServices services)
     , m_images(services.images)
     , m_application(services.application)
     , m_background(services.background)
+    , m_loginItem(services.loginItem)
 {
 }
 

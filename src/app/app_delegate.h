@@ -27,6 +27,7 @@ inline constexpr std::chrono::seconds concealedItemLifetime{10};
 using ClipboardItemType = std::string;
 
 class BackgroundWork;
+class LoginItem;
 class PasteboardItem;
 class StringPasteboardItem;
 enum class Transformation;
@@ -78,6 +79,8 @@ public:
     void textNotificationButton(const std::shared_ptr<Button> &sender);
     void filesAndDirectoriesNotificationButton(const std::shared_ptr<Button> &sender);
     void keepClipboardButton(const std::shared_ptr<Button> &sender);
+    // Not a preference: the check box sets, and shows, whether the desktop starts the program at login.
+    void startAtLoginButton(const std::shared_ptr<Button> &sender);
     void clearClipboardMenuItem(const std::shared_ptr<MenuItem> &sender);
     void openSettings(const std::shared_ptr<MenuItem> &sender);
 
@@ -143,6 +146,7 @@ private:
     void storeCheckBoxState(std::string_view key, const Button &checkBox);
     bool preferenceIsOn(std::string_view key) const;
     void presentWindow(const std::weak_ptr<Window> &window);
+    void showWhetherStartingAtLogin();
 
     InterfaceOutlets m_outlets;
     UserNotificationCenter &m_center;
@@ -160,6 +164,7 @@ private:
     ImageLibrary &m_images;
     Application &m_application;
     BackgroundWork &m_background;
+    LoginItem &m_loginItem;
 };
 
 } // namespace nimbrel

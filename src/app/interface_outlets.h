@@ -21,6 +21,7 @@ struct InterfaceOutlets {
     std::weak_ptr<Button> textNotificationButton;
     std::weak_ptr<Button> filesAndDirectoriesNotificationButton;
     std::weak_ptr<Button> keepClipboardButton;
+    std::weak_ptr<Button> startAtLoginButton;
     std::weak_ptr<MenuItem> capitalizeMenuItem;
     // Held strongly, unlike the others.
     std::shared_ptr<TextView> currentItemTextView;

@@ -191,6 +191,7 @@ constexpr std::array selectorTable{
     Selector{"filesAndDirectoriesNotificationButton:",
              withSender<Button, &AppDelegate::filesAndDirectoriesNotificationButton>},
     Selector{"keepClipboardButton:", withSender<Button, &AppDelegate::keepClipboardButton>},
+    Selector{"startAtLoginButton:", withSender<Button, &AppDelegate::startAtLoginButton>},
     Selector{"clearClipboardMenuItem:", ignoringSender<MenuItem, &AppDelegate::clearClipboardMenuItem>},
     Selector{"openSettings:", ignoringSender<MenuItem, &AppDelegate::openSettings>},
     Selector{"run:", ignoringSender<Button, &AppDelegate::run>},

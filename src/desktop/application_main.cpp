@@ -5,6 +5,8 @@
 #include "desktop/bus_service.h"
 #include "desktop/command_line_main.h"
 #include "desktop/interface_description.h"
+#include "desktop/standard_descriptors.h"
+#include "platform/qt/autostart_login_item.h"
 #include "platform/qt/bus_receive_limits.h"
 #include "platform/qt/clipboard_backend.h"
 #include "platform/qt/json_user_defaults.h"
@@ -116,6 +118,7 @@ bool chooseDisplay(bool clipboardNeedsX11)
 
 int applicationMain(int argc, char **argv)
 {
+    openClosedStandardDescriptors();
     // One heap for all threads: glibc gives each thread a heap of its own otherwise, whose free
     // end malloc_trim leaves alone, and the trims that give back what large texts and floods of
     // requests leave (see QtPasteboard, SelectionWriter) would miss the reading threads' memory.
@@ -159,9 +162,10 @@ int applicationMain(int argc, char **argv)
     QtApplication desktop;
     QtBackgroundWork background;
     InterfaceDescription interface;
+    AutostartLoginItem loginItem(QCoreApplication::applicationFilePath());
 
     AppDelegate delegate(
-        PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background});
+        PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background, loginItem});
     delegate.setOutlets(interface.outlets());
     interface.setMessageSender([&delegate, passKeeping](std::string_view selector, const MessageArgument &argument) {
         delegate.perform(selector, argument);

@@ -35,6 +35,8 @@ InterfaceDescription::InterfaceDescription()
     m_textNotificationButton = std::make_shared<QtButton>(1);
     m_filesAndDirectoriesNotificationButton = std::make_shared<QtButton>(1);
     m_keepClipboardButton = std::make_shared<QtButton>(1);
+    // Off until showing the window sets it from what is on disk.
+    m_startAtLoginButton = std::make_shared<QtButton>();
     m_runButton = std::make_shared<QtButton>();
     m_currentItemTextView = std::make_shared<QtTextView>();
     for (const std::string_view title : textActionTitles())
@@ -61,6 +63,7 @@ QWidget &InterfaceDescription::settingsWindow()
     m_textNotificationButton->attach(m_settingsForm->textNotificationButton);
     m_filesAndDirectoriesNotificationButton->attach(m_settingsForm->filesAndDirectoriesNotificationButton);
     m_keepClipboardButton->attach(m_settingsForm->keepClipboardButton);
+    m_startAtLoginButton->attach(m_settingsForm->startAtLoginButton);
     connectSettingsActions();
     return *m_settingsWindow;
 }
@@ -107,6 +110,7 @@ InterfaceOutlets InterfaceDescription::outlets() const
     outlets.textNotificationButton = m_textNotificationButton;
     outlets.filesAndDirectoriesNotificationButton = m_filesAndDirectoriesNotificationButton;
     outlets.keepClipboardButton = m_keepClipboardButton;
+    outlets.startAtLoginButton = m_startAtLoginButton;
     if (!m_popUpItems.empty())
         outlets.capitalizeMenuItem = m_popUpItems.front();
     outlets.currentItemTextView = m_currentItemTextView;
@@ -135,6 +139,7 @@ void InterfaceDescription::connectSettingsActions()
     sendOnClick(m_textNotificationButton, "textNotificationButton:");
     sendOnClick(m_filesAndDirectoriesNotificationButton, "filesAndDirectoriesNotificationButton:");
     sendOnClick(m_keepClipboardButton, "keepClipboardButton:");
+    sendOnClick(m_startAtLoginButton, "startAtLoginButton:");
 }
 
 void InterfaceDescription::connectPasteItemOptionsActions()

@@ -79,6 +79,7 @@ private:
     std::shared_ptr<QtButton> m_textNotificationButton;
     std::shared_ptr<QtButton> m_filesAndDirectoriesNotificationButton;
     std::shared_ptr<QtButton> m_keepClipboardButton;
+    std::shared_ptr<QtButton> m_startAtLoginButton;
     std::shared_ptr<QtButton> m_runButton;
     std::vector<std::shared_ptr<QtPopUpMenuItem>> m_popUpItems;
     std::shared_ptr<QtTextView> m_currentItemTextView;

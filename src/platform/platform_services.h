@@ -5,6 +5,7 @@ namespace nimbrel {
 class Application;
 class BackgroundWork;
 class ImageLibrary;
+class LoginItem;
 class Pasteboard;
 class StatusBar;
 class TimerScheduler;
@@ -22,6 +23,7 @@ struct PlatformServices {
     ImageLibrary &images;
     Application &application;
     BackgroundWork &background;
+    LoginItem &loginItem;
 };
 
 } // namespace nimbrel

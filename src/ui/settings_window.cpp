@@ -12,6 +12,7 @@ void AppDelegate::openSettings(const std::shared_ptr<MenuItem> &)
 
 void AppDelegate::showSettings()
 {
+    showWhetherStartingAtLogin();
     presentWindow(m_outlets.window);
 }
 

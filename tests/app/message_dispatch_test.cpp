@@ -44,6 +44,7 @@ const Entries hello{{plain, "hello wORLD  x"}};
 const Entries rich{{html, "<b>hello</b> wORLD  x"}, {plain, "hello wORLD  x"}};
 const MessageArgument helloItem = makeItem(hello);
 const MessageArgument checkBoxOff = std::shared_ptr<Button>(std::make_shared<MemoryButton>(0));
+const MessageArgument checkBoxOn = std::shared_ptr<Button>(std::make_shared<MemoryButton>(1));
 const MessageArgument uppercaseEntry = std::shared_ptr<MenuItem>(std::make_shared<MemoryMenuItem>("Uppercase"));
 const MessageArgument notification = std::shared_ptr<const UserNotification>(std::make_shared<UserNotification>());
 
@@ -79,6 +80,7 @@ const std::vector<Operation> operations{
      [](auto &t) { return t.defaults.objectForKey("notifyFilesAndDirectories") == DefaultsValue{0.0}; }},
     {"keepClipboardButton:", hello, checkBoxOff, {},
      [](auto &t) { return t.defaults.objectForKey("keepClipboard") == DefaultsValue{0.0}; }},
+    {"startAtLoginButton:", hello, checkBoxOn, {}, [](auto &t) { return t.loginItem.isEnabled(); }},
     {"clearClipboardMenuItem:", hello, {}, {},
      [](auto &t) { return t.pasteboard.items().empty() && !t.clearItem->isEnabled(); }},
     {"openSettings:", hello, {}, {}, [](auto &t) { return t.settingsWindow->isVisible(); }},

@@ -79,16 +79,20 @@ TEST_F(InterfaceDescriptionTest, EveryControlSendsItsSelectorWithItsOutlet)
     EXPECT_EQ(std::get<std::shared_ptr<MenuItem>>(m_sent[1].second), m_outlets.clearClipboardMenuItem.lock());
 
     m_interface.settingsWindow();
+    m_outlets.startAtLoginButton.lock()->setState(1);
     for (const auto &[outlet, selector] :
          {std::pair{m_outlets.textNotificationButton.lock(), "textNotificationButton:"},
-          {m_outlets.filesAndDirectoriesNotificationButton.lock(), "filesAndDirectoriesNotificationButton:"}}) {
+          {m_outlets.filesAndDirectoriesNotificationButton.lock(), "filesAndDirectoriesNotificationButton:"},
+          {m_outlets.startAtLoginButton.lock(), "startAtLoginButton:"}}) {
         QTest::mouseClick(dynamic_cast<QtButton &>(*outlet).button(), Qt::LeftButton);
         EXPECT_EQ(m_sent.back().first, selector);
         EXPECT_EQ(std::get<std::shared_ptr<Button>>(m_sent.back().second), outlet);
         EXPECT_EQ(outlet->state(), 0);
         outlet->setState(1);
     }
-    EXPECT_EQ(m_sent.size(), 5u);
+    EXPECT_EQ(m_sent.size(), 6u);
+    EXPECT_EQ(dynamic_cast<QtButton &>(*m_outlets.startAtLoginButton.lock()).button()->text(),
+              QStringLiteral("Start Nimbrel when I log in"));
 
     QComboBox *popUp = m_interface.pasteItemOptionsForm().textActionPopUp;
     ASSERT_EQ(popUp->count(), std::ssize(textActionTitles()));

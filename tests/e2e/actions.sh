@@ -181,6 +181,17 @@ e2e_copy_and_wait 'announced before the Quit entry' shown
 e2e_quit_from_menu
 e2e_ended_cleanly "the menu's Quit"
 
+# Started as some launchers start it, with its standard descriptors closed, Nimbrel still takes
+# its name on the bus: a second start hands over to it rather than starting beside it.
+e2e_spawn closed bash -c 'exec "$0" <&- >&- 2>&-' "$NIMBREL_BINARY"
+E2E_NIMBREL_PID=$E2E_SPAWNED
+e2e_wait_for "Nimbrel started with stdin, stdout and stderr closed, on the session bus" e2e_call TextActionTitles
+run
+check "a second start beside one started with its descriptors closed" 0 ""
+escape_closes 'Nimbrel Settings'
+kill -s TERM "$E2E_NIMBREL_PID"
+e2e_ended_cleanly "SIGTERM to Nimbrel started with its descriptors closed"
+
 # A text action on 16 MiB of rich text works in the background: meanwhile the bus answers and a
 # newer copy is announced, and wins over the rewrite; SIGTERM during one ends Nimbrel with the
 # clipboard as it was before the action.

@@ -64,6 +64,12 @@ sys.exit(max(x - px, px - x - w, 0) > 40 or max(y - py, py - y - h, 0) > 40)' "$
 }
 
 menu_floating() { e2e_sway_windows | grep -q $'\tfloating_con\tnimbrel\tNimbrel$'; }
+# A window of that title that sway floats, native or XWayland's: a dialog, at its own size.
+window_floats() {
+  swaymsg -t get_tree | python3 -c 'import json, sys
+def walk(n): return [n] + [node for child in n.get("nodes", []) + n.get("floating_nodes", []) for node in walk(child)]
+sys.exit(not any(n["type"] == "floating_con" and n.get("name") == sys.argv[1] for n in walk(json.load(sys.stdin))))' "$1"
+}
 
 # Opens the menu as the panel's user does and picks the entry N keys down (Up for Quit), or, where
 # the menu cannot be reached with keys, clicks the entry as the panel would.
@@ -142,6 +148,8 @@ for row in "${rows[@]}"; do
   pick "$title" "$keys"
   read -ra words <<<"$condition"
   e2e_wait_for "$title after [$text]: $condition" "${words[@]}"
+  # Tiling would stretch the windows over the workspace: as dialogs, sway floats them.
+  [[ ${words[0]} != window_shown ]] || ! $wayland || e2e_wait_for "${words[*]:1} floating" window_floats "${words[*]:1}"
   [[ ${words[0]} != window_shown ]] || close_window "${words[*]:1}"
 done
 wait "$E2E_NIMBREL_PID" || e2e_fail "Quit ended Nimbrel with status $?"

@@ -5,6 +5,7 @@
 #include "platform/memory/memory_background_work.h"
 #include "platform/memory/memory_button.h"
 #include "platform/memory/memory_image_library.h"
+#include "platform/memory/memory_login_item.h"
 #include "platform/memory/memory_menu_item.h"
 #include "platform/memory/memory_pasteboard.h"
 #include "platform/memory/memory_status_bar.h"
@@ -35,15 +36,16 @@ inline std::shared_ptr<const PasteboardItem> textItem(const std::string &text)
 }
 
 // A controller on the in-memory platform with every outlet connected, as the interface
-// description connects them: the check boxes on, the text view empty.
+// description connects them: the preferences' check boxes on, the text view empty.
 class ControllerFixture : public ::testing::Test {
 public:
     void createController()
     {
-        delegate = std::make_unique<AppDelegate>(
-            PlatformServices{center, pasteboard, statusBar, defaults, timers, *imagesInUse, application, background});
+        delegate = std::make_unique<AppDelegate>(PlatformServices{
+            center, pasteboard, statusBar, defaults, timers, *imagesInUse, application, background, loginItem});
         delegate->setOutlets(InterfaceOutlets{settingsWindow, textActionsItem, pasteItemOptionsWindow, menu, clearItem,
-                                              textCheckBox, filesCheckBox, keepCheckBox, capitalizeEntry, textView});
+                                              textCheckBox, filesCheckBox, keepCheckBox, startAtLoginCheckBox,
+                                              capitalizeEntry, textView});
     }
 
     void launch()
@@ -92,6 +94,7 @@ public:
     MemoryImageLibrary images;
     MemoryApplication application;
     MemoryBackgroundWork background;
+    MemoryLoginItem loginItem;
     // A test that needs the icon missing points this elsewhere.
     ImageLibrary *imagesInUse = &images;
 
@@ -104,6 +107,7 @@ public:
     std::shared_ptr<MemoryButton> textCheckBox = std::make_shared<MemoryButton>(1);
     std::shared_ptr<MemoryButton> filesCheckBox = std::make_shared<MemoryButton>(1);
     std::shared_ptr<MemoryButton> keepCheckBox = std::make_shared<MemoryButton>(1);
+    std::shared_ptr<MemoryButton> startAtLoginCheckBox = std::make_shared<MemoryButton>(0);
     std::shared_ptr<MemoryTextView> textView = std::make_shared<MemoryTextView>();
 
     std::unique_ptr<AppDelegate> delegate;

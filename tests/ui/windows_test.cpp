@@ -52,5 +52,29 @@ TEST_F(WindowsTest, ClearDisablesItsEntryUntilNewContent)
     EXPECT_TRUE(clearItem->isEnabled());
 }
 
+// Not a preference: each time the settings window is shown, its box shows whether Nimbrel starts
+// at login, which the user may have changed meanwhile; a click that could not change it leaves
+// the box showing what is so.
+TEST_F(WindowsTest, StartAtLoginBoxShowsAndChangesWhatIsOnDisk)
+{
+    launch();
+    const auto writes = defaults.writes();
+    for (const auto &[row, onDisk, failing] : {std::tuple{"turned on", false, false}, {"turned off", true, false},
+             {"write fails", false, true}, {"removal fails", true, true}}) {
+        SCOPED_TRACE(row);
+        loginItem.setFailing(false);
+        loginItem.setEnabled(onDisk);
+        loginItem.setFailing(failing);
+        startAtLoginCheckBox->setState(!onDisk);
+        delegate->showSettings();
+        EXPECT_EQ(startAtLoginCheckBox->state(), onDisk);
+        startAtLoginCheckBox->setState(!onDisk);
+        delegate->perform("startAtLoginButton:", std::shared_ptr<Button>(startAtLoginCheckBox));
+        EXPECT_EQ(loginItem.isEnabled(), onDisk == failing);
+        EXPECT_EQ(startAtLoginCheckBox->state(), onDisk == failing);
+    }
+    EXPECT_EQ(defaults.writes(), writes);
+}
+
 } // namespace
 } // namespace nimbrel::test

@@ -16,6 +16,7 @@ bodies() { e2e_notify_calls | cut -f 2-; }
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
 paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
 typed_paste_is() { [[ "$(timeout 5 wl-paste -n -t "$1" 2>/dev/null)" == "$2" ]]; }
+registered_item() { e2e_watcher RegisteredStatusNotifierItems | grep -q ':[0-9]'; }
 # The watcher printed $2 after its first $1 lines.
 watched_since() { tail -n +$(($1 + 1)) "$E2E_TMP/watch.log" | grep -qx "$2"; }
 
@@ -24,13 +25,22 @@ e2e_start_desktop no-tray "sway-$xwayland"
 e2e_wait_for "the focus on [$focused]" focus_is "$focused"
 wl-copy 'present at start'
 e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
-e2e_start_swaybar
+[[ $platform == wayland ]] || e2e_start_swaybar
 e2e_spawn watch "$CLIPBOARD_OWNER" --wayland --watch
 e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
 # The usual limit of descriptors, which pasters that never read must not use up.
 ulimit -Sn 1024
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
 grep 'through X11' "$E2E_TMP/nimbrel.log" && e2e_fail "the clipboard is not read natively"
+if [[ $platform == wayland ]]; then
+  # Native windows have no X11 tray to fall back to: Nimbrel says it waits for a panel, and its
+  # icon is there once one starts.
+  e2e_expect_eq "what Nimbrel says before any panel" \
+    'nimbrel: no tray yet (no StatusNotifierWatcher on the session bus); the icon appears when a panel starts' \
+    "$(grep -E 'tray|QPlatformNativeInterface' "$E2E_TMP/nimbrel.log")"
+  e2e_start_swaybar
+  e2e_wait_for "the icon in the panel that started" registered_item
+fi
 
 # name | step | what to wait for before the next copy, which would abandon an unfinished read |
 # the texts the step's announcements show, \n between (an announcement without text, as for
@@ -142,10 +152,13 @@ e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear
 e2e_wait_for "the clipboard emptied by --clear" paste_is
 
 # The compositor drops a client that reads nothing while a long list of types floods it (a stopped
-# Nimbrel here): Nimbrel connects again, rereads and hears the next copy.
+# Nimbrel here). While the flood is the clipboard, each new connection may be flooded again (on a
+# busy machine it is); once a copy replaces it, Nimbrel connects again, and the copy that is
+# current then is announced.
 kill -STOP "$E2E_NIMBREL_PID"
 e2e_offer --wayland --garbage-targets 20000 text/plain=flood
 kill -CONT "$E2E_NIMBREL_PID"
-e2e_wait_for "Nimbrel to read the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
+e2e_wait_for "the flood to cost Nimbrel its connection" grep -q 'lost the connection to the Wayland' "$E2E_TMP/nimbrel.log"
 wl-copy 'after connecting again'
-e2e_wait_for "the copy after connecting again to be announced" e2e_last_notify_body_is 'after connecting again'
+e2e_wait_for "Nimbrel to read the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
+e2e_wait_for "the copy current when Nimbrel is back to be announced" e2e_last_notify_body_is 'after connecting again'

@@ -16,16 +16,17 @@ ChosenClipboard makeClipboardBackend(ReadLimits limits)
 {
     // libwayland would try wayland-0 without it; a session that names no compositor is an X11 one.
     const char *waylandDisplay = std::getenv("WAYLAND_DISPLAY");
-    std::string whyNot = "WAYLAND_DISPLAY is not set";
     if (waylandDisplay && *waylandDisplay) {
+        std::string whyNot;
         if (auto connection = DataControlConnection::open(whyNot)) {
             auto backend = std::make_unique<WaylandClipboard>(std::move(connection), limits, [] {
                 QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); });
             });
             return {std::move(backend), false};
         }
+        // Only a Wayland session that falls back is worth a word: on X11 this is the way.
+        std::fprintf(stderr, "nimbrel: %s; the clipboard is read through X11\n", whyNot.c_str());
     }
-    std::fprintf(stderr, "nimbrel: %s; the clipboard is read through X11\n", whyNot.c_str());
     return {std::make_unique<X11Clipboard>(limits), true};
 }
 

@@ -4,9 +4,8 @@
 
 #include <QCursor>
 #include <QDBusConnectionInterface>
+#include <QGuiApplication>
 #include <QMenu>
-
-#include <cstdio>
 
 namespace nimbrel {
 
@@ -46,7 +45,8 @@ void QtStatusItem::setMenu(Menu *menu)
 void QtStatusItem::useNotifierItem()
 {
     if (!m_notifierItem)
-        std::fprintf(stderr, "nimbrel: the tray icon is a StatusNotifierItem\n");
+        m_log.say("nimbrel: the tray icon is a StatusNotifierItem");
+    m_waitingForPanel = false;
     m_trayIcon.reset();
     // A new watcher knows nothing of the old one's items: the item registers anew.
     m_notifierItem.reset();
@@ -64,8 +64,17 @@ void QtStatusItem::useNotifierItem()
 
 void QtStatusItem::useTrayIcon(const QString &reason)
 {
+    // A native Wayland window has no X11 system tray to go to (Qt would only warn): the entry
+    // waits for a panel's StatusNotifierWatcher.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        if (!m_waitingForPanel)
+            m_log.say("nimbrel: no tray yet (" + reason.toStdString() + "); the icon appears when a panel starts");
+        m_notifierItem.reset();
+        m_waitingForPanel = true;
+        return;
+    }
     if (!m_trayIcon)
-        std::fprintf(stderr, "nimbrel: the tray icon goes to the X11 system tray (%s)\n", qPrintable(reason));
+        m_log.say("nimbrel: the tray icon goes to the X11 system tray (" + reason.toStdString() + ")");
     m_notifierItem.reset();
     if (m_trayIcon)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/qt_status_bar_button.h"
+#include "platform/qt/rate_limited_log.h"
 #include "platform/qt/tray/status_notifier_item.h"
 #include "platform/status_item.h"
 
@@ -43,6 +44,10 @@ private:
     QPointer<QMenu> m_menu;
     std::unique_ptr<StatusNotifierItem> m_notifierItem;
     std::unique_ptr<QSystemTrayIcon> m_trayIcon;
+    // On Wayland, where there is no X11 tray: whether it was said that the entry waits for a panel.
+    bool m_waitingForPanel = false;
+    // Any program on the bus can make the watcher come and go: a few lines a minute say so.
+    RateLimitedLog m_log{5, std::chrono::minutes(1)};
     QtStatusBarButton m_button{[this] { showIcon(); }};
 };
 

@@ -17,6 +17,12 @@ QWidget *QtWindow::shownWidget()
 {
     if (m_widget == nullptr && m_build) {
         m_widget = std::exchange(m_build, {})();
+        // Marked as a dialog, a window floats in tiling window managers (X11 and XWayland) rather
+        // than being stretched over the workspace. A native Wayland window has no such mark:
+        // sway and its kind float one whose size is fixed, so it keeps its natural size there.
+        m_widget->setWindowFlag(Qt::Dialog);
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            m_widget->setFixedSize(m_widget->sizeHint());
         applyMovable();
     }
     return m_widget;

@@ -3,7 +3,9 @@
 #include "platform/qt/qt_image_library.h"
 #include "platform/qt/qt_menu.h"
 #include "platform/qt/qt_status_item.h"
+#include "platform/qt/rate_limited_log.h"
 
+#include <QCursor>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDir>
@@ -117,6 +119,7 @@ TEST_F(StatusNotifierItemTest, ShowsTheGlyphAndTheInstalledIconAndOpensTheMenuWh
     for (const auto &[x, y, argb] : {std::tuple{0, 0, "00000000"}, {10, 2, "ff000000"}, {10, 9, "ffffffff"}})
         EXPECT_EQ(glyph.mid((y * 22 + x) * 4, 4).toHex(), argb) << x << "," << y;
 
+    QCursor::setPos(110, 60);
     for (const auto &[method, x, y, shownAt] : {std::tuple{"SecondaryActivate", 100, 50, QPoint()},
                                                 {"ContextMenu", 100, 50, QPoint(100, 50)},
                                                 {"Activate", 200, 80, QPoint(100, 50)}}) // an open menu stays put
@@ -124,6 +127,13 @@ TEST_F(StatusNotifierItemTest, ShowsTheGlyphAndTheInstalledIconAndOpensTheMenuWh
         call("/StatusNotifierItem", "org.kde.StatusNotifierItem", method, {x, y});
         EXPECT_EQ(m_menu.isVisible() ? m_menu.pos() : QPoint(), shownAt) << method;
     }
+    // MATE's applet sends a point relative to itself, far from the click on a panel at the top
+    // right: the menu goes to the pointer, not to the screen's corner.
+    m_menu.hide();
+    qunsetenv("WAYLAND_DISPLAY"); // an X11 session, where the pointer is known
+    QCursor::setPos(500, 10);
+    call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {0, 27});
+    EXPECT_EQ(m_menu.pos(), QPoint(500, 10));
 }
 
 TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
@@ -133,6 +143,16 @@ TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
     const auto groupReply = menuCall("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList{"label"}});
     const auto group = qdbus_cast<QList<DBusMenuItemProperties>>(groupReply.arguments().value(0));
     EXPECT_TRUE(group.size() == 5 && group[0].properties.keys() == QStringList{"label"}) << "no ids named: all";
+    // Any program on the bus may ask for one entry 30,000 times, with 30,000 names no entry has:
+    // the answer names it once, and comes well within the call's 25 s (ids times names would not).
+    QList<int> ids(30000, 3);
+    QStringList names{QStringLiteral("enabled")};
+    for (int index = 0; index < 30000; ++index)
+        names << QString::number(index);
+    const auto hostileReply = menuCall("GetGroupProperties", {QVariant::fromValue(ids + QList<int>{99}), names});
+    const auto hostile = qdbus_cast<QList<DBusMenuItemProperties>>(hostileReply.arguments().value(0));
+    EXPECT_TRUE(hostile.size() == 1 && hostile[0].id == 3 && hostile[0].properties.keys() == QStringList{"enabled"})
+        << hostileReply.errorMessage().toStdString();
     const auto aboutToShow = menuCall("AboutToShowGroup", {QVariant::fromValue(QList<int>{1, 77})});
     EXPECT_EQ(qdbus_cast<QList<int>>(aboutToShow.arguments().value(1)), QList<int>{77});
     QSignalSpy propertiesUpdated(&exporter, &DBusMenuExporter::ItemsPropertiesUpdated);
@@ -163,6 +183,25 @@ TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
     const QDBusMessage reply = menuCall("EventGroup", {QVariant::fromValue(events)});
     EXPECT_EQ(qdbus_cast<QList<int>>(reply.arguments().value(0)), QList<int>{99});
     EXPECT_EQ(m_triggered.join(','), "Quit");
+}
+
+// A watcher that comes and goes 10,000 times costs five lines a minute, and the log ends on the
+// state as it is, with the changes that went untold.
+TEST(RateLimitedLog, SaysAFewLinesAWindowAndTheLastHeldBackWhenItEnds)
+{
+    auto now = std::chrono::steady_clock::time_point{};
+    std::vector<std::string> said;
+    RateLimitedLog log(5, std::chrono::minutes(1), [&said](const std::string &line) { said.push_back(line); },
+                       [&now] { return now; });
+    for (int change = 1; change <= 10000; ++change)
+        log.say(change % 2 ? "gone" : "back " + std::to_string(change));
+    log.flush();
+    EXPECT_EQ(said, (std::vector<std::string>{"gone", "back 2", "gone", "back 4", "gone"})) << "within the window";
+    now += std::chrono::minutes(1);
+    log.flush();
+    log.say("gone");
+    EXPECT_EQ(std::vector<std::string>(said.begin() + 5, said.end()),
+              (std::vector<std::string>{"back 10000 (after 9994 changes not told)", "gone"}));
 }
 
 // The status item's icons go by plain names only, so that no name reaches outside the icons

@@ -31,11 +31,12 @@ uint DBusMenuExporter::GetLayout(int parentId, int recursionDepth, const QString
         refuseUnknownId(parentId);
         return 0;
     }
-    layout = DBusMenuLayoutItem{parentId, properties(parentId, propertyNames), {}};
+    const QSet<QString> names(propertyNames.begin(), propertyNames.end());
+    layout = DBusMenuLayoutItem{parentId, properties(parentId, names), {}};
     if (parentId == 0 && recursionDepth != 0) {
         for (QAction *action : entries()) {
             const int id = m_ids.value(action);
-            layout.children.append(DBusMenuLayoutItem{id, properties(id, propertyNames), {}});
+            layout.children.append(DBusMenuLayoutItem{id, properties(id, names), {}});
         }
     }
     return m_revision;
@@ -50,10 +51,16 @@ QList<DBusMenuItemProperties> DBusMenuExporter::GetGroupProperties(const QList<i
         for (QAction *action : entries())
             wanted.append(m_ids.value(action));
     }
+    // Any program on the bus may ask: an id asked for again, or a name no entry has, costs no
+    // more than looking it up once, so the answer takes time in proportion to the menu.
+    const QSet<QString> names(propertyNames.begin(), propertyNames.end());
+    QSet<int> seen;
     QList<DBusMenuItemProperties> found;
     for (const int id : wanted) {
-        if (isKnown(id))
-            found.append(DBusMenuItemProperties{id, properties(id, propertyNames)});
+        const qsizetype before = seen.size();
+        seen.insert(id);
+        if (seen.size() != before && isKnown(id))
+            found.append(DBusMenuItemProperties{id, properties(id, names)});
     }
     return found;
 }
@@ -148,7 +155,7 @@ QAction *DBusMenuExporter::entry(int id) const
     return m_ids.key(id, nullptr);
 }
 
-QVariantMap DBusMenuExporter::properties(int id, const QStringList &names) const
+QVariantMap DBusMenuExporter::properties(int id, const QSet<QString> &names) const
 {
     QVariantMap all;
     if (id == 0) {
@@ -163,12 +170,13 @@ QVariantMap DBusMenuExporter::properties(int id, const QStringList &names) const
     }
     if (names.isEmpty())
         return all;
-    QVariantMap wanted;
-    for (const QString &name : names) {
-        if (all.contains(name))
-            wanted.insert(name, all.value(name));
+    for (auto property = all.begin(); property != all.end();) {
+        if (names.contains(property.key()))
+            ++property;
+        else
+            property = all.erase(property);
     }
-    return wanted;
+    return all;
 }
 
 void DBusMenuExporter::handleEvent(int id, const QString &eventId)

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 namespace nimbrel {
 
@@ -58,7 +59,8 @@ private:
     QList<QAction *> entries() const;
     QAction *entry(int id) const;
     bool isKnown(int id) const { return id == 0 || entry(id) != nullptr; }
-    QVariantMap properties(int id, const QStringList &names) const;
+    // The entry's properties of those names; all of them when none is named.
+    QVariantMap properties(int id, const QSet<QString> &names) const;
     // Triggers the entry for a "clicked" event.
     void handleEvent(int id, const QString &eventId);
     void refuseUnknownId(int id);

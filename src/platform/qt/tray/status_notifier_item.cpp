@@ -1,5 +1,6 @@
 #include "platform/qt/tray/status_notifier_item.h"
 
+#include <QCursor>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
@@ -16,6 +17,22 @@ QString installedIconName()
     const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
                                                 QStringLiteral("icons/hicolor/scalable/apps/nimbrel.svg"));
     return file.isEmpty() ? QString() : QStringLiteral("nimbrel");
+}
+
+// How far from the pointer a panel's point may be and still be where the user clicked: a panel
+// gives the click's point or a corner of its icon, and icons are at most a few dozen pixels.
+constexpr int nearPointer = 128;
+
+// Where the menu goes for a panel's point. Some panels (MATE's) send a point relative to their
+// applet, which lands in a corner of the screen: a point far from the pointer gives way to the
+// pointer. In a Wayland session the pointer is not known (XWayland learns of it only over its
+// own windows, not over the panel): the panel's point stands.
+QPoint menuPosition(const QPoint &given)
+{
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return given;
+    const QPoint pointer = QCursor::pos();
+    return (given - pointer).manhattanLength() <= nearPointer ? given : pointer;
 }
 
 } // namespace
@@ -92,7 +109,7 @@ void StatusNotifierItem::popUpMenu(int x, int y)
     // the menu over the workspace; one of a fixed size it floats, as it floats dialogs.
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
         m_menu->setFixedSize(m_menu->sizeHint());
-    m_menu->popup(QPoint(x, y));
+    m_menu->popup(menuPosition(QPoint(x, y)));
 }
 
 } // namespace nimbrel

@@ -1,0 +1,134 @@
+#include "platform/qt/autostart_login_item.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+namespace nimbrel {
+
+namespace {
+
+// A desktop entry is a few hundred bytes; a key past this is not looked for.
+constexpr qint64 readLimit = 64 * 1024;
+
+// The start of the file, when it is a regular file that can be read. O_NONBLOCK keeps a FIFO put
+// in its place from holding the program up.
+std::optional<QByteArray> readRegularFile(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    QByteArray contents = file.read(readLimit);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return contents;
+}
+
+// Hidden=true in the entry's main group.
+bool hidesItself(const QByteArray &entry)
+{
+    bool inMainGroup = false;
+    for (const QByteArray &line : entry.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (line.startsWith('['))
+            inMainGroup = line.trimmed() == "[Desktop Entry]";
+        else if (inMainGroup && equals > 0 && line.left(equals).trimmed() == "Hidden")
+            return line.mid(equals + 1).trimmed() == "true";
+    }
+    return false;
+}
+
+// The program's path as the value of the Exec key: one argument, in double quotes when it holds
+// a character the key reserves (each character that needs a backslash inside the quotes is one of
+// them), then with % doubled, as it starts a field code, and every backslash doubled, as a string
+// value's escapes are undone before the quotes are read. Nothing when an entry cannot hold the
+// path: not absolute, a control character, or a name that is not UTF-8.
+std::optional<QString> execValue(const QString &path)
+{
+    if (!path.startsWith(QLatin1Char('/')))
+        return std::nullopt;
+    const QString reserved = QStringLiteral(" \"'\\><~|&;$*?#()`");
+    const QString escapedInQuotes = QStringLiteral("\"`$\\");
+    QString argument;
+    bool quoted = false;
+    for (const QChar character : path) {
+        if (character.unicode() < 0x20 || character.unicode() == 0x7f || character == QChar::ReplacementCharacter)
+            return std::nullopt;
+        quoted = quoted || reserved.contains(character);
+        if (escapedInQuotes.contains(character))
+            argument += QLatin1Char('\\');
+        argument += character;
+    }
+    if (quoted)
+        argument = QLatin1Char('"') + argument + QLatin1Char('"');
+    return argument.replace(QLatin1Char('%'), QStringLiteral("%%")).replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
+
+} // namespace
+
+AutostartLoginItem::AutostartLoginItem(QString programPath)
+    : m_programPath(std::move(programPath))
+    , m_entryPath(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                      .filePath(QStringLiteral("autostart/nimbrel.desktop")))
+{
+}
+
+bool AutostartLoginItem::isEnabled() const
+{
+    const std::optional<QByteArray> entry = readRegularFile(m_entryPath);
+    return entry && !hidesItself(*entry);
+}
+
+bool AutostartLoginItem::setEnabled(bool enabled)
+{
+    if (enabled)
+        return writeEntry();
+    // A file that keeps the program from starting already may be the user's own: it stays.
+    const QByteArray name = QFile::encodeName(m_entryPath);
+    if (!isEnabled() || ::unlink(name.constData()) == 0 || errno == ENOENT)
+        return true;
+    std::fprintf(stderr, "nimbrel: cannot remove %s: %s\n", name.constData(), std::strerror(errno));
+    return false;
+}
+
+bool AutostartLoginItem::writeEntry() const
+{
+    const auto fail = [this](const QString &problem) {
+        std::fprintf(stderr, "nimbrel: cannot write %s: %s\n", QFile::encodeName(m_entryPath).constData(),
+                     problem.toLocal8Bit().constData());
+        return false;
+    };
+    const std::optional<QString> exec = execValue(m_programPath);
+    if (!exec)
+        return fail(QStringLiteral("a desktop entry cannot run the program at ") + m_programPath);
+    const QString folder = QFileInfo(m_entryPath).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot make the folder ") + folder);
+    const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Nimbrel\nExec=" + exec->toUtf8()
+        + "\nIcon=nimbrel\nX-GNOME-Autostart-enabled=true\n";
+    // A new file beside the entry, renamed into place only once it is complete.
+    QSaveFile file(m_entryPath);
+    if (file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size() && file.commit())
+        return true;
+    return fail(file.errorString());
+}
+
+} // namespace nimbrel
