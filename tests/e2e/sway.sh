@@ -30,14 +30,24 @@ e2e_start_sway() {
   fi
 }
 
+# For python3 -c: every node of sway's tree (swaymsg -t get_tree on standard input) in "nodes".
+E2E_SWAY_NODES='import json, sys
+def walk(n): return [n] + [node for child in n.get("nodes", []) + n.get("floating_nodes", []) for node in walk(child)]
+nodes = walk(json.load(sys.stdin))'
+
 # sway's native windows, one a line: whether it has the focus (True or False), the node's type,
 # the app_id and the title, between tabs.
 e2e_sway_windows() {
-  swaymsg -t get_tree | python3 -c 'import json, sys
-def walk(n): return [n] + [node for child in n.get("nodes", []) + n.get("floating_nodes", []) for node in walk(child)]
-for n in walk(json.load(sys.stdin)):
+  swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
+for n in nodes:
     if n.get("app_id"): print(n.get("focused"), n["type"], n["app_id"], n["name"], sep="\t")'
 }
+# The title of the window with the focus, native or XWayland's; nothing when no window has it.
+e2e_sway_focused_title() {
+  swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
+print(*[n["name"] for n in nodes if n.get("focused") and n["type"] != "workspace"])'
+}
+e2e_sway_focused_title_is() { [[ "$(e2e_sway_focused_title)" == "$1" ]]; }
 # The app_id of the window with the focus; nothing when no window has it.
 e2e_sway_focused_app() { e2e_sway_windows | awk -F '\t' '$1 == "True" { print $3 }'; }
 

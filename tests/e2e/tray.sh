@@ -66,9 +66,8 @@ sys.exit(max(x - px, px - x - w, 0) > 40 or max(y - py, py - y - h, 0) > 40)' "$
 menu_floating() { e2e_sway_windows | grep -q $'\tfloating_con\tnimbrel\tNimbrel$'; }
 # A window of that title that sway floats, native or XWayland's: a dialog, at its own size.
 window_floats() {
-  swaymsg -t get_tree | python3 -c 'import json, sys
-def walk(n): return [n] + [node for child in n.get("nodes", []) + n.get("floating_nodes", []) for node in walk(child)]
-sys.exit(not any(n["type"] == "floating_con" and n.get("name") == sys.argv[1] for n in walk(json.load(sys.stdin))))' "$1"
+  swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
+sys.exit(not any(n["type"] == "floating_con" and n.get("name") == sys.argv[1] for n in nodes))' "$1"
 }
 
 # Opens the menu as the panel's user does and picks the entry N keys down (Up for Quit), or, where
@@ -132,6 +131,18 @@ e2e_expect_eq "the tray Nimbrel says it uses" "nimbrel: $expected" "$(grep 'tray
 e2e_wait_for "the icon on screen, not all one colour" icon_shown
 [[ $panel == trayer ]] || e2e_expect_eq "the exported menu on an empty clipboard" \
   "Text actions…:false Clear clipboard:true Settings…:true - Quit:true" "$(menu_layout)"
+
+if [[ $panel == swaybar ]]; then
+  # A second start brings the settings window to the user, also over a window that took the focus.
+  "$NIMBREL_BINARY" || e2e_fail "a second start ended with status $?"
+  e2e_wait_for "the settings window" window_shown Nimbrel Settings
+  e2e_spawn foot foot --title other
+  e2e_wait_for "another window with the focus" e2e_sway_focused_title_is other
+  "$NIMBREL_BINARY" || e2e_fail "a second start ended with status $?"
+  e2e_wait_for "a second start to give the settings window the focus" e2e_sway_focused_title_is 'Nimbrel Settings'
+  e2e_end_group "$E2E_SPAWNED"
+  close_window 'Nimbrel Settings'
+fi
 
 # entry | keys in the menu | what the clipboard holds first | what shows that it worked. With the
 # clipboard empty, the first Down skips the disabled "Text actions…".

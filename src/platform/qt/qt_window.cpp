@@ -44,6 +44,11 @@ void QtWindow::orderFrontRegardless()
     QWidget *widget = shownWidget();
     if (widget == nullptr)
         return;
+    // A Wayland compositor does not bring forward a window that is already shown when it is asked
+    // to activate it (sway marks it urgent at most; a native window needs a token that a second
+    // start lacks), but gives the focus to a window as it appears: such a window appears again.
+    if (widget->isVisible() && !widget->isActiveWindow() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        widget->hide();
     widget->showNormal();
     widget->raise();
     widget->activateWindow();
