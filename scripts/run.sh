@@ -13,22 +13,4 @@ if [[ -z "$binary" ]]; then
   exit 1
 fi
 
-# Nimbrel reads the clipboard natively where the Wayland compositor allows it and through X11
-# otherwise; its windows go to XWayland where there is one. Some sessions start XWayland without
-# exporting DISPLAY: use its socket then.
-if [[ -z "${DISPLAY:-}" && -n "${WAYLAND_DISPLAY:-}" ]]; then
-  for socket in /tmp/.X11-unix/X*; do
-    if [[ -S "$socket" && -O "$socket" ]]; then
-      export DISPLAY=":${socket##*/X}"
-      break
-    fi
-  done
-fi
-if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-  echo "run: no graphical session found (neither DISPLAY nor WAYLAND_DISPLAY is set)" >&2
-  exit 1
-fi
-
-# Nimbrel lives in the tray and says nothing more once it runs: say how it ends.
-echo "run: Nimbrel is starting from $binary; its tray menu's Quit or Ctrl+C here ends it"
-exec "$binary" "$@"
+exec ./scripts/start-nimbrel.sh "$binary" "$@"

@@ -228,6 +228,19 @@ for signal in TERM INT HUP; do
   kill -s "$signal" "$E2E_NIMBREL_PID"
   e2e_ended_cleanly "SIG$signal"
 done
+# Started as the README's run.sh starts it: the hint on how to end it is the last start-up line,
+# and Ctrl+C (SIGINT to the terminal's foreground process group, the script's) ends it cleanly.
+e2e_spawn start-script env --default-signal=HUP,INT,TERM "$(dirname "$0")/../../scripts/start-nimbrel.sh" "$NIMBREL_BINARY"
+e2e_wait_for "Nimbrel started by the start script, on the session bus" e2e_call TextActionTitles
+e2e_wait_for "the start script's hint" grep -q 'Ctrl+C' "$E2E_TMP/start-script.log"
+e2e_expect_eq "the start script's last line" "run: Nimbrel runs in the tray; its menu's Quit, or Ctrl+C here, ends it" \
+  "$(tail -n 1 "$E2E_TMP/start-script.log")"
+grep -q 'tray icon' "$E2E_TMP/start-script.log" || e2e_fail "Nimbrel's tray line did not come before the hint"
+kill -s INT -- "-$E2E_SPAWNED"
+status=0 && wait "$E2E_SPAWNED" || status=$?
+e2e_expect_eq "Ctrl+C to the start script: its exit status, Nimbrel's" 0 "$status"
+e2e_wait_for "Nimbrel ended by Ctrl+C to leave the bus" e2e_fails e2e_call TextActionTitles
+
 # A signal ignored by whoever started Nimbrel (nohup's SIGHUP) stays ignored.
 E2E_NIMBREL_SIGNALS=--ignore-signal=HUP e2e_start_nimbrel
 kill -s HUP "$E2E_NIMBREL_PID"
