@@ -22,7 +22,8 @@ deb=$(find "$out" -maxdepth 1 -name 'nimbrel_*.deb')
 [[ -f $deb ]] || fail "cpack made no package: $(ls "$out")"
 
 for path in bin/nimbrel share/applications/nimbrel.desktop share/icons/hicolor/scalable/apps/nimbrel.svg \
-  share/man/man1/nimbrel.1.gz share/bash-completion/completions/nimbrel share/metainfo/org.nimbrel.Nimbrel.metainfo.xml; do
+  share/man/man1/nimbrel.1.gz share/bash-completion/completions/nimbrel share/metainfo/org.nimbrel.Nimbrel.metainfo.xml \
+  share/doc/nimbrel/copyright; do
   holds "$(dpkg-deb -c "$deb")" " \./usr/$path\$"
 done
 
@@ -38,4 +39,20 @@ holds "$(dpkg-deb -f "$deb" Version)" "^$NIMBREL_VERSION\$"
 holds "$("$out/root/usr/bin/nimbrel" --version)" "Nimbrel $NIMBREL_VERSION"
 holds "$(zcat "$out/root/usr/share/man/man1/nimbrel.1.gz" | head -n 1)" "\"Nimbrel $NIMBREL_VERSION\""
 holds "$(grep '<release ' "$out/root/usr/share/metainfo/org.nimbrel.Nimbrel.metainfo.xml")" "version=\"$NIMBREL_VERSION\""
+# The copyright file in Debian's machine-readable format: the format's header, a copyright and a
+# licence in every Files paragraph, the text of every licence named, and each vendored file under
+# a paragraph of its own.
+python3 - "$out/root/usr/share/doc/nimbrel/copyright" "$SOURCE_DIR" <<'PY' || fail "the copyright file"
+import fnmatch, pathlib, re, sys
+paragraphs = [dict(re.findall(r"^(\S[^:\n]*):[ \t]*(.*)$", p, re.M)) for p in pathlib.Path(sys.argv[1]).read_text().split("\n\n")]
+assert paragraphs[0].get("Format") == "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/", paragraphs[0]
+files = [p for p in paragraphs if "Files" in p]
+assert files and files[0]["Files"] == "*", files
+texts = {p["License"] for p in paragraphs if "License" in p and "Files" not in p}
+for p in files:
+    assert p.get("Copyright") and p.get("License") in texts, p
+for vendored in sorted(pathlib.Path(sys.argv[2], "third_party").rglob("*.xml")):
+    name = str(vendored.relative_to(sys.argv[2]))
+    assert any(fnmatch.fnmatch(name, pattern) for p in files[1:] for pattern in p["Files"].split()), name
+PY
 echo "ok: $deb"
