@@ -9,6 +9,7 @@
 #include "platform/qt/autostart_login_item.h"
 #include "platform/qt/bus_receive_limits.h"
 #include "platform/qt/clipboard_backend.h"
+#include "platform/qt/notification_icon.h"
 #include "platform/qt/json_user_defaults.h"
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_background_work.h"
@@ -155,7 +156,7 @@ int applicationMain(int argc, char **argv)
     passKeeping();
     QtPasteboard pasteboard(std::move(clipboard.backend));
     QObject::connect(&pasteboard, &QtPasteboard::changeCountRaised, &pasteboard, passKeeping);
-    QtUserNotificationCenter center(bus);
+    QtUserNotificationCenter center(bus, notificationIcon());
     QtStatusBar statusBar(bus);
     QtTimerScheduler timers(pasteboard);
     QtImageLibrary images;

@@ -38,10 +38,10 @@ bool sameNotification(const std::weak_ptr<const UserNotification> &kept,
 
 } // namespace
 
-QtUserNotificationCenter::QtUserNotificationCenter(QDBusConnection bus, QString appIcon, QObject *parent)
+QtUserNotificationCenter::QtUserNotificationCenter(QDBusConnection bus, NotificationIcon icon, QObject *parent)
     : QObject(parent)
     , m_bus(std::move(bus))
-    , m_appIcon(std::move(appIcon))
+    , m_icon(std::move(icon))
 {
     if (!m_bus.isConnected())
         return;
@@ -105,9 +105,12 @@ void QtUserNotificationCenter::send(const Delivery &delivery)
         actions << otherButtonAction << QString::fromStdString(notification.otherButtonTitle);
     const bool escapeMarkup = m_serverReadsMarkup.value_or(true);
     QDBusMessage message = methodCall(QStringLiteral("Notify"));
-    message << QStringLiteral("Nimbrel") << uint(0) << m_appIcon << QString::fromStdString(notification.title)
+    QVariantMap hints;
+    if (!m_icon.imagePath.isEmpty())
+        hints.insert(QStringLiteral("image-path"), m_icon.imagePath);
+    message << QStringLiteral("Nimbrel") << uint(0) << m_icon.appIcon << QString::fromStdString(notification.title)
             << QString::fromStdString(notificationBody(notification.informativeText, escapeMarkup)) << actions
-            << QVariantMap() << int(-1);
+            << hints << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, serial = delivery.serial](QDBusPendingCallWatcher *finished) { idArrived(serial, finished); });

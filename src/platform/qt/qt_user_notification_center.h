@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/notification_icon.h"
 #include "platform/user_notification_center.h"
 
 #include <QDBusConnection>
@@ -28,7 +29,7 @@ class QtUserNotificationCenter final : public QObject, public UserNotificationCe
 public:
     // Asks the server whether it reads markup in bodies, at once and again whenever another
     // server takes the name; until it answers, markup is escaped.
-    explicit QtUserNotificationCenter(QDBusConnection bus, QString appIcon = QStringLiteral("nimbrel"),
+    explicit QtUserNotificationCenter(QDBusConnection bus, NotificationIcon icon = {QStringLiteral("nimbrel"), {}},
                                       QObject *parent = nullptr);
     ~QtUserNotificationCenter() override;
 
@@ -72,7 +73,7 @@ private:
     std::list<Delivery>::iterator findId(uint id);
 
     QDBusConnection m_bus;
-    QString m_appIcon;
+    NotificationIcon m_icon;
     UserNotificationCenterDelegate *m_delegate = nullptr;
     // Whether the current server reads markup; unknown until it answers.
     std::optional<bool> m_serverReadsMarkup;

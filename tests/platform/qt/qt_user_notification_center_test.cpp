@@ -1,5 +1,6 @@
 #include "platform/qt/bus_receive_limits.h"
 #include "platform/qt/notification_body.h"
+#include "platform/qt/notification_icon.h"
 #include "platform/qt/private_bus_test.h"
 #include "platform/qt/qt_user_notification_center.h"
 #include "platform/qt/text_capping.h"
@@ -7,6 +8,11 @@
 #include "support/text_row.h"
 
 #include <QDBusContext>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QDBusPendingCall>
 #include <QTest>
 
@@ -31,6 +37,7 @@ public:
     // None: the question for them is never answered, as by a server still starting up.
     std::optional<QStringList> m_capabilities;
     std::vector<QStringList> m_notifications; // app name, icon, summary and body, then the actions
+    std::vector<std::optional<QString>> m_imagePaths; // each notification's "image-path" hint
     std::vector<uint> m_closed;
 
 public slots: // Named as the bus methods are.
@@ -40,9 +47,11 @@ public slots: // Named as the bus methods are.
         return m_capabilities.value_or(QStringList());
     }
     uint Notify(const QString &appName, uint, const QString &icon, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &, int)
+                const QStringList &actions, const QVariantMap &hints, int)
     {
         m_notifications.push_back(QStringList{appName, icon, summary, body} + actions);
+        const auto imagePath = hints.find("image-path");
+        m_imagePaths.push_back(imagePath == hints.end() ? std::nullopt : std::optional(imagePath->toString()));
         return static_cast<uint>(m_notifications.size());
     }
     void CloseNotification(uint id) { m_closed.push_back(id); }
@@ -148,6 +157,43 @@ TEST_F(QtUserNotificationCenterTest, ServerIdsReachOnlyLiveNotificationsAndClose
     m_center->finishRemovals(std::chrono::minutes(1));
     EXPECT_EQ(m_server->m_closed, (std::vector<uint>{1, 2, 5}));
     m_center->finishRemovals(std::chrono::hours(1));
+}
+
+// Daemons find the installed icon by its name. A build run from its source tree has none
+// installed: they get the icon drawn into a file of the runtime folder, through the image-path hint.
+TEST_F(QtUserNotificationCenterTest, IconIsNamedWhereInstalledAndAFileOfItsPictureElsewhere)
+{
+    const QTemporaryDir home;
+    const QString installed = home.path() + "/data/icons/hicolor/scalable/apps";
+    const std::tuple<const char *, bool, QString> rows[] = {{"installed", true, "nimbrel"},
+                                                            {"run from its source tree", false, ""}};
+    for (const auto &[name, isInstalled, appIcon] : rows) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(QDir().mkpath(installed) && QDir().mkpath(home.path() + "/runtime"));
+        if (isInstalled) {
+            ASSERT_TRUE(QFile::copy(":/icons/nimbrel.svg", installed + "/nimbrel.svg"));
+        }
+        qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+        qputenv("XDG_DATA_DIRS", (home.path() + "/none").toUtf8());
+        qputenv("XDG_RUNTIME_DIR", (home.path() + "/runtime").toUtf8());
+        TearDown();
+        SetUp();
+        startServer(QStringList());
+        m_center = std::make_unique<QtUserNotificationCenter>(connectToBus(), notificationIcon());
+        deliver("text");
+        ASSERT_TRUE(waitUntil([&] { return m_server->m_notifications.size() == 1; }));
+        EXPECT_EQ(m_server->m_notifications[0].at(1), appIcon);
+        const std::optional<QString> imagePath = m_server->m_imagePaths[0];
+        EXPECT_EQ(imagePath.has_value(), !isInstalled);
+        if (imagePath) {
+            const QImage picture(QUrl(*imagePath).toLocalFile(), "PNG");
+            EXPECT_GE(picture.width(), 64);
+            EXPECT_GT(picture.pixelColor(picture.width() / 2, picture.height() / 2).alpha(), 0);
+        }
+        QDir(home.path() + "/data").removeRecursively();
+    }
+    for (const char *variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_RUNTIME_DIR"})
+        qunsetenv(variable);
 }
 
 // libdbus stops reading a connection that holds more than 63 MiB of received messages until one

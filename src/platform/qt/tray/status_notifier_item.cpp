@@ -1,22 +1,21 @@
 #include "platform/qt/tray/status_notifier_item.h"
 
+#include "platform/qt/notification_icon.h"
+
 #include <QCursor>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 namespace nimbrel {
 
 namespace {
 
-// The icon the package installs into the hicolor theme. A panel is given its name only when it
-// is there to be found: some (waybar) would rather show a "missing" icon than the pixmap.
+// A panel is given the icon's name only when it is there to be found: some (waybar) would rather
+// show a "missing" icon than the pixmap.
 QString installedIconName()
 {
-    const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                                QStringLiteral("icons/hicolor/scalable/apps/nimbrel.svg"));
-    return file.isEmpty() ? QString() : QStringLiteral("nimbrel");
+    return iconInstalled() ? QStringLiteral("nimbrel") : QString();
 }
 
 // How far from the pointer a panel's point may be and still be where the user clicked: a panel
