@@ -93,23 +93,42 @@ AutostartLoginItem::AutostartLoginItem(QString programPath)
 
 bool AutostartLoginItem::isEnabled() const
 {
-    const std::optional<QByteArray> entry = readRegularFile(m_entryPath);
-    return entry && !hidesItself(*entry);
+    if (const std::optional<QByteArray> entry = readRegularFile(m_entryPath))
+        return !hidesItself(*entry);
+    return systemEntryStarts();
+}
+
+// The entry of the most important system-wide folder that has one, as session managers take it.
+bool AutostartLoginItem::systemEntryStarts() const
+{
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(QStringLiteral("autostart/nimbrel.desktop"));
+        if (path == m_entryPath)
+            continue;
+        if (const std::optional<QByteArray> entry = readRegularFile(path))
+            return !hidesItself(*entry);
+    }
+    return false;
 }
 
 bool AutostartLoginItem::setEnabled(bool enabled)
 {
     if (enabled)
-        return writeEntry();
+        return writeEntry(false);
     // A file that keeps the program from starting already may be the user's own: it stays.
+    if (!isEnabled())
+        return true;
+    if (systemEntryStarts())
+        return writeEntry(true);
     const QByteArray name = QFile::encodeName(m_entryPath);
-    if (!isEnabled() || ::unlink(name.constData()) == 0 || errno == ENOENT)
+    if (::unlink(name.constData()) == 0 || errno == ENOENT)
         return true;
     std::fprintf(stderr, "nimbrel: cannot remove %s: %s\n", name.constData(), std::strerror(errno));
     return false;
 }
 
-bool AutostartLoginItem::writeEntry() const
+bool AutostartLoginItem::writeEntry(bool hidden) const
 {
     const auto fail = [this](const QString &problem) {
         std::fprintf(stderr, "nimbrel: cannot write %s: %s\n", QFile::encodeName(m_entryPath).constData(),
@@ -123,7 +142,7 @@ bool AutostartLoginItem::writeEntry() const
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("cannot make the folder ") + folder);
     const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Nimbrel\nExec=" + exec->toUtf8()
-        + "\nIcon=nimbrel\nX-GNOME-Autostart-enabled=true\n";
+        + "\nIcon=nimbrel\nX-GNOME-Autostart-enabled=true\n" + (hidden ? "Hidden=true\n" : "");
     // A new file beside the entry, renamed into place only once it is complete.
     QSaveFile file(m_entryPath);
     if (file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size() && file.commit())

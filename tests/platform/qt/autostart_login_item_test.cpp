@@ -44,5 +44,29 @@ TEST(AutostartLoginItemTest, EntryRunsThisProgramWhileOn)
     qunsetenv("XDG_CONFIG_HOME");
 }
 
+// A package may install an entry for every user: without a file of the user's own it is what
+// counts, and turning it off writes an entry that hides it, as desktops do.
+TEST(AutostartLoginItemTest, SystemWideEntryCountsUntilTheUsersOwnHidesIt)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", (config.path() + "/home").toUtf8());
+    qputenv("XDG_CONFIG_DIRS", (config.path() + "/none:" + config.path() + "/system").toUtf8());
+    const fs::path system = config.path().toStdString() + "/system/autostart/nimbrel.desktop";
+    const fs::path entry = config.path().toStdString() + "/home/autostart/nimbrel.desktop";
+    fs::create_directories(system.parent_path());
+    for (const bool systemHidden : {false, true}) {
+        std::ofstream(system) << "[Desktop Entry]\nType=Application\nName=Nimbrel\nExec=nimbrel\n"
+                              << (systemHidden ? "Hidden=true\n" : "");
+        fs::remove(entry);
+        AutostartLoginItem item(QStringLiteral("/usr/bin/nimbrel"));
+        EXPECT_EQ(item.isEnabled(), !systemHidden);
+        EXPECT_TRUE(item.setEnabled(false) && !item.isEnabled());
+        EXPECT_EQ(fs::exists(entry), !systemHidden) << "a user's entry is written only to hide the system's";
+        EXPECT_TRUE(item.setEnabled(true) && item.isEnabled());
+    }
+    qunsetenv("XDG_CONFIG_DIRS");
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
 } // namespace
 } // namespace nimbrel
