@@ -34,8 +34,9 @@ void AppDelegate::applicationDidFinishLaunching()
 
     if (const auto window = m_outlets.window.lock())
         window->setMovableByWindowBackground(true);
+    // Clearing an empty clipboard would do nothing: the entry follows what the clipboard holds.
     if (const auto clearItem = m_outlets.clearClipboardMenuItem.lock())
-        clearItem->setEnabled(true);
+        clearItem->setEnabled(hasItems());
 
     reconcilePreference(notifyTextKey, m_outlets.textNotificationButton);
     reconcilePreference(notifyFilesAndDirectoriesKey, m_outlets.filesAndDirectoriesNotificationButton);

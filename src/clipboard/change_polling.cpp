@@ -56,8 +56,12 @@ void AppDelegate::pollPasteboardForChanges()
 
     setTextActionsMenuItemEnabledState();
 
-    if (!hasItems())
+    if (!hasItems()) {
+        // Emptied by another program: nothing is left to clear.
+        if (const auto clearItem = m_outlets.clearClipboardMenuItem.lock())
+            clearItem->setEnabled(false);
         return;
+    }
 
     if (const auto item = getFirstItem()) {
         SharedText itemText;

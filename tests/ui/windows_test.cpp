@@ -28,7 +28,8 @@ TEST_F(WindowsTest, PasteItemOptionsOpenOnlyForText)
     EXPECT_EQ(textView->string(), "shown");
 }
 
-// Clear empties the clipboard, even an empty one, and disables its entry until new content.
+// Clear empties the clipboard, even an empty one, and disables its entry until new content; an
+// emptying by another program disables it too.
 TEST_F(WindowsTest, ClearDisablesItsEntryUntilNewContent)
 {
     copyText("text");
@@ -50,6 +51,9 @@ TEST_F(WindowsTest, ClearDisablesItsEntryUntilNewContent)
     copyText("new");
     tick();
     EXPECT_TRUE(clearItem->isEnabled());
+    pasteboard.clearContents(); // as another program empties it
+    tick();
+    EXPECT_FALSE(clearItem->isEnabled());
 }
 
 // Not a preference: each time the settings window is shown, its box shows whether Nimbrel starts
