@@ -4,6 +4,7 @@
 #include "desktop/bus_connection.h"
 #include "desktop/bus_service.h"
 #include "desktop/command_line_main.h"
+#include "desktop/file_edit_watch.h"
 #include "desktop/interface_description.h"
 #include "desktop/standard_descriptors.h"
 #include "platform/qt/autostart_login_item.h"
@@ -145,15 +146,18 @@ int applicationMain(int argc, char **argv)
     QDBusConnection bus = QDBusConnection::sessionBus();
     liftBusReceiveLimits(bus);
 
-    JsonUserDefaults userDefaults(preferencesFilePath());
+    const std::string preferencesFile = preferencesFilePath();
+    JsonUserDefaults userDefaults(preferencesFile);
     // The backend learns the preference before its first read, then at every change: the check
-    // box, or an edit of the file, which is read again at the next copy.
+    // box, or an edit of the file.
     ClipboardBackend *backend = clipboard.backend.get();
     const auto passKeeping = [backend, &userDefaults] {
         if (backend)
             backend->setKeeping(keepsClipboard(userDefaults));
     };
     passKeeping();
+    // An edit of the file counts from the next copy: the backend decides to keep as it reads one.
+    const FileEditWatch preferencesWatch(QString::fromStdString(preferencesFile), passKeeping);
     QtPasteboard pasteboard(std::move(clipboard.backend));
     QObject::connect(&pasteboard, &QtPasteboard::changeCountRaised, &pasteboard, passKeeping);
     QtUserNotificationCenter center(bus, notificationIcon());

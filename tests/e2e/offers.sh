@@ -153,13 +153,19 @@ not_kept() { # the owner asks the manager to save as it quits, and says what it 
 }
 e2e_offer --save-at-quit --replay "$offers/keepassxc-password.offer"
 not_kept KeePassXC 'not saved'
-printf '{"notifyText": 1, "notifyFilesAndDirectories": 1, "keepClipboard": 0}\n' >"$NIMBREL_PREFERENCES"
-copied 'UTF8_STRING=the option read at this copy'
+# An edit of the preferences counts from the next copy, once Nimbrel has answered a call made after it.
+edit_keeping() {
+  printf '{"notifyText": 1, "notifyFilesAndDirectories": 1, "keepClipboard": %s}\n' "$1" >"$NIMBREL_PREFERENCES"
+  e2e_call TextActionTitles >/dev/null
+}
+edit_keeping 0
 copied --save-at-quit 'UTF8_STRING=not kept' 'STRING=not read'
 ! e2e_offer_said 'served STRING' || e2e_fail "the option off: a kept type read"
 not_kept 'the option off' 'no manager'
-printf '{"notifyText": 1, "notifyFilesAndDirectories": 1, "keepClipboard": 1}\n' >"$NIMBREL_PREFERENCES"
-copied 'UTF8_STRING=the option on again'
+edit_keeping 1
+copied 'UTF8_STRING=kept right after the option is on again'
+owner_quits
+e2e_wait_for "the copy right after the option is on again kept" e2e_clipboard_text_is 'kept right after the option is on again'
 copied --save-at-quit --repeat-to $((32 * 1024 * 1024 + 1)) 'UTF8_STRING=over the bound '
 not_kept 'over 32 MiB' 'not saved'
 copied 'UTF8_STRING=cleared'
