@@ -168,6 +168,7 @@ owner_quits
 e2e_wait_for "the copy right after the option is on again kept" e2e_clipboard_text_is 'kept right after the option is on again'
 copied --save-at-quit --repeat-to $((32 * 1024 * 1024 + 1)) 'UTF8_STRING=over the bound '
 not_kept 'over 32 MiB' 'not saved'
+e2e_expect_eq "over 32 MiB: said once" 1 "$(grep -c 'more than 32 MiB is not kept' "$E2E_TMP/nimbrel.log")"
 copied 'UTF8_STRING=cleared'
 e2e_call ClearClipboard >/dev/null
 owner_quits

@@ -3,6 +3,7 @@
 #include "platform/qt/target_names.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <array>
 #include <span>
 
@@ -42,8 +43,18 @@ std::size_t keptRoom(const OwnerContents &contents)
 
 std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
 {
+    // Said once for each copy, which is read once: the user would otherwise expect it kept.
+    const auto tooLarge = [] {
+        std::fprintf(stderr, "nimbrel: a copy of more than %zu MiB is not kept when the program that copied it quits\n",
+                     maxKeptBytes >> 20);
+        return nullptr;
+    };
     const auto &targets = contents.targets;
-    if (contents.limited || std::find(targets.begin(), targets.end(), targets::passwordManagerHint) != targets.end())
+    if (std::find(targets.begin(), targets.end(), targets::passwordManagerHint) != targets.end())
+        return nullptr;
+    if (contents.tooLarge)
+        return tooLarge();
+    if (contents.limited)
         return nullptr;
     auto offer = std::make_shared<ClipboardOffer>();
     std::size_t bytes = 0;
@@ -60,7 +71,9 @@ std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
         else if (target == textTarget)
             keep(target, utf8Target);
     }
-    if (offer->formats.empty() || bytes > maxKeptBytes)
+    if (bytes > maxKeptBytes)
+        return tooLarge();
+    if (offer->formats.empty())
         return nullptr;
     return offer;
 }

@@ -14,6 +14,8 @@ struct OwnerContents {
     std::map<std::string, std::string, std::less<>> data;
     // A target was left out for the read limits (too large, or out of time), not by the owner.
     bool limited = false;
+    // Of those, one was left out for its size.
+    bool tooLarge = false;
 };
 
 } // namespace nimbrel

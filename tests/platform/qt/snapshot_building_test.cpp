@@ -18,6 +18,7 @@ namespace nimbrel {
 namespace {
 
 using namespace std::string_literals;
+using namespace std::string_view_literals;
 using Names = std::vector<std::string>; // of targets, types or files
 using Parser = Names (*)(std::string_view);
 
@@ -112,11 +113,19 @@ TEST(KeptContents, KeepsTheSameBytesOfKeptTypesOnly)
          {"text/uri-list=u", "x-special/gnome-copied-files=g"}},
         {"a secret", {{"UTF8_STRING", "x-kde-passwordManagerHint"}, {{"UTF8_STRING", "pw"}}}, {}},
         {"cut short by the limits", {{"UTF8_STRING"}, {{"UTF8_STRING", "a"}}, true}, {}},
+        {"a type too large to read", {{"UTF8_STRING", "STRING"}, {{"UTF8_STRING", "a"}}, true, true}, {}},
         {"nothing kept read", {{"UTF8_STRING", "application/x-private"}, {{"application/x-private", "p"}}}, {}},
         {"one byte over the bound", {{"UTF8_STRING", "STRING"}, {{"UTF8_STRING", atBound}, {"STRING", "ab"}}}, {}},
     };
-    for (const auto &[name, contents, expected] : rows)
+    for (const auto &[name, contents, expected] : rows) {
+        testing::internal::CaptureStderr();
         EXPECT_EQ(formats(contents), expected) << name;
+        // Only a copy too large to keep is said to be so: the user would expect it kept.
+        const bool tooLarge = name == "one byte over the bound"sv || name == "a type too large to read"sv;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  tooLarge ? "nimbrel: a copy of more than 32 MiB is not kept when the program that copied it quits\n" : "")
+            << name;
+    }
     EXPECT_EQ(formats({{"UTF8_STRING", "STRING"}, {{"UTF8_STRING", atBound}, {"STRING", "a"}}}).size(), 2u);
     EXPECT_EQ(keptRoom({{"STRING", "x-private"}, {{"STRING", "ab"}, {"x-private", "cd"}}}), maxKeptBytes - 2);
 }

@@ -109,6 +109,7 @@ std::optional<OwnerContents> readOffer(std::vector<std::string> mimeTypes, ReadL
                 return std::nullopt;
             if (status == Status::TooLarge || status == Status::TimedOut)
                 contents.limited = true;
+            contents.tooLarge = contents.tooLarge || status == Status::TooLarge;
             if (status == Status::Ok) {
                 contents.data.emplace(mimeType, std::move(bytes));
                 break;

@@ -98,6 +98,7 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
                 return std::nullopt;
             if (status == Status::TooLarge || status == Status::TimedOut)
                 contents.limited = true;
+            contents.tooLarge = contents.tooLarge || status == Status::TooLarge;
             if (status == Status::Ok) {
                 contents.data.emplace(target, std::move(bytes));
                 break;
