@@ -169,6 +169,14 @@ e2e_wait_for "the copy right after the option is on again kept" e2e_clipboard_te
 copied --save-at-quit --repeat-to $((32 * 1024 * 1024 + 1)) 'UTF8_STRING=over the bound '
 not_kept 'over 32 MiB' 'not saved'
 e2e_expect_eq "over 32 MiB: said once" 1 "$(grep -c 'more than 32 MiB is not kept' "$E2E_TMP/nimbrel.log")"
+# Another program that takes the clipboard manager's role and quits leaves the role free: Nimbrel
+# takes it again, so an owner that asks the manager to save its copy as it quits has it saved.
+e2e_spawn rival-manager "$CLIPBOARD_OWNER" --manager
+e2e_wait_for "another clipboard manager" grep -qx manager "$E2E_TMP/rival-manager.log"
+e2e_end_group "$E2E_SPAWNED"
+copied --save-at-quit 'UTF8_STRING=saved after another manager quit'
+owner_quits
+e2e_expect_eq "the hand-over after another manager quit" saved "$(tail -n 1 "$E2E_OFFER_LOG")"
 copied 'UTF8_STRING=cleared'
 e2e_call ClearClipboard >/dev/null
 owner_quits

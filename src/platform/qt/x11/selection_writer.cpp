@@ -3,6 +3,9 @@
 #include "platform/qt/x11/atom_cache.h"
 #include "platform/qt/x11/hidden_window.h"
 #include "platform/qt/x11/reconnect_backoff.h"
+#include "platform/qt/x11/selection_owner_watch.h"
+
+#include <xcb/xfixes.h>
 
 #include <malloc.h>
 #include <poll.h>
@@ -74,6 +77,7 @@ bool SelectionWriter::connect()
                                       "MULTIPLE", "ATOM_PAIR", "CLIPBOARD_MANAGER", "SAVE_TARGETS"};
     atoms->internAll(names);
     const xcb_window_t window = createHiddenWindow(connection, root, "nimbrel clipboard writer");
+    const std::uint8_t managerEvent = watchSelectionOwner(connection, window, atoms->intern("CLIPBOARD_MANAGER"));
     xcb_flush(connection);
 
     xcb_connection_t *previous = nullptr;
@@ -91,6 +95,7 @@ bool SelectionWriter::connect()
         m_atomPair = m_atoms->intern("ATOM_PAIR");
         m_clipboardManager = m_atoms->intern("CLIPBOARD_MANAGER");
         m_saveTargets = m_atoms->intern("SAVE_TARGETS");
+        m_managerEvent = managerEvent;
         m_pieceSize =
             std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(connection)) * 4 - 64);
         m_window.store(window);
@@ -371,6 +376,16 @@ void SelectionWriter::handle(const xcb_generic_event_t &event)
         break;
     }
     default:
+        // Another clipboard manager that quit leaves the role free: it is taken again while keeping.
+        if (m_managerEvent != 0 && eventType(event) == m_managerEvent
+            && reinterpret_cast<const xcb_xfixes_selection_notify_event_t &>(event).owner == XCB_WINDOW_NONE) {
+            bool managing = false;
+            {
+                const std::lock_guard connectionLock(m_connectionMutex);
+                managing = m_managing;
+            }
+            manage(managing);
+        }
         break;
     }
 }

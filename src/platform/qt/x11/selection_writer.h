@@ -112,6 +112,8 @@ private:
     xcb_atom_t m_atomPair = XCB_ATOM_NONE;
     xcb_atom_t m_clipboardManager = XCB_ATOM_NONE;
     xcb_atom_t m_saveTargets = XCB_ATOM_NONE;
+    // The XFixes event that tells of CLIPBOARD_MANAGER's owner changing; 0 without XFixes.
+    std::uint8_t m_managerEvent = 0;
     std::size_t m_pieceSize = 0;
 
     mutable std::mutex m_mutex;

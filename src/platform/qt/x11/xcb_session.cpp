@@ -2,6 +2,7 @@
 
 #include "platform/qt/x11/atom_cache.h"
 #include "platform/qt/x11/hidden_window.h"
+#include "platform/qt/x11/selection_owner_watch.h"
 
 #include <xcb/xfixes.h>
 
@@ -23,27 +24,13 @@ bool XcbSession::open(AtomCache &atoms)
 {
     if (xcb_connection_has_error(m_connection))
         return false;
-    const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(m_connection, &xcb_xfixes_id);
-    if (!xfixes || !xfixes->present)
-        return false;
-    const XcbPointer<xcb_xfixes_query_version_reply_t> version(xcb_xfixes_query_version_reply(
-        m_connection, xcb_xfixes_query_version(m_connection, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
-        nullptr));
-    if (!version)
-        return false;
-    m_ownerChangeEvent = static_cast<std::uint8_t>(xfixes->first_event + XCB_XFIXES_SELECTION_NOTIFY);
-
     m_root = rootOfScreen(m_connection, m_screen);
     if (m_root == XCB_WINDOW_NONE)
         return false;
     m_clipboard = atoms.intern("CLIPBOARD");
-
     m_window = createHiddenWindow(m_connection, m_root, "nimbrel clipboard reader");
-    xcb_xfixes_select_selection_input(m_connection, m_window, m_clipboard,
-                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
-                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
-                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
-    return true;
+    m_ownerChangeEvent = watchSelectionOwner(m_connection, m_window, m_clipboard);
+    return m_ownerChangeEvent != 0;
 }
 
 xcb_window_t XcbSession::currentOwner()
