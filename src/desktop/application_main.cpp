@@ -6,6 +6,7 @@
 #include "desktop/command_line_main.h"
 #include "desktop/file_edit_watch.h"
 #include "desktop/interface_description.h"
+#include "desktop/keeper_aware_clearing.h"
 #include "desktop/standard_descriptors.h"
 #include "platform/qt/autostart_login_item.h"
 #include "platform/qt/bus_receive_limits.h"
@@ -172,7 +173,19 @@ int applicationMain(int argc, char **argv)
     AppDelegate delegate(
         PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background, loginItem});
     delegate.setOutlets(interface.outlets());
-    interface.setMessageSender([&delegate, passKeeping](std::string_view selector, const MessageArgument &argument) {
+    // Clearing, from the menu or the bus, also empties the current entry of a keeper that would
+    // put it back.
+    KeeperAwareClearing clearing(bus, pasteboard,
+                                 [&delegate, &interface] { delegate.clearClipboardMenuItem(interface.clearClipboardMenuItem()); });
+    interface.setMessageSender([&delegate, &clearing, passKeeping](std::string_view selector, const MessageArgument &argument) {
+        if (selector == "clearClipboardMenuItem:") {
+            clearing.clear([](const std::optional<QString> &putBackBy) {
+                if (putBackBy)
+                    std::fprintf(stderr, "nimbrel: another program%s put the clipboard's contents back\n",
+                                 putBackBy->isEmpty() ? "" : (" (" + putBackBy->toStdString() + ")").c_str());
+            });
+            return;
+        }
         delegate.perform(selector, argument);
         // The keep check box may have been clicked; asking the preference again costs nothing.
         passKeeping();
@@ -182,7 +195,7 @@ int applicationMain(int argc, char **argv)
 
     std::optional<BusService> busService;
     if (serviceBus)
-        busService.emplace(std::move(serviceBus), delegate, pasteboard, interface.clearClipboardMenuItem());
+        busService.emplace(std::move(serviceBus), delegate, pasteboard, clearing);
     // Launch once the contents found at start-up are read, so that they are shown as launch shows
     // them: in the text view, without an announcement. Calls wait on the bus until then.
     pasteboard.whenCurrent([&] {

@@ -89,7 +89,7 @@ BusMessage BusClient::call(const QString &method, const std::optional<QString> &
     if (title)
         dbus_message_append_args(message.get(), DBUS_TYPE_STRING, &argument, DBUS_TYPE_INVALID);
     std::string error;
-    BusMessage reply = m_bus.call(message, answerPatience, error);
+    BusMessage reply = m_bus.call(message, answerPatience, error, &m_errorName);
     if (!reply) {
         m_error = QStringLiteral("%1 failed: %2").arg(method, QString::fromStdString(error));
         return nullptr;

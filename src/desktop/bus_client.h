@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 namespace nimbrel {
 
@@ -25,8 +26,10 @@ public:
     std::optional<QStringList> textActionTitles();
     // Calls a method that takes and returns nothing; false when the call failed.
     bool callWithoutReply(const QString &method);
-    // Why the last failed step failed, in one line.
+    // Why the last failed step failed, in one line, and the error's name where Nimbrel answered
+    // with an error.
     QString error() const { return m_error; }
+    const std::string &errorName() const { return m_errorName; }
 
 private:
     // The reply, or nullptr when the call failed or the reply has another signature.
@@ -34,6 +37,7 @@ private:
 
     BusConnection &m_bus;
     QString m_error;
+    std::string m_errorName;
 };
 
 } // namespace nimbrel

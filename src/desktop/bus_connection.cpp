@@ -140,7 +140,8 @@ BusConnection::~BusConnection()
         ::close(m_wakeFd);
 }
 
-BusMessage BusConnection::call(const BusMessage &message, std::chrono::milliseconds patience, std::string &error)
+BusMessage BusConnection::call(const BusMessage &message, std::chrono::milliseconds patience, std::string &error,
+                               std::string *errorName)
 {
     DBusError failure;
     dbus_error_init(&failure);
@@ -148,6 +149,8 @@ BusMessage BusConnection::call(const BusMessage &message, std::chrono::milliseco
         m_connection, message.get(), static_cast<int>(patience.count()), &failure));
     if (!reply)
         error = dbus_error_is_set(&failure) ? failure.message : "no answer";
+    if (!reply && errorName)
+        *errorName = dbus_error_is_set(&failure) ? failure.name : "";
     dbus_error_free(&failure);
     return reply;
 }

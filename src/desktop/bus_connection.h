@@ -52,7 +52,8 @@ public:
 
     // Sends a call and waits for its answer within the patience: the reply or error message, or
     // nullptr and why in error when none came. Only before serve().
-    BusMessage call(const BusMessage &message, std::chrono::milliseconds patience, std::string &error);
+    BusMessage call(const BusMessage &message, std::chrono::milliseconds patience, std::string &error,
+                    std::string *errorName = nullptr);
     // Sends a message, from the connection's thread once it serves. Safe from any thread.
     void send(BusMessage message);
     // From now on dispatches on the connection's own thread, which hands each method call to the

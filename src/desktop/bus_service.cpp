@@ -1,6 +1,7 @@
 #include "desktop/bus_service.h"
 
 #include "app/app_delegate.h"
+#include "desktop/keeper_aware_clearing.h"
 #include "platform/qt/qt_pasteboard.h"
 #include "textactions/text_action.h"
 
@@ -74,11 +75,11 @@ BusMessage booleanReply(const BusMessage &call, bool value)
 } // namespace
 
 BusService::BusService(std::unique_ptr<BusConnection> connection, AppDelegate &delegate, QtPasteboard &pasteboard,
-                       std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent)
+                       KeeperAwareClearing &clearing, QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
     , m_pasteboard(pasteboard)
-    , m_clearClipboardMenuItem(std::move(clearClipboardMenuItem))
+    , m_clearing(clearing)
     , m_connection(std::move(connection))
 {
 }
@@ -160,6 +161,20 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
         answer(call, errorReply(call, DBUS_ERROR_FAILED, "the clipboard cannot be reached"));
         return;
     }
+    if (member == "ClearClipboard") {
+        m_clearing.clear([service = QPointer<BusService>(this), call](const std::optional<QString> &putBackBy) {
+            if (!service)
+                return;
+            if (!putBackBy) {
+                service->answer(call, adoptBusMessage(dbus_message_new_method_return(call.get())));
+                return;
+            }
+            const QString who = putBackBy->isEmpty() ? QString() : QStringLiteral(" (%1)").arg(*putBackBy);
+            service->answer(call, errorReply(call, contentsPutBackError,
+                                             QStringLiteral("another program%1 put the clipboard's contents back").arg(who).toStdString()));
+        });
+        return;
+    }
     BusMessage reply = adoptBusMessage(dbus_message_new_method_return(call.get()));
     if (member == "TextActionTitles" && reply) {
         DBusMessageIter iterator;
@@ -172,8 +187,6 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
             dbus_message_iter_append_basic(&array, DBUS_TYPE_STRING, &pointer);
         }
         dbus_message_iter_close_container(&iterator, &array);
-    } else if (member == "ClearClipboard") {
-        m_delegate.clearClipboardMenuItem(m_clearClipboardMenuItem);
     } else if (member == "ShowSettings") {
         m_delegate.showSettings();
     }

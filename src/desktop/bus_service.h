@@ -11,7 +11,7 @@
 namespace nimbrel {
 
 class AppDelegate;
-class MenuItem;
+class KeeperAwareClearing;
 class QtPasteboard;
 
 // The scripting interface org.nimbrel.Nimbrel at /org/nimbrel/Nimbrel, so hotkey daemons and
@@ -23,19 +23,22 @@ class BusService final : public QObject {
 public:
     static constexpr const char *serviceName = "org.nimbrel.Nimbrel";
     static constexpr const char *objectPath = "/org/nimbrel/Nimbrel";
+    // ClearClipboard's error when another program put contents back on the emptied clipboard.
+    static constexpr const char *contentsPutBackError = "org.nimbrel.Nimbrel.Error.ContentsPutBack";
     // No text action's title is longer, in bytes.
     static constexpr std::size_t longestTitle = 64;
 
     // Serves on the connection, which it keeps, once serve() is called.
     BusService(std::unique_ptr<BusConnection> connection, AppDelegate &delegate, QtPasteboard &pasteboard,
-               std::shared_ptr<MenuItem> clearClipboardMenuItem, QObject *parent = nullptr);
+               KeeperAwareClearing &clearing, QObject *parent = nullptr);
     ~BusService() override;
 
     // Starts answering calls: RunTextAction(s) -> b runs the action with exactly this title once
     // what was copied last has been read (a hotkey often comes right after a copy), answered once
     // the action is done (other calls are answered meanwhile), true only when it rewrote the
-    // clipboard, and not while the clipboard cannot be reached; ClearClipboard(),
-    // an error while the clipboard cannot be reached; ShowSettings(); ShowPasteItemOptions() -> b,
+    // clipboard, and not while the clipboard cannot be reached; ClearClipboard(), answered once
+    // the clipboard is seen to stay empty, an error while it cannot be reached or when another
+    // program put contents back (contentsPutBackError, naming it where known); ShowSettings(); ShowPasteItemOptions() -> b,
     // once what was copied last has been read, true only when the window opened, which it does
     // while the clipboard holds text; and TextActionTitles() -> as in the pop-up list's order.
     // False when the bus refused the object.
@@ -50,7 +53,7 @@ private:
 
     AppDelegate &m_delegate;
     QtPasteboard &m_pasteboard;
-    std::shared_ptr<MenuItem> m_clearClipboardMenuItem;
+    KeeperAwareClearing &m_clearing;
     // Last, so that it stops calling receive() first.
     std::unique_ptr<BusConnection> m_connection;
 };

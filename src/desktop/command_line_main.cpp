@@ -1,6 +1,7 @@
 #include "desktop/command_line_main.h"
 
 #include "desktop/bus_client.h"
+#include "desktop/bus_service.h"
 #include "desktop/command_line.h"
 
 #include <QCoreApplication>
@@ -76,6 +77,15 @@ int callWithoutReply(BusClient &client, const QString &method)
     return client.callWithoutReply(method) ? Done : failure(NotReached, client.error());
 }
 
+// Another clipboard keeper may put its last entry back: that is a clipboard Nimbrel reached but
+// could not leave empty.
+int clearClipboard(BusClient &client)
+{
+    if (client.callWithoutReply(QStringLiteral("ClearClipboard")))
+        return Done;
+    return failure(client.errorName() == BusService::contentsPutBackError ? NotDone : NotReached, client.error());
+}
+
 int runClientVerb(const CommandLineRequest &request)
 {
     // The bus gets the same time to let the verb in and to say whether Nimbrel runs.
@@ -94,7 +104,7 @@ int runClientVerb(const CommandLineRequest &request)
     case Verb::ListTextActions:
         return listTextActions(client);
     case Verb::ClearClipboard:
-        return callWithoutReply(client, QStringLiteral("ClearClipboard"));
+        return clearClipboard(client);
     case Verb::ShowSettings:
         return callWithoutReply(client, QStringLiteral("ShowSettings"));
     case Verb::ShowPasteItemOptions:

@@ -32,6 +32,11 @@
 //                           (SAVE_TARGETS, listing every target), serving it meanwhile, as GTK
 //                           programs do as they quit; print "saved", "not saved" or "no manager",
 //                           and quit (X11)
+//   --put-back              take the clipboard back with the same values whenever it is emptied,
+//                           as keepers that never leave it empty do; print "put back" each time (X11)
+//   --clear-on-bus          with --put-back: own org.kde.klipper on the session bus and clear the
+//                           clipboard for good, printing "cleared on the bus", when its
+//                           org.kde.klipper.klipper.clearClipboardContents is called (X11)
 //   --manager               own CLIPBOARD_MANAGER instead, as a clipboard manager does (X11): a
 //                           SAVE_TARGETS request is answered as GNOME's, MATE's and Cinnamon's
 //                           managers answer it, by reading the targets that the requestor lists
@@ -48,6 +53,7 @@
 #include "support/recorded_offer.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
+#include <dbus/dbus.h>
 #include <wayland-client.h>
 #include <xcb/xcb.h>
 
@@ -57,6 +63,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -96,7 +103,7 @@ struct Options {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
             const bool flag = argument == "--hang" || argument == "--watch" || argument == "--manager"
-                || argument == "--save-at-quit";
+                || argument == "--save-at-quit" || argument == "--put-back" || argument == "--clear-on-bus";
             const bool takesValue = argument.starts_with("--") && !flag;
             if (takesValue && i + 1 == argc)
                 throw std::invalid_argument(argument + " needs a value");
@@ -181,6 +188,10 @@ public:
         xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window,
                           xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        // Named as programs name their windows, for those that tell who owns the clipboard.
+        const std::string_view windowClass("clipboard_owner\0ClipboardOwner\0", 31);
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                            windowClass.size(), windowClass.data());
         m_clipboard = intern("CLIPBOARD");
         m_targets = intern("TARGETS");
         m_incr = intern("INCR");
@@ -204,6 +215,8 @@ public:
             throw std::runtime_error("could not take CLIPBOARD_MANAGER");
         if (manager)
             say("manager");
+        if (flags.contains("--clear-on-bus"))
+            serveClearOnBus();
         const auto end = Clock::now() + std::chrono::seconds(numbers["--lifetime"]);
         auto nextChange = Clock::now();
         if (flags.contains("--save-at-quit"))
@@ -224,6 +237,11 @@ public:
                     if (reinterpret_cast<const xcb_selection_clear_event_t &>(*event).selection == m_clipboardManager)
                         return 0;
                     continue; // a manager keeps managing after another client's copy
+                }
+                if (type == XCB_SELECTION_CLEAR && flags.contains("--put-back") && !m_clearedOnBus.load()) {
+                    if (currentOwner() == XCB_WINDOW_NONE && takeSelection(m_clipboard))
+                        say("put back");
+                    continue;
                 }
                 if (type == XCB_SELECTION_CLEAR)
                     return 0;
@@ -292,6 +310,42 @@ private:
         const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
         const auto reply = owned(xcb_intern_atom_reply(m_connection, cookie, nullptr));
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+
+    // Klipper's way to clear its current entry, on the session bus, served on a thread of its own:
+    // once called, the keeper lets the clipboard go for good.
+    void serveClearOnBus()
+    {
+        DBusError error;
+        dbus_error_init(&error);
+        DBusConnection *bus = dbus_bus_get_private(DBUS_BUS_SESSION, &error);
+        if (!bus || dbus_bus_request_name(bus, "org.kde.klipper", DBUS_NAME_FLAG_DO_NOT_QUEUE, &error)
+                != DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER)
+            throw std::runtime_error("cannot own org.kde.klipper");
+        std::thread([this, bus] {
+            while (dbus_connection_read_write(bus, -1)) {
+                while (DBusMessage *message = dbus_connection_pop_message(bus)) {
+                    if (dbus_message_is_method_call(message, "org.kde.klipper.klipper", "clearClipboardContents")) {
+                        m_clearedOnBus = true;
+                        xcb_set_selection_owner(m_connection, XCB_WINDOW_NONE, m_clipboard, XCB_CURRENT_TIME);
+                        xcb_flush(m_connection);
+                        DBusMessage *reply = dbus_message_new_method_return(message);
+                        dbus_connection_send(bus, reply, nullptr);
+                        dbus_connection_flush(bus);
+                        dbus_message_unref(reply);
+                        say("cleared on the bus");
+                    }
+                    dbus_message_unref(message);
+                }
+            }
+        }).detach();
+    }
+
+    xcb_window_t currentOwner()
+    {
+        const auto owner =
+            owned(xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+        return owner ? owner->owner : xcb_window_t{XCB_WINDOW_NONE};
     }
 
     bool takeSelection(xcb_atom_t selection)
@@ -473,6 +527,7 @@ private:
     xcb_atom_t m_multiple = XCB_ATOM_NONE;
     xcb_atom_t m_atomPair = XCB_ATOM_NONE;
     std::vector<xcb_atom_t> m_listed;
+    std::atomic<bool> m_clearedOnBus{false};
 };
 
 // The Wayland side: a seat and the data-control manager, found through the registry.

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace nimbrel {
+
+// The name of the program that owns the X11 clipboard, as its window says (the instance part of
+// WM_CLASS, else the command of the process _NET_WM_PID names). None on Wayland, where owners are
+// not known, or when the window says nothing.
+std::optional<QString> clipboardOwnerName();
+
+} // namespace nimbrel
