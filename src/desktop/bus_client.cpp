@@ -91,7 +91,8 @@ BusMessage BusClient::call(const QString &method, const std::optional<QString> &
     std::string error;
     BusMessage reply = m_bus.call(message, answerPatience, error, &m_errorName);
     if (!reply) {
-        m_error = QStringLiteral("%1 failed: %2").arg(method, QString::fromStdString(error));
+        m_errorText = QString::fromStdString(error);
+        m_error = QStringLiteral("%1 failed: %2").arg(method, m_errorText);
         return nullptr;
     }
     if (!dbus_message_has_signature(reply.get(), replySignature)) {

@@ -30,6 +30,7 @@ public:
     // with an error.
     QString error() const { return m_error; }
     const std::string &errorName() const { return m_errorName; }
+    const QString &errorText() const { return m_errorText; }
 
 private:
     // The reply, or nullptr when the call failed or the reply has another signature.
@@ -38,6 +39,7 @@ private:
     BusConnection &m_bus;
     QString m_error;
     std::string m_errorName;
+    QString m_errorText;
 };
 
 } // namespace nimbrel

@@ -83,7 +83,9 @@ int clearClipboard(BusClient &client)
 {
     if (client.callWithoutReply(QStringLiteral("ClearClipboard")))
         return Done;
-    return failure(client.errorName() == BusService::contentsPutBackError ? NotDone : NotReached, client.error());
+    if (client.errorName() == BusService::contentsPutBackError)
+        return failure(NotDone, QStringLiteral("the clipboard was emptied, but ") + client.errorText());
+    return failure(NotReached, client.error());
 }
 
 int runClientVerb(const CommandLineRequest &request)

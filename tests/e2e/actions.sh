@@ -93,7 +93,7 @@ client_rows=(
   "-|--clear|0||"
   # Beside a keeper that puts its last entry back, --clear says so rather than report an empty
   # clipboard; where the keeper offers Klipper's way to clear its entry, the clipboard stays empty.
-  "--put-back;UTF8_STRING=put back|--clear|1|another program (clipboard_owner) put the clipboard's contents back|put back"
+  "--put-back;UTF8_STRING=put back|--clear|1|nimbrel: the clipboard was emptied, but another program (clipboard_owner) put the clipboard's contents back|put back"
   "--put-back;--clear-on-bus;UTF8_STRING=cleared by its keeper|--clear|0||"
   "-|--action;Uppercase|1|nothing to rewrite: the clipboard holds no text this action applies to|"
   "-|--options|1|no window opened: the clipboard holds no text|"
