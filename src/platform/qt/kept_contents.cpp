@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <array>
 #include <span>
+#include <vector>
 
 namespace nimbrel {
 namespace {
@@ -58,12 +59,21 @@ std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
         return nullptr;
     auto offer = std::make_shared<ClipboardOffer>();
     std::size_t bytes = 0;
+    // Owners offer one text under several names (GTK: UTF8_STRING, text/plain and
+    // text/plain;charset=utf-8): the same bytes are kept, and counted, once.
+    std::vector<SharedText> distinct;
+    const auto shared = [&](const std::string &source) {
+        const auto same = std::find_if(distinct.begin(), distinct.end(), [&](const SharedText &text) { return text.str() == source; });
+        if (same != distinct.end())
+            return *same;
+        bytes += source.size();
+        return distinct.emplace_back(source);
+    };
     const auto keep = [&](std::string_view target, std::string_view source) {
         const auto found = contents.data.find(source);
         if (found == contents.data.end() || offer->find(target))
             return;
-        bytes += found->second.size();
-        offer->formats.emplace_back(std::string(target), SharedText(found->second));
+        offer->formats.emplace_back(std::string(target), shared(found->second));
     };
     for (const std::string &target : targets) {
         if (isKeptType(target))

@@ -23,9 +23,9 @@ bool isKeptType(std::string_view target);
 std::size_t keptRoom(const OwnerContents &contents);
 
 // The offer to serve in the owner's place once it has quit: the same bytes under each kept type
-// that was read, in the owner's order. nullptr when nothing is to be kept: the owner offers the
-// password manager's hint, the read was cut short by its limits, the kept bytes exceed
-// maxKeptBytes, or no kept type was read.
+// that was read, in the owner's order, identical bytes under several types held once. nullptr
+// when nothing is to be kept: the owner offers the password manager's hint, the read was cut short
+// by its limits, the distinct kept bytes exceed maxKeptBytes, or no kept type was read.
 std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents);
 
 // Whether two kept copies are the same copy: the same types, in the same order, with the same

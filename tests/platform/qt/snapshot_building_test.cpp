@@ -127,6 +127,12 @@ TEST(KeptContents, KeepsTheSameBytesOfKeptTypesOnly)
             << name;
     }
     EXPECT_EQ(formats({{"UTF8_STRING", "STRING"}, {{"UTF8_STRING", atBound}, {"STRING", "a"}}}).size(), 2u);
+    // One text under several names is held, and counted, once.
+    const auto shared = keptOffer({{"UTF8_STRING", "text/plain;charset=utf-8", "STRING"},
+                                   {{"UTF8_STRING", atBound}, {"text/plain;charset=utf-8", atBound}, {"STRING", "a"}}});
+    ASSERT_TRUE(shared);
+    EXPECT_EQ(&shared->find("UTF8_STRING")->str(), &shared->find("text/plain;charset=utf-8")->str());
+    EXPECT_EQ(shared->find("STRING")->str(), "a");
     EXPECT_EQ(keptRoom({{"STRING", "x-private"}, {{"STRING", "ab"}, {"x-private", "cd"}}}), maxKeptBytes - 2);
 }
 
