@@ -59,7 +59,9 @@ WaylandClipboard::~WaylandClipboard()
         wl_callback_destroy(m_writeCheck);
     if (m_device)
         destroyDataControlObject(m_device);
-    adoptTransfers();
+    // Closed unserved: this thread does not block SIGPIPE, which a paster gone meanwhile would raise.
+    for (const auto &arrived : m_arrivedTransfers)
+        ::close(arrived.first);
 }
 
 bool WaylandClipboard::start(ChangeHandler handler)
