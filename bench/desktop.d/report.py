@@ -21,7 +21,13 @@ columns = {
     "returned-sway": ["idle", "round 1", "round 2", "round 3"],
     "takeover": ["median", "p99", "min", "max", "kept"],
     "kept-memory": ["idle off", "idle on", "after"],
+    "held-memory-0": ["idle", "holding"],
+    "held-memory-1": ["idle", "holding"],
 }
+# Owners that quit as soon as they have served their copy once, by the copy's size in bytes.
+quitting_sizes = {"1000": "1 KB", "1048577": "1 MiB + 1", "33554432": "32 MiB"}
+for size in quitting_sizes:
+    columns[f"takeover-quitting-{size}"] = columns["takeover"]
 with open(results_path) as results:
     for line in results:
         kind, program, *fields = line.split()
@@ -186,6 +192,30 @@ nimbrel_table("kept-memory", [("idle, keeping off, MiB", "idle off", 1 / 1024, 1
                                ("idle, keeping on, MiB", "idle on", 1 / 1024, 1, "= keeping off"),
                                ("after 1,000 copies of 1 MB, MiB", "after", 1 / 1024, 1, "≤ idle + 40 MiB")],
               header=False)
+out.append("\nOwners that quit as soon as they have served their copy once, as scripts do: `xclip -loops 1` "
+           "copies 21 texts of 1 KB, 11 of 1 MiB + 1 and 3 of 32 MiB per run, the larger ones sent in "
+           "pieces (INCR), and quits once Nimbrel has read each. Measured as above, from `xclip`'s end as "
+           "the shell that ran it sees it.\n")
+for number, (size, label) in enumerate(quitting_sizes.items()):
+    nimbrel_table(f"takeover-quitting-{size}", [(f"{label}: median time to take over, ms", "median", 1, 1, "≤ 100 ms"),
+                                                (f"{label}: 99th percentile, ms", "p99", 1, 1, ""),
+                                                (f"{label}: copies taken over", "kept", 1, 0, "all")],
+                  header=number == 0)
+
+out.append("\n## Memory while holding a copy (Nimbrel only, X11)\n")
+out.append("A copy of 10 MB offered as GTK programs offer text, the same bytes under `UTF8_STRING`, "
+           "`text/plain` and `text/plain;charset=utf-8`, sent in 1 MiB pieces: resident memory (VmRSS) "
+           "after 5 s idle, and 10 s after the copy's announcement, with keeping off and on, each in a "
+           "program of its own. The cost is the growth over idle, per byte of the copy.\n")
+out.append("| keeping | idle | holding the copy | growth per byte held | target |\n|---|---:|---:|---:|---|")
+for keeping in ("0", "1"):
+    idle, holding = runs(f"held-memory-{keeping}", "nimbrel", "idle"), runs(f"held-memory-{keeping}", "nimbrel", "holding")
+    if idle and holding:
+        growth = statistics.median(h - i for h, i in zip(holding, idle)) * 1024 / 10_000_000
+        out.append(f"| {'on' if keeping == '1' else 'off'} | {statistics.median(idle) / 1024:.1f} MiB | "
+                   f"{statistics.median(holding) / 1024:.1f} MiB | {growth:.2f} × | ≤ 1.5 × |")
+    else:
+        out.append(f"| {'on' if keeping == '1' else 'off'} | none | none | none | ≤ 1.5 × |")
 
 out.append("\n## Text transformations\n")
 out.append("From `bench/transforms_vs_python.sh`, run by `bench/desktop`:\n")

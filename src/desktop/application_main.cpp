@@ -173,9 +173,8 @@ int applicationMain(int argc, char **argv)
     AppDelegate delegate(
         PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background, loginItem});
     delegate.setOutlets(interface.outlets());
-    // Clearing, from the menu or the bus, also empties the current entry of a keeper that would
-    // put it back.
-    KeeperAwareClearing clearing(bus, pasteboard,
+    // Clearing, from the menu or the bus, tells of a keeper that puts the contents back.
+    KeeperAwareClearing clearing(pasteboard,
                                  [&delegate, &interface] { delegate.clearClipboardMenuItem(interface.clearClipboardMenuItem()); });
     interface.setMessageSender([&delegate, &clearing, passKeeping](std::string_view selector, const MessageArgument &argument) {
         if (selector == "clearClipboardMenuItem:") {

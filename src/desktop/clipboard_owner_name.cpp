@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 #include <cstdint>
@@ -39,6 +40,23 @@ QByteArray propertyBytes(xcb_connection_t *connection, xcb_window_t window, xcb_
                       xcb_get_property_value_length(reply.get()));
 }
 
+// The process of the window's client, as the X server knows it (X-Resource): it names a program
+// whose window says nothing of it, as Qt's selection owner window (Klipper's) says nothing.
+std::optional<std::uint32_t> clientProcess(xcb_connection_t *connection, xcb_window_t window)
+{
+    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const Reply<xcb_res_query_client_ids_reply_t> reply(
+        xcb_res_query_client_ids_reply(connection, xcb_res_query_client_ids(connection, 1, &spec), nullptr), &std::free);
+    if (!reply)
+        return std::nullopt;
+    for (auto ids = xcb_res_query_client_ids_ids_iterator(reply.get()); ids.rem > 0; xcb_res_client_id_value_next(&ids)) {
+        if ((ids.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0
+            && xcb_res_client_id_value_value_length(ids.data) == 1)
+            return *xcb_res_client_id_value_value(ids.data);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> clipboardOwnerName()
@@ -58,11 +76,14 @@ std::optional<QString> clipboardOwnerName()
     if (!instance.isEmpty())
         return QString::fromLocal8Bit(instance);
     const QByteArray pid = propertyBytes(connection, owner->owner, atomNamed(connection, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
-    if (pid.size() != sizeof(std::uint32_t))
+    std::optional<std::uint32_t> process;
+    if (pid.size() == sizeof(std::uint32_t))
+        std::memcpy(&process.emplace(), pid.constData(), sizeof(std::uint32_t));
+    else
+        process = clientProcess(connection, owner->owner);
+    if (!process)
         return std::nullopt;
-    std::uint32_t process = 0;
-    std::memcpy(&process, pid.constData(), sizeof process);
-    QFile command(QStringLiteral("/proc/%1/comm").arg(process));
+    QFile command(QStringLiteral("/proc/%1/comm").arg(*process));
     if (!command.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray name = command.read(longestName).trimmed();

@@ -91,12 +91,12 @@ client_rows=(
   "-||0||hello   wORLD|Nimbrel Settings"
   "-|--options|0||hello   wORLD|Paste Item Options"
   "-|--clear|0||"
-  # Beside a keeper that puts its last entry back, --clear says so rather than report an empty
-  # clipboard; where the keeper offers Klipper's way to clear its entry, the clipboard stays empty.
-  "--put-back;UTF8_STRING=put back|--clear|1|nimbrel: the clipboard was emptied, but another program (clipboard_owner) put the clipboard's contents back|put back"
-  "--put-back;--clear-on-bus;UTF8_STRING=cleared by its keeper|--clear|0||"
   "-|--action;Uppercase|1|nothing to rewrite: the clipboard holds no text this action applies to|"
   "-|--options|1|no window opened: the clipboard holds no text|"
+  # Beside a keeper that puts its last entry back, --clear says so rather than report an empty
+  # clipboard, and names the keeper by its window, or where that names none (Klipper's) by its process.
+  "--put-back;UTF8_STRING=put back|--clear|1|nimbrel: the clipboard was emptied, but another program (clipboard_owner) put the clipboard's contents back|put back"
+  "--put-back;--anonymous;UTF8_STRING=put back|--clear|1|nimbrel: the clipboard was emptied, but another program (clipboard_owner) put the clipboard's contents back|put back"
   # A result that would be empty leaves the clipboard as it was.
   "UTF8_STRING= "$'\t'" |--action;Snakecase|1|nothing to rewrite|"$' \t '
   "-|--action;Remove multiple whitespace|1|nothing to rewrite|"$' \t '

@@ -120,12 +120,12 @@ for recording in "$offers"/*.offer; do
   [[ $replayed == *" $recording"* ]] || e2e_fail "no row replays $recording"
 done
 
-# Kept when its owner quits: the same bytes under every kept type (TEXT as UTF8_STRING's), in the
-# owner's order, never a private type, and not announced again (the next announcement counts).
+# Kept when its owner quits: the same bytes under every kept type, in the owner's order, never a
+# private type, and not announced again (the next announcement counts).
 # Mousepad hands its copy over as GTK programs do as they quit, with Nimbrel as the manager.
 kept_targets() {
   printf 'TARGETS\nTIMESTAMP\nMULTIPLE\n'
-  awk -F '\t' -v utf8="$(grep -c '^UTF8_STRING'$'\t''base64:' "$1")" '$2 ~ /^base64:/ && $1 ~ /^(UTF8_STRING|STRING|UTF-8|text\/plain.*|text\/(html|rtf|richtext|uri-list)|application\/rtf|x-special\/gnome-copied-files|image\/png)$/ || $1 == "TEXT" && utf8 { print $1 }' "$1"
+  awk -F '\t' '$2 ~ /^base64:/ && $1 ~ /^(UTF8_STRING|STRING|TEXT|COMPOUND_TEXT|UTF-8|text\/plain.*|text\/(html|rtf|richtext|uri-list)|application\/rtf|x-special\/gnome-copied-files|image\/png)$/ { print $1 }' "$1"
 }
 served_targets_are() { [[ "$(served TARGETS)" == "$1" ]]; }
 owner_quits() { kill "$E2E_SPAWNED" && wait "$E2E_SPAWNED" 2>/dev/null || true; }
@@ -141,10 +141,20 @@ for recording in "$offers"/*.offer; do
   [[ $name == mousepad-* ]] && e2e_expect_eq "$name: handed over" saved "$(tail -n 1 "$E2E_OFFER_LOG")"
   e2e_wait_for "$name: kept" served_targets_are "$(kept_targets "$recording")"
   for target in $(kept_targets "$recording" | tail -n +4); do
-    e2e_expect_eq "$name: kept $target" "$(recorded_target "${target/#TEXT/UTF8_STRING}" "$recording" | base64 -w 0)" \
+    e2e_expect_eq "$name: kept $target" "$(recorded_target "$target" "$recording" | base64 -w 0)" \
       "$(served "$target" | base64 -w 0)"
   done
 done
+# TEXT comes in the encoding its owner picked, named by the answer's type: it is kept as it came.
+# Nimbrel's own text goes as UTF-8, and the answer says so.
+copied --text-as COMPOUND_TEXT 'UTF8_STRING=naïve' $'TEXT=na\xefve'
+owner_quits
+e2e_wait_for "TEXT kept" served_targets_are $'TARGETS\nTIMESTAMP\nMULTIPLE\nUTF8_STRING\nTEXT'
+e2e_expect_eq "kept TEXT: its owner's bytes" $'na\xefve' "$(served TEXT)"
+e2e_expect_eq "kept TEXT: its owner's type" COMPOUND_TEXT "$("$CLIPBOARD_OWNER" --type-of TEXT)"
+e2e_call RunTextAction Uppercase >/dev/null
+e2e_wait_for "the rewrite announced" e2e_notify_count_at_least $((++announced))
+e2e_expect_eq "Nimbrel's own TEXT: UTF-8" UTF8_STRING "$("$CLIPBOARD_OWNER" --type-of TEXT)"
 # Never kept: a secret, anything with the option off (read as without it), over 32 MiB, after a clear.
 not_kept() { # the owner asks the manager to save as it quits, and says what it got
   owner_quits
@@ -182,6 +192,31 @@ e2e_call ClearClipboard >/dev/null
 owner_quits
 e2e_expect_eq "cleared, then the owner quit" '(false,)' "$(e2e_call RunTextAction Uppercase)"
 ! served TARGETS || e2e_fail "kept after a clear"
+
+# A keeper that takes the copy Nimbrel kept from it, as keepers hand a copy on (and rival ones
+# take it back each time), offers the same copy: it is not announced again; the next copy is.
+copied 'UTF8_STRING=handed on'
+owner_quits
+e2e_wait_for "the copy kept" e2e_clipboard_text_is 'handed on'
+before=$(e2e_notify_count)
+e2e_offer 'UTF8_STRING=handed on'
+e2e_wait_for "Nimbrel to read the copy handed on" e2e_offer_read
+copied 'UTF8_STRING=after the hand-on'
+e2e_expect_eq "a kept copy handed on, then a new one: announced" 'after the hand-on' \
+  "$(e2e_notify_calls | cut -f 2- | tail -n +$((before + 1)) | paste -sd '|')"
+
+# A rival keeper lets the clipboard go as soon as it has been read, and takes it back each time
+# Nimbrel has taken it over: its copy is announced once however often it changes hands, and the
+# clipboard is not left empty once the rival quits.
+before=$(e2e_notify_count)
+e2e_offer --rival 20 'UTF8_STRING=a rival keeper'
+e2e_wait_for "the rival's last round" e2e_offer_said 'round 20'
+rival=$E2E_SPAWNED
+e2e_wait_for "the rival to quit" eval '! kill -0 $rival'
+e2e_wait_for "the rival's copy kept after it quit" e2e_clipboard_text_is 'a rival keeper'
+e2e_expect_eq "a rival keeper's copy: announced once" 'a rival keeper' \
+  "$(e2e_notify_calls | cut -f 2- | tail -n +$((before + 1)) | paste -sd '|')"
+announced=$((announced + 1))
 
 # Two keepers: a second Nimbrel with a session bus and a record of its announcements of its own.
 # When the owner quits, one of them takes the copy over, and neither announces it again.

@@ -41,6 +41,12 @@ e2e_offer --repeat-to 300000 'UTF8_STRING=flooded text '
 e2e_wait_for "Nimbrel to read the text to flood" e2e_offer_read
 e2e_expect_eq "Uppercase on the text to flood" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 pasted_whole() { text=$(e2e_clipboard_text) && ((${#text} == 300000)) && [[ $text == 'FLOODED TEXT '* ]]; }
+# One MULTIPLE request of 1,000 pairs is one reader's too: a paste from another window right after
+# it gets the whole text.
+e2e_spawn multiple "$CLIPBOARD_OWNER" --flood 1000 --multiple
+e2e_wait_for "the MULTIPLE request answered" grep -qx flooded "$E2E_TMP/multiple.log"
+e2e_expect_eq "pairs of one MULTIPLE answered" "accepted 16" "$(grep '^accepted' "$E2E_TMP/multiple.log")"
+pasted_whole || e2e_fail "a paste right after one reader's MULTIPLE of 1,000 pairs was refused"
 while IFS='|' read -r name readers most; do
   e2e_spawn "flood$readers" "$CLIPBOARD_OWNER" --flood 2000 --readers "$readers"
   e2e_wait_for "$name: the flood answered" grep -qx flooded "$E2E_TMP/flood$readers.log"

@@ -14,6 +14,15 @@
 //   --delay-ms N            answer every request N ms late (X11)
 //   --chunk N               send values over N bytes incrementally (INCR), N at a time (X11)
 //   --vanish-after-chunks N quit, without a word to the reader, after sending N chunks (X11)
+//   --text-as TYPE          answer TEXT under TYPE, as owners answer it in the encoding they pick (X11)
+//   --type-of TARGET        own nothing: ask the clipboard's owner for TARGET and print the type it
+//                           answered with, or "refused" (X11)
+//   --rival N               hand the copy on as rival keepers do, N times: let the clipboard go as
+//                           soon as a value has been read (the owning window destroyed), take it
+//                           back from a new window once another client has taken it over, print
+//                           "round K"; quit after the last round's read (X11)
+//   --quit-after-read       quit as soon as the first answer other than TARGETS is complete, its
+//                           last piece (INCR) included, as xclip -loops 1 does (X11)
 //   --burst N               take the clipboard N times; change K appends K to every value
 //   --interval-us N         between the changes of a burst
 //   --times FILE            write "K WALL_CLOCK_NANOSECONDS" per change, taken just before it (X11)
@@ -23,6 +32,8 @@
 //   --flood N               own nothing: ask the clipboard's owner for UTF8_STRING N times at once,
 //                           as a reader that never takes a piece does, and quit (X11)
 //   --readers N             spread the requests of a flood over N windows (default 1; X11)
+//   --multiple              make the flood one MULTIPLE request of N (UTF8_STRING, property) pairs
+//                           from one window; "accepted K" counts the pairs answered (X11)
 //   --watch                 own nothing: print "selection" or "empty" for every selection the
 //                           compositor announces (Wayland)
 //   --paste N               own nothing: ask for the selection's first type N times at once and
@@ -34,9 +45,8 @@
 //                           and quit (X11)
 //   --put-back              take the clipboard back with the same values whenever it is emptied,
 //                           as keepers that never leave it empty do; print "put back" each time (X11)
-//   --clear-on-bus          with --put-back: own org.kde.klipper on the session bus and clear the
-//                           clipboard for good, printing "cleared on the bus", when its
-//                           org.kde.klipper.klipper.clearClipboardContents is called (X11)
+//   --anonymous             own through a window that names no program (no WM_CLASS), as Qt's
+//                           selection owner window (Klipper's) names none (X11)
 //   --manager               own CLIPBOARD_MANAGER instead, as a clipboard manager does (X11): a
 //                           SAVE_TARGETS request is answered as GNOME's, MATE's and Cinnamon's
 //                           managers answer it, by reading the targets that the requestor lists
@@ -53,7 +63,6 @@
 #include "support/recorded_offer.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
-#include <dbus/dbus.h>
 #include <wayland-client.h>
 #include <xcb/xcb.h>
 
@@ -63,7 +72,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -79,6 +87,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -103,7 +112,8 @@ struct Options {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
             const bool flag = argument == "--hang" || argument == "--watch" || argument == "--manager"
-                || argument == "--save-at-quit" || argument == "--put-back" || argument == "--clear-on-bus";
+                || argument == "--save-at-quit" || argument == "--put-back" || argument == "--anonymous"
+                || argument == "--quit-after-read" || argument == "--multiple";
             const bool takesValue = argument.starts_with("--") && !flag;
             if (takesValue && i + 1 == argc)
                 throw std::invalid_argument(argument + " needs a value");
@@ -113,6 +123,8 @@ struct Options {
                 flags.insert(argument);
             else if (numbers.contains(argument))
                 numbers[argument] = std::stol(value);
+            else if (names.contains(argument))
+                names[argument] = value;
             else if (argument == "--times")
                 times.open(value);
             else if (argument == "--refuse")
@@ -157,7 +169,8 @@ struct Options {
     std::set<std::string> flags;
     std::map<std::string, long> numbers{{"--delay-ms", 0}, {"--repeat-to", 0}, {"--chunk", 256 * 1024}, {"--burst", 1},
         {"--vanish-after-chunks", -1}, {"--interval-us", 0}, {"--garbage-targets", 0}, {"--lifetime", 120},
-        {"--paste", 0}, {"--flood", 0}, {"--readers", 1}};
+        {"--paste", 0}, {"--flood", 0}, {"--readers", 1}, {"--rival", 0}};
+    std::map<std::string, std::string> names{{"--text-as", ""}, {"--type-of", ""}};
     std::ofstream times;
 };
 
@@ -184,14 +197,12 @@ public:
         m_connection = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_connection))
             throw std::runtime_error("cannot open the display");
-        m_window = xcb_generate_id(m_connection);
-        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window,
-                          xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        m_window = newWindow();
         // Named as programs name their windows, for those that tell who owns the clipboard.
         const std::string_view windowClass("clipboard_owner\0ClipboardOwner\0", 31);
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                            windowClass.size(), windowClass.data());
+        if (!flags.contains("--anonymous"))
+            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                                windowClass.size(), windowClass.data());
         m_clipboard = intern("CLIPBOARD");
         m_targets = intern("TARGETS");
         m_incr = intern("INCR");
@@ -208,15 +219,17 @@ public:
 
     int run()
     {
+        if (numbers["--flood"] > 0 && flags.contains("--multiple"))
+            return floodMultiple();
         if (numbers["--flood"] > 0)
             return flood();
+        if (!names["--type-of"].empty())
+            return typeOf(intern(names["--type-of"]));
         const bool manager = flags.contains("--manager");
         if (manager && !takeSelection(m_clipboardManager))
             throw std::runtime_error("could not take CLIPBOARD_MANAGER");
         if (manager)
             say("manager");
-        if (flags.contains("--clear-on-bus"))
-            serveClearOnBus();
         const auto end = Clock::now() + std::chrono::seconds(numbers["--lifetime"]);
         auto nextChange = Clock::now();
         if (flags.contains("--save-at-quit"))
@@ -238,7 +251,7 @@ public:
                         return 0;
                     continue; // a manager keeps managing after another client's copy
                 }
-                if (type == XCB_SELECTION_CLEAR && flags.contains("--put-back") && !m_clearedOnBus.load()) {
+                if (type == XCB_SELECTION_CLEAR && flags.contains("--put-back")) {
                     if (currentOwner() == XCB_WINDOW_NONE && takeSelection(m_clipboard))
                         say("put back");
                     continue;
@@ -262,12 +275,13 @@ public:
                 if (type == 0 && m_transfer.requestor == reinterpret_cast<xcb_generic_error_t &>(*event).resource_id)
                     m_transfer = {};
             }
+            takeBack();
             xcb_flush(m_connection);
             if (xcb_connection_has_error(m_connection))
                 return 1;
             pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
             const auto left = std::chrono::ceil<std::chrono::milliseconds>((changing ? nextChange : end) - Clock::now());
-            poll(&descriptor, 1, static_cast<int>(std::clamp<long>(left.count(), 0, 1000)));
+            poll(&descriptor, 1, static_cast<int>(std::clamp<long>(left.count(), 0, m_letGo ? 5 : 1000)));
         }
         return 0;
     }
@@ -280,10 +294,7 @@ private:
         const xcb_atom_t property = intern("NIMBREL_FLOOD");
         std::vector<xcb_window_t> readers{m_window};
         while (static_cast<long>(readers.size()) < numbers["--readers"]) {
-            readers.push_back(xcb_generate_id(m_connection));
-            xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, readers.back(),
-                              xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
-                              XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+            readers.push_back(newWindow());
         }
         for (long i = 0; i < requests; ++i)
             xcb_convert_selection(m_connection, readers[static_cast<std::size_t>(i) % readers.size()], m_clipboard,
@@ -305,40 +316,74 @@ private:
         return 0;
     }
 
+    // The owner writes back the pairs it answered, a pair it refused with None for its property.
+    int floodMultiple()
+    {
+        const xcb_atom_t target = intern("UTF8_STRING");
+        const xcb_atom_t pairsProperty = intern("NIMBREL_FLOOD");
+        std::vector<xcb_atom_t> pairs;
+        for (long i = 0; i < numbers["--flood"]; ++i)
+            pairs.insert(pairs.end(), {target, intern("NIMBREL_FLOOD_" + std::to_string(i))});
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, pairsProperty, m_atomPair, 32,
+                            static_cast<std::uint32_t>(pairs.size()), pairs.data());
+        xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, pairsProperty, XCB_CURRENT_TIME);
+        xcb_flush(m_connection);
+        while (const auto event = owned(xcb_wait_for_event(m_connection))) {
+            if ((event->response_type & 0x7F) != XCB_SELECTION_NOTIFY)
+                continue;
+            long accepted = 0;
+            if (reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property != XCB_ATOM_NONE) {
+                const std::string answered = property(m_window, pairsProperty, false).second;
+                std::vector<xcb_atom_t> atoms(answered.size() / sizeof(xcb_atom_t));
+                std::memcpy(atoms.data(), answered.data(), atoms.size() * sizeof(xcb_atom_t));
+                for (std::size_t i = 1; i < atoms.size(); i += 2)
+                    accepted += atoms[i] != XCB_ATOM_NONE;
+            }
+            say("accepted " + std::to_string(accepted));
+            say("flooded");
+            return 0;
+        }
+        return 1;
+    }
+
+    xcb_window_t newWindow()
+    {
+        const xcb_window_t window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window,
+                          xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        return window;
+    }
+
+    int typeOf(xcb_atom_t target)
+    {
+        const xcb_atom_t property = intern("NIMBREL_TYPE_OF");
+        xcb_convert_selection(m_connection, m_window, m_clipboard, target, property, XCB_CURRENT_TIME);
+        xcb_flush(m_connection);
+        while (const auto event = owned(xcb_wait_for_event(m_connection))) {
+            if ((event->response_type & 0x7F) != XCB_SELECTION_NOTIFY)
+                continue;
+            if (reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property == XCB_ATOM_NONE)
+                return say("refused"), 1;
+            const auto type = owned(xcb_get_atom_name_reply(
+                m_connection, xcb_get_atom_name(m_connection, this->property(m_window, property, true).first), nullptr));
+            say(std::string(xcb_get_atom_name_name(type.get()), static_cast<std::size_t>(xcb_get_atom_name_name_length(type.get()))));
+            return 0;
+        }
+        return 1;
+    }
+
+    // The type an offer is answered under.
+    xcb_atom_t answerType(const Offer &offer)
+    {
+        return offer.name == "TEXT" && !names["--text-as"].empty() ? intern(names["--text-as"]) : offer.atom;
+    }
+
     xcb_atom_t intern(const std::string &name)
     {
         const auto cookie = xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
         const auto reply = owned(xcb_intern_atom_reply(m_connection, cookie, nullptr));
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }
-
-    // Klipper's way to clear its current entry, on the session bus, served on a thread of its own:
-    // once called, the keeper lets the clipboard go for good.
-    void serveClearOnBus()
-    {
-        DBusError error;
-        dbus_error_init(&error);
-        DBusConnection *bus = dbus_bus_get_private(DBUS_BUS_SESSION, &error);
-        if (!bus || dbus_bus_request_name(bus, "org.kde.klipper", DBUS_NAME_FLAG_DO_NOT_QUEUE, &error)
-                != DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER)
-            throw std::runtime_error("cannot own org.kde.klipper");
-        std::thread([this, bus] {
-            while (dbus_connection_read_write(bus, -1)) {
-                while (DBusMessage *message = dbus_connection_pop_message(bus)) {
-                    if (dbus_message_is_method_call(message, "org.kde.klipper.klipper", "clearClipboardContents")) {
-                        m_clearedOnBus = true;
-                        xcb_set_selection_owner(m_connection, XCB_WINDOW_NONE, m_clipboard, XCB_CURRENT_TIME);
-                        xcb_flush(m_connection);
-                        DBusMessage *reply = dbus_message_new_method_return(message);
-                        dbus_connection_send(bus, reply, nullptr);
-                        dbus_connection_flush(bus);
-                        dbus_message_unref(reply);
-                        say("cleared on the bus");
-                    }
-                    dbus_message_unref(message);
-                }
-            }
-        }).detach();
     }
 
     xcb_window_t currentOwner()
@@ -482,7 +527,7 @@ private:
             m_transfer = {request.requestor, property, &*offer, 0};
             served = "incr " + offer->name;
         } else {
-            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, offer->atom, 8,
+            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property, answerType(*offer), 8,
                                 static_cast<std::uint32_t>(offer->bytes.size()), offer->bytes.data());
             served = "served " + offer->name;
         }
@@ -491,6 +536,8 @@ private:
         xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
         if (!served.empty())
             say(served);
+        if (request.target != m_targets && served.starts_with("served "))
+            afterRead();
     }
 
     void sendNextChunk(const xcb_property_notify_event_t &change)
@@ -502,11 +549,12 @@ private:
         const std::string_view bytes = transfer.offer->bytes;
         const std::string_view chunk = bytes.substr(std::min(transfer.offset, bytes.size()), numbers["--chunk"]);
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer.requestor, transfer.property,
-                            transfer.offer->atom, 8, static_cast<std::uint32_t>(chunk.size()), chunk.data());
+                            answerType(*transfer.offer), 8, static_cast<std::uint32_t>(chunk.size()), chunk.data());
         transfer.offset += chunk.size();
         if (chunk.empty()) {
             say("served " + transfer.offer->name);
             transfer = {};
+            afterRead();
         }
         if (++m_chunksSent == numbers["--vanish-after-chunks"]) {
             say("vanished");
@@ -514,8 +562,33 @@ private:
         }
     }
 
+    // A round trip before quitting, as Xlib makes when a program closes its display: the X server
+    // drops what a client sent last if it finds the connection closed before it has read it.
+    void afterRead()
+    {
+        const long rounds = numbers["--rival"];
+        if (!flags.contains("--quit-after-read") && rounds == 0)
+            return;
+        owned(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+        if (m_rounds >= rounds)
+            std::_Exit(0);
+        xcb_destroy_window(m_connection, std::exchange(m_window, newWindow()));
+        m_letGo = true;
+    }
+
+    // A rival that let the clipboard go takes it back from whoever took it over.
+    void takeBack()
+    {
+        if (!m_letGo || currentOwner() == XCB_WINDOW_NONE || !takeSelection(m_clipboard))
+            return;
+        m_letGo = false;
+        say("round " + std::to_string(++m_rounds));
+    }
+
     long m_change = 0;
     long m_chunksSent = 0;
+    long m_rounds = 0;
+    bool m_letGo = false;
     Transfer m_transfer; // one at a time: a new one takes over
     xcb_connection_t *m_connection = nullptr;
     xcb_window_t m_window = XCB_WINDOW_NONE;
@@ -527,7 +600,6 @@ private:
     xcb_atom_t m_multiple = XCB_ATOM_NONE;
     xcb_atom_t m_atomPair = XCB_ATOM_NONE;
     std::vector<xcb_atom_t> m_listed;
-    std::atomic<bool> m_clearedOnBus{false};
 };
 
 // The Wayland side: a seat and the data-control manager, found through the registry.

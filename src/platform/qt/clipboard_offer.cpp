@@ -12,6 +12,9 @@ namespace {
 // The names plain text is asked for by: MIME readers, then X11's own.
 constexpr std::array<std::string_view, 4> plainTextNames{"text/plain;charset=utf-8", "text/plain", "UTF8_STRING",
                                                          "TEXT"};
+// TEXT leaves the encoding to the owner, who names it in the answer's type.
+constexpr std::string_view textTarget = "TEXT";
+constexpr std::string_view utf8Target = "UTF8_STRING";
 
 } // namespace
 
@@ -24,6 +27,7 @@ const SharedText *ClipboardOffer::find(std::string_view name) const
 ClipboardOffer offerOf(const std::vector<std::shared_ptr<const StringPasteboardItem>> &items)
 {
     ClipboardOffer offer;
+    offer.answerTypes.emplace(textTarget, utf8Target);
     const auto add = [&offer](std::string_view name, const SharedText &bytes) {
         if (!offer.find(name))
             offer.formats.emplace_back(std::string(name), bytes);

@@ -3,6 +3,8 @@
 #include "platform/pasteboard_item.h"
 #include "platform/shared_text.h"
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -15,6 +17,9 @@ namespace nimbrel {
 // came from, so offering one text under several names costs nothing.
 struct ClipboardOffer {
     std::vector<std::pair<std::string, SharedText>> formats;
+    // Names whose bytes are answered under a type of another name, as their owner answered them
+    // (X11's TEXT in the encoding the owner picked); the others are answered under their own.
+    std::map<std::string, std::string, std::less<>> answerTypes{};
 
     // The bytes offered under the name; nullptr when there are none.
     const SharedText *find(std::string_view name) const;

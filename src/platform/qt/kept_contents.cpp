@@ -14,10 +14,6 @@ namespace {
 // Spellings of plain text that owners offer besides those the snapshot reads.
 constexpr std::array<std::string_view, 2> otherPlainText{"text/plain;charset=UTF-8", "UTF-8"};
 constexpr std::string_view pngImage = "image/png";
-// TEXT is answered in an encoding the owner picks and names in the answer's type, which a reading
-// does not keep: it is served from UTF8_STRING instead, which the requestor is then told.
-constexpr std::string_view textTarget = "TEXT";
-constexpr std::string_view utf8Target = "UTF8_STRING";
 
 bool isAmong(std::string_view target, std::span<const std::string_view> names)
 {
@@ -28,7 +24,8 @@ bool isAmong(std::string_view target, std::span<const std::string_view> names)
 
 bool isKeptType(std::string_view target)
 {
-    return isAmong(target, targets::plainTextRead) || isAmong(target, otherPlainText) || isAmong(target, targets::rtf)
+    return isAmong(target, targets::plainTextRead) || isAmong(target, targets::plainTextUnread)
+        || isAmong(target, otherPlainText) || isAmong(target, targets::rtf)
         || isAmong(target, targets::html) || isAmong(target, targets::fileLists) || target == pngImage;
 }
 
@@ -69,17 +66,13 @@ std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
         bytes += source.size();
         return distinct.emplace_back(source);
     };
-    const auto keep = [&](std::string_view target, std::string_view source) {
-        const auto found = contents.data.find(source);
-        if (found == contents.data.end() || offer->find(target))
-            return;
-        offer->formats.emplace_back(std::string(target), shared(found->second));
-    };
     for (const std::string &target : targets) {
-        if (isKeptType(target))
-            keep(target, target);
-        else if (target == textTarget)
-            keep(target, utf8Target);
+        const auto found = contents.data.find(target);
+        if (!isKeptType(target) || found == contents.data.end() || offer->find(target))
+            continue;
+        offer->formats.emplace_back(target, shared(found->second));
+        if (const auto type = contents.answerTypes.find(target); type != contents.answerTypes.end())
+            offer->answerTypes.insert(*type);
     }
     if (bytes > maxKeptBytes)
         return tooLarge();
@@ -90,7 +83,8 @@ std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
 
 bool sameKeptCopy(const ClipboardOffer &a, const ClipboardOffer &b)
 {
-    return std::equal(a.formats.begin(), a.formats.end(), b.formats.begin(), b.formats.end(),
+    return a.answerTypes == b.answerTypes
+        && std::equal(a.formats.begin(), a.formats.end(), b.formats.begin(), b.formats.end(),
                       [](const auto &x, const auto &y) { return x.first == y.first && x.second.str() == y.second.str(); });
 }
 

@@ -16,6 +16,9 @@ struct OwnerContents {
     bool limited = false;
     // Of those, one was left out for its size.
     bool tooLarge = false;
+    // Targets read whose answer came under a type of another name: X11's TEXT comes in the
+    // encoding its owner picked (COMPOUND_TEXT, STRING or UTF8_STRING), named by the answer's type.
+    std::map<std::string, std::string, std::less<>> answerTypes{};
 };
 
 } // namespace nimbrel

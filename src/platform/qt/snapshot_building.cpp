@@ -88,7 +88,7 @@ std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::strin
     return groups;
 }
 
-ClipboardSnapshot snapshotOfOwner(OwnerContents contents)
+ClipboardSnapshot snapshotOfOwner(OwnerContents contents, const ClipboardOffer *kept)
 {
     ReadTarget *plainText = bestRead(contents, targets::plainTextRead);
     std::vector<std::string> files = localFiles(contents, plainText);
@@ -98,9 +98,12 @@ ClipboardSnapshot snapshotOfOwner(OwnerContents contents)
 
     // The texts are the last use of the owner's bytes, so they are moved rather than copied.
     std::vector<SnapshotItem::Text> texts;
-    const auto addText = [&texts](std::string_view type, ReadTarget *source) {
-        if (source)
-            texts.emplace_back(type, decodedTargetText(source->first, std::move(source->second)));
+    const auto addText = [&texts, kept](std::string_view type, ReadTarget *source) {
+        if (!source)
+            return;
+        std::string text = decodedTargetText(source->first, std::move(source->second));
+        const SharedText *same = kept ? kept->find(source->first) : nullptr;
+        texts.emplace_back(type, same && same->str() == text ? *same : SharedText(std::move(text)));
     };
     addText(PasteboardTypeString, plainText);
     addText(PasteboardTypeRTF, bestRead(contents, targets::rtf));

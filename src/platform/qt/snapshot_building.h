@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/clipboard_offer.h"
 #include "platform/qt/clipboard_snapshot.h"
 #include "platform/qt/owner_contents.h"
 
@@ -18,6 +19,7 @@ std::vector<std::vector<std::string>> targetsToRead(const std::vector<std::strin
 
 // The snapshot of what an owner offered: one item, or none when it offers no content at all.
 // A password manager's hint that the owner offers but that could not be read counts as "secret".
-ClipboardSnapshot snapshotOfOwner(OwnerContents contents);
+// A text with the same bytes as one of the kept copy's is held once, by both.
+ClipboardSnapshot snapshotOfOwner(OwnerContents contents, const ClipboardOffer *kept = nullptr);
 
 } // namespace nimbrel

@@ -19,7 +19,7 @@ inline constexpr std::array<std::string_view, 25> pseudo{
 // Plain text, most faithful first, as real owners fill them: UTF8_STRING holds the text as it
 // is, while GTK turns the text/plain forms' line ends into CRLF and escapes what is not ASCII in
 // plain text/plain; STRING is Latin-1 at best. TEXT and COMPOUND_TEXT name text too, but in an
-// encoding the owner picks, so they are never read.
+// encoding the owner picks, so they are never read for their text (only to be kept as they are).
 inline constexpr std::array<std::string_view, 5> plainTextRead{
     "UTF8_STRING", "text/plain;charset=utf-8", "text/plain;charset=utf-16", "text/plain", "STRING"};
 inline constexpr std::array<std::string_view, 2> plainTextUnread{"TEXT", "COMPOUND_TEXT"};

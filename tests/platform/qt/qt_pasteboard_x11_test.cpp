@@ -103,6 +103,62 @@ TEST(QtPasteboardX11Test, ServesItsOwnWritesCountsThemOnceAndNeverWritesOverAnUn
     EXPECT_EQ(pasteboard.changeCount(), before + 2);
 }
 
+// Owners that quit as soon as they have served their copy once, as xclip -loops 1 and scripts do,
+// while Nimbrel still reads the copy's other forms to keep them: every copy is kept, byte for byte,
+// small or sent in pieces (INCR). So is a copy whose owner quits before the empty piece that ends
+// its transfer has gone out, every byte it announced having come.
+TEST(QtPasteboardX11Test, KeepsEveryCopyWhoseOwnerQuitsRightAfterItsRead)
+{
+    struct Row {
+        const char *name;
+        qsizetype bytes;
+        int owners;
+        QStringList quitting;
+    };
+    const Row rows[] = {
+        {"1 KB", 1000, 1000, {"--quit-after-read"}},
+        {"1 MiB + 1, in pieces", (1 << 20) + 1, 20, {"--quit-after-read"}},
+        {"32 MiB, in pieces", 32 << 20, 3, {"--quit-after-read"}},
+        // Four pieces of 256 KiB, one of a byte, and the empty one never sent.
+        {"1 MiB + 1, the transfer never ended", (1 << 20) + 1, 1, {"--vanish-after-chunks", "6"}},
+    };
+    auto backend = std::make_unique<X11Clipboard>(ReadLimits{});
+    backend->setKeeping(true);
+    const X11Clipboard &clipboard = *backend;
+    QtPasteboard pasteboard(std::move(backend));
+    for (const Row &row : rows) {
+        for (int k = 1; k <= row.owners; ++k) {
+            const QString value = QStringLiteral("copy %1 ").arg(k);
+            const QByteArray text = value.toUtf8().repeated(row.bytes / value.size() + 1).left(row.bytes);
+            const std::uint64_t before = clipboard.latestGeneration();
+            QProcess owner;
+            owner.start(QStringLiteral(NIMBREL_CLIPBOARD_OWNER),
+                        row.quitting + QStringList{"--repeat-to", QString::number(row.bytes), "UTF8_STRING=" + value, "STRING=" + value});
+            ASSERT_TRUE(eventually([&owner] { return owner.state() == QProcess::NotRunning; })) << row.name;
+            // Until the copy is served, or the clipboard has changed again after it: it was not kept.
+            QByteArray pasted;
+            eventually([&] {
+                pasted = paste(QStringLiteral("UTF8_STRING"));
+                return pasted == text || clipboard.latestGeneration() > before + 1;
+            });
+            if (pasted != text) {
+                ADD_FAILURE() << row.name << ": copy " << k << " of " << row.owners << " lost, " << pasted.size()
+                              << " bytes pasted";
+                break;
+            }
+        }
+    }
+    // One that quits halfway through its transfer leaves nothing to keep or to tell of: the
+    // clipboard is counted once, as emptied.
+    bool current = false;
+    pasteboard.whenCurrent([&current] { current = true; });
+    ASSERT_TRUE(eventually([&current] { return current; }));
+    const std::int64_t before = pasteboard.changeCount();
+    const auto halfway = owner({"--vanish-after-chunks", "2", "--repeat-to", "1048577", "UTF8_STRING=halfway "});
+    EXPECT_TRUE(eventually([&] { return pasteboard.changeCount() > before && pasteboard.pasteboardItems().empty(); }));
+    EXPECT_EQ(pasteboard.changeCount(), before + 1);
+}
+
 // A manager that never answers holds the end up for the hand-over's patience and no longer; and
 // another program's contents are not the program's to hand over.
 TEST(QtPasteboardX11Test, HandOverNeverHangsAndLeavesOthersContentsAlone)

@@ -86,18 +86,21 @@ TEST(SnapshotOfOwner, ReadsTheHintFirstThenEachKindBestFirst)
         keeping.push_back({target});
     EXPECT_EQ(targetsToRead(kept, true), keeping);
     EXPECT_EQ(targetsToRead({"GTK_TEXT_BUFFER_CONTENTS", "TEXT", "COMPOUND_TEXT", "SAVE_TARGETS"}, true),
-              std::vector<Names>{});
+              (std::vector<Names>{{"TEXT"}, {"COMPOUND_TEXT"}}));
 }
 
-// What is served once the owner quits: the same bytes under each kept type, in the owner's order
-// (TEXT from UTF8_STRING, as its own encoding is not kept), and nothing when it must not be kept.
+// What is served once the owner quits: the same bytes under each kept type, in the owner's order,
+// under the type the owner answered with (TEXT in the encoding it picked), and nothing when it must
+// not be kept.
 TEST(KeptContents, KeepsTheSameBytesOfKeptTypesOnly)
 {
     const auto formats = [](const OwnerContents &contents) {
         Names named;
         if (const auto offer = keptOffer(contents)) {
-            for (const auto &[name, bytes] : offer->formats)
-                named.push_back(name + "=" + bytes.str());
+            for (const auto &[name, bytes] : offer->formats) {
+                const auto type = offer->answerTypes.find(name);
+                named.push_back(name + "=" + bytes.str() + (type == offer->answerTypes.end() ? "" : " as " + type->second));
+            }
         }
         return named;
     };
@@ -106,8 +109,11 @@ TEST(KeptContents, KeepsTheSameBytesOfKeptTypesOnly)
         {"owner's order, private and unread left out",
          {{"GTK_TEXT_BUFFER_CONTENTS", "image/png", "TEXT", "STRING", "UTF8_STRING", "text/html", "COMPOUND_TEXT"},
           {{"GTK_TEXT_BUFFER_CONTENTS", "p"}, {"image/png", "P"}, {"UTF8_STRING", "é"}, {"STRING", "e"},
-           {"COMPOUND_TEXT", "c"}}},
-         {"image/png=P", "TEXT=é", "STRING=e", "UTF8_STRING=é"}},
+           {"TEXT", "\x1b%Gé"}, {"COMPOUND_TEXT", "c"}},
+          false,
+          false,
+          {{"TEXT", "COMPOUND_TEXT"}, {"GTK_TEXT_BUFFER_CONTENTS", "GTK_POINTER"}}},
+         {"image/png=P", "TEXT=\x1b%Gé as COMPOUND_TEXT", "STRING=e", "UTF8_STRING=é", "COMPOUND_TEXT=c"}},
         {"files",
          {{"text/uri-list", "x-special/gnome-copied-files"}, {{"text/uri-list", "u"}, {"x-special/gnome-copied-files", "g"}}},
          {"text/uri-list=u", "x-special/gnome-copied-files=g"}},
@@ -134,6 +140,17 @@ TEST(KeptContents, KeepsTheSameBytesOfKeptTypesOnly)
     EXPECT_EQ(&shared->find("UTF8_STRING")->str(), &shared->find("text/plain;charset=utf-8")->str());
     EXPECT_EQ(shared->find("STRING")->str(), "a");
     EXPECT_EQ(keptRoom({{"STRING", "x-private"}, {{"STRING", "ab"}, {"x-private", "cd"}}}), maxKeptBytes - 2);
+    // The snapshot's text is the kept bytes themselves where they are its text, and its own where
+    // they had to be decoded.
+    for (const std::string_view target : {"UTF8_STRING", "STRING"}) {
+        const OwnerContents contents{{std::string(target)}, {{std::string(target), "café"}}};
+        const auto kept = keptOffer(contents);
+        ASSERT_TRUE(kept);
+        const std::optional<SharedText> text = snapshotOfOwner(contents, kept.get()).items.at(0)->stringForType(PasteboardTypeString);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(&text->str() == &kept->find(target)->str(), target == "UTF8_STRING") << target;
+        EXPECT_EQ(text->str(), target == "UTF8_STRING" ? "café" : "cafÃ©") << target;
+    }
 }
 
 // Only what a target declares decides how its bytes are read; the recorded offers above read real

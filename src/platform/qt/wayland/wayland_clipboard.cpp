@@ -460,7 +460,7 @@ std::shared_ptr<ClipboardSnapshot> WaylandClipboard::read(Offer &offer, std::sha
         return nullptr;
     if (keeping)
         kept = keptOffer(*contents);
-    return std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(*contents)));
+    return std::make_shared<ClipboardSnapshot>(snapshotOfOwner(std::move(*contents), kept.get()));
 }
 
 void WaylandClipboard::run()

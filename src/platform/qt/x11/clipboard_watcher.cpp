@@ -109,11 +109,12 @@ bool ClipboardWatcher::tookOver()
     }
     if (!kept)
         return false;
-    if (m_takeOver(kept))
-        return true;
+    const bool taken = m_takeOver(kept);
+    // Taken over by us or by another keeper first, the same copy from the next owner is only
+    // handed on.
     const std::lock_guard lock(m_mutex);
     m_keptByAnother = std::move(kept);
-    return false;
+    return taken;
 }
 
 void ClipboardWatcher::run(Pending initial)
@@ -168,32 +169,44 @@ void ClipboardWatcher::watch(std::optional<Pending> pending)
         return seen(change->owner, change->time);
     };
 
+    // Of a burst of changes only the last one matters.
+    const auto catchUp = [&] {
+        while (XcbPointer<xcb_generic_event_t> queued = events.next(XcbEventSource::Deadline::min())) {
+            if (std::optional<Pending> newer = changeOf(*queued))
+                pending = newer;
+        }
+    };
+
     while (!events.finished()) {
         if (!pending) {
             if (const XcbPointer<xcb_generic_event_t> event = events.next(XcbEventSource::Deadline::max()))
                 pending = changeOf(*event);
             continue;
         }
-        // Of a burst of changes only the last one matters.
-        while (XcbPointer<xcb_generic_event_t> queued = events.next(XcbEventSource::Deadline::min())) {
-            if (std::optional<Pending> newer = changeOf(*queued))
-                pending = newer;
-        }
+        catchUp();
         const Pending change = *pending;
         pending.reset();
         auto snapshot = std::make_shared<ClipboardSnapshot>();
         bool sameCopy = false;
         if (change.owner != XCB_WINDOW_NONE) {
             std::optional<OwnerContents> contents = transfer.read(change.time, m_keeping->load());
+            // A newer owner, or the owner quitting, that ended the read: it counts once what was
+            // read is kept, so that a copy whose owner quit during its read can be taken over.
+            const XcbPointer<xcb_generic_event_t> ending = transfer.takeInterruption();
             if (!contents) {
-                if (const XcbPointer<xcb_generic_event_t> newer = transfer.takeInterruption())
-                    pending = changeOf(*newer);
+                if (ending)
+                    pending = changeOf(*ending);
                 continue;
             }
             std::shared_ptr<const ClipboardOffer> kept = keptOffer(*contents);
             sameCopy = change.keptBefore && kept && sameKeptCopy(*kept, *change.keptBefore);
-            keep(std::move(kept), change.generation);
-            *snapshot = snapshotOfOwner(std::move(*contents));
+            keep(kept, change.generation);
+            if (ending)
+                pending = changeOf(*ending);
+            // An owner that quits as soon as it has been read is gone by now: taken over before the
+            // snapshot is built, the copy is off the clipboard as briefly as can be.
+            catchUp();
+            *snapshot = snapshotOfOwner(std::move(*contents), kept.get());
         } else {
             keep(nullptr, change.generation);
         }

@@ -88,7 +88,8 @@ private:
     std::uint64_t m_readGeneration = 0;
     xcb_window_t m_latestOwner = XCB_WINDOW_NONE;
     std::shared_ptr<const ClipboardOffer> m_kept;
-    // What was kept when another keeper took the clipboard over first, until its owner change.
+    // The copy last taken over, by us or by another keeper first, until the next owner change:
+    // the next owner offering the same copy only hands it on.
     std::shared_ptr<const ClipboardOffer> m_keptByAnother;
     // Held while taking over, so that a clear that forgets the kept contents comes after it.
     std::mutex m_takeOverMutex;

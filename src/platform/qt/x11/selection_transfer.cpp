@@ -6,8 +6,11 @@
 #include "platform/qt/x11/atom_cache.h"
 #include "platform/qt/x11/hidden_window.h"
 
+#include <xcb/xfixes.h>
+
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 namespace nimbrel {
@@ -55,9 +58,13 @@ std::optional<OwnerContents> SelectionTransfer::read(xcb_timestamp_t time, bool 
 {
     m_time = time;
     m_keeping = keeping;
+    m_ownerGone = false;
     m_deadline = std::chrono::steady_clock::now() + m_limits.time;
     m_window = createHiddenWindow(m_connection, m_root, "nimbrel clipboard read", XCB_EVENT_MASK_PROPERTY_CHANGE);
     std::optional<OwnerContents> contents = readOwner();
+    // An owner that quit before it sent any of its contents leaves nothing to tell.
+    if (m_ownerGone && contents && contents->data.empty())
+        contents.reset();
     // Destroying the window also ends any transfer the owner still has going to it.
     xcb_destroy_window(m_connection, m_window);
     xcb_flush(m_connection);
@@ -86,6 +93,9 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
         for (const std::string &target : groups[group]) {
             if (contents.data.contains(target))
                 break;
+            // An owner that has quit answers nothing more: what it answered is its copy.
+            if (m_ownerGone)
+                return contents;
             if (std::chrono::steady_clock::now() >= m_deadline) {
                 contents.limited = true;
                 return contents;
@@ -93,7 +103,8 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
             const std::size_t limit =
                 group < needed ? m_limits.bytesPerType : std::min(m_limits.bytesPerType, keptRoom(contents));
             std::string bytes;
-            const Status status = convert(m_atoms.intern(target), limit, Excess::Refuse, bytes);
+            const xcb_atom_t atom = m_atoms.intern(target);
+            const Status status = convert(atom, limit, Excess::Refuse, bytes);
             if (status == Status::Interrupted)
                 return std::nullopt;
             if (status == Status::TooLarge || status == Status::TimedOut)
@@ -101,11 +112,20 @@ std::optional<OwnerContents> SelectionTransfer::readOwner()
             contents.tooLarge = contents.tooLarge || status == Status::TooLarge;
             if (status == Status::Ok) {
                 contents.data.emplace(target, std::move(bytes));
+                if (m_answerType != atom)
+                    recordAnswerType(contents, target);
                 break;
             }
         }
     }
     return contents;
+}
+
+void SelectionTransfer::recordAnswerType(OwnerContents &contents, const std::string &target)
+{
+    std::vector<std::string> type = m_atoms.names(std::span(&m_answerType, 1), 1);
+    if (!type.empty())
+        contents.answerTypes.emplace(target, std::move(type.front()));
 }
 
 template <typename Matches>
@@ -116,9 +136,12 @@ SelectionTransfer::Status SelectionTransfer::waitFor(Matches matches)
         XcbPointer<xcb_generic_event_t> event = m_events.next(patience);
         if (!event)
             return m_events.finished() ? Status::Interrupted : Status::TimedOut;
+        // A newer owner abandons the read; the owner's quitting ends it with what it has answered.
         if (eventType(*event) == m_ownerChangeEvent) {
+            m_ownerGone = reinterpret_cast<const xcb_xfixes_selection_notify_event_t &>(*event).subtype
+                != XCB_XFIXES_SELECTION_EVENT_SET_SELECTION_OWNER;
             m_interruption = std::move(event);
-            return Status::Interrupted;
+            return m_ownerGone ? Status::OwnerGone : Status::Interrupted;
         }
         if (matches(*event))
             return Status::Ok;
@@ -157,6 +180,7 @@ SelectionTransfer::Status SelectionTransfer::readProperty(xcb_atom_t property, s
     const XcbPointer<xcb_get_property_reply_t> head(xcb_get_property_reply(m_connection, headCookie, nullptr));
     if (!head || head->type == XCB_ATOM_NONE)
         return Status::Refused;
+    m_answerType = head->type;
     if (head->type == m_incr) {
         std::uint32_t sizeHint = 0;
         if (xcb_get_property_value_length(head.get()) >= 4)
@@ -194,6 +218,12 @@ SelectionTransfer::Status SelectionTransfer::readIncrementally(xcb_atom_t proper
             const auto &notify = reinterpret_cast<const xcb_property_notify_event_t &>(event);
             return notify.window == m_window && notify.atom == property && notify.state == XCB_PROPERTY_NEW_VALUE;
         });
+        // The X server drops the last requests of a client that closes its connection right after
+        // making them: an owner that quits as soon as it has sent its last piece may never get the
+        // empty one that ends the transfer across. Its answer is whole once every byte it
+        // announced has come.
+        if (arrived == Status::OwnerGone && sizeHint > 0 && bytes.size() == sizeHint)
+            return Status::Ok;
         if (arrived != Status::Ok)
             return arrived;
         constexpr std::size_t mostWords = 0x3FFFFFFF;
@@ -205,6 +235,7 @@ SelectionTransfer::Status SelectionTransfer::readIncrementally(xcb_atom_t proper
         const auto length = static_cast<std::size_t>(xcb_get_property_value_length(chunk.get()));
         if (length == 0)
             return Status::Ok;
+        m_answerType = chunk->type;
         const bool excessive = chunk->bytes_after > 0 || length > limit - bytes.size();
         if (excessive && excess == Excess::Refuse)
             return Status::TooLarge;

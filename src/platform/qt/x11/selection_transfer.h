@@ -23,16 +23,19 @@ public:
                       std::uint8_t ownerChangeEvent, ReadLimits limits);
 
     // What the owner offered, with its kept types too while keeping; partial when time ran out.
-    // nullopt when the read was interrupted: by a newer owner change (takeInterruption() gives
-    // it), a stop or a broken connection.
+    // An owner that quits during the read leaves what it had answered, as if it refused the rest.
+    // nullopt when the read was interrupted: by a newer owner change, the owner quitting before it
+    // sent any contents, a stop or a broken connection. takeInterruption() gives the owner change
+    // that ended the read, if one did.
     std::optional<OwnerContents> read(xcb_timestamp_t time, bool keeping);
     XcbPointer<xcb_generic_event_t> takeInterruption();
 
 private:
-    enum class Status { Ok, Refused, TooLarge, TimedOut, Interrupted };
+    enum class Status { Ok, Refused, TooLarge, TimedOut, Interrupted, OwnerGone };
     // What to do with bytes beyond the limit: refuse the whole target, or keep what fits.
     enum class Excess { Refuse, Cut };
 
+    void recordAnswerType(OwnerContents &contents, const std::string &target);
     Status convert(xcb_atom_t target, std::size_t limit, Excess excess, std::string &bytes);
     Status readProperty(xcb_atom_t property, std::size_t limit, Excess excess, std::string &bytes);
     Status readIncrementally(xcb_atom_t property, std::uint32_t sizeHint, std::size_t limit, Excess excess,
@@ -54,6 +57,9 @@ private:
     xcb_window_t m_window = XCB_WINDOW_NONE;
     xcb_timestamp_t m_time = XCB_CURRENT_TIME;
     bool m_keeping = false;
+    bool m_ownerGone = false;
+    // The type of the last answer read: the pieces' own type for one sent in pieces.
+    xcb_atom_t m_answerType = XCB_ATOM_NONE;
     XcbEventSource::Deadline m_deadline;
     XcbPointer<xcb_generic_event_t> m_interruption;
 };

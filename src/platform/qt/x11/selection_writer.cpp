@@ -89,8 +89,6 @@ bool SelectionWriter::connect()
         m_targets = m_atoms->intern("TARGETS");
         m_timestamp = m_atoms->intern("TIMESTAMP");
         m_incr = m_atoms->intern("INCR");
-        m_utf8String = m_atoms->intern("UTF8_STRING");
-        m_text = m_atoms->intern("TEXT");
         m_multiple = m_atoms->intern("MULTIPLE");
         m_atomPair = m_atoms->intern("ATOM_PAIR");
         m_clipboardManager = m_atoms->intern("CLIPBOARD_MANAGER");
@@ -497,7 +495,9 @@ bool SelectionWriter::store(xcb_window_t requestor, xcb_atom_t target, xcb_atom_
     });
     if (format == offer->formats.end())
         return false;
-    Transfer transfer{requestor, property, target == m_text ? m_utf8String : target,
+    const auto answerType = offer->answerTypes.find(format->first);
+    Transfer transfer{requestor, property,
+                      answerType == offer->answerTypes.end() ? target : m_atoms->intern(answerType->second),
                       format->second, 0, Clock::now() + transferPatience};
     if (transfer.bytes.str().size() <= m_pieceSize) {
         sendPiece(transfer);

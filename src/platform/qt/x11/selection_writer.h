@@ -106,8 +106,6 @@ private:
     xcb_atom_t m_targets = XCB_ATOM_NONE;
     xcb_atom_t m_timestamp = XCB_ATOM_NONE;
     xcb_atom_t m_incr = XCB_ATOM_NONE;
-    xcb_atom_t m_utf8String = XCB_ATOM_NONE;
-    xcb_atom_t m_text = XCB_ATOM_NONE;
     xcb_atom_t m_multiple = XCB_ATOM_NONE;
     xcb_atom_t m_atomPair = XCB_ATOM_NONE;
     xcb_atom_t m_clipboardManager = XCB_ATOM_NONE;
