@@ -11,6 +11,7 @@
 #include "platform/memory/memory_login_item.h"
 #include "platform/memory/memory_pasteboard.h"
 #include "platform/memory/memory_status_bar.h"
+#include "platform/memory/memory_text_translation.h"
 #include "platform/memory/memory_timer_scheduler.h"
 #include "platform/memory/memory_user_defaults.h"
 #include "platform/memory/memory_user_notification_center.h"
@@ -73,8 +74,9 @@ void measure(nimbrel::RichFormat format, const char *name)
     MemoryApplication application;
     MemoryBackgroundWork background;
     MemoryLoginItem loginItem;
-    AppDelegate delegate(
-        PlatformServices{center, pasteboard, statusBar, defaults, timers, images, application, background, loginItem});
+    MemoryTextTranslation translation;
+    AppDelegate delegate(PlatformServices{center, pasteboard, statusBar, defaults, timers, images, application,
+                                          background, loginItem, translation});
     const std::string type(format == RichFormat::html ? PasteboardTypeHTML : PasteboardTypeRTF);
     // Shared, as the desktop's clipboard snapshot shares its texts with whoever reads them.
     auto item = std::make_shared<StringPasteboardItem>();

@@ -14,6 +14,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # package is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
-# Qt's Wayland platform plugin: the menu and windows go native on a Wayland desktop without XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's Wayland platform plugin: the menu and windows go native on a Wayland desktop without XWayland;
+# Qt's own translations, for the parts of the command line's help and errors that Qt writes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)

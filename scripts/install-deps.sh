@@ -9,6 +9,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  # Translations: lupdate and lrelease with their CMake package, and Qt's own catalogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libxcb1-dev libxcb-xfixes0-dev libxcb-res0-dev libdbus-1-dev libwayland-dev libwayland-bin
   # Qt's Gui package looks for xkbcommon and says so at every configure when it is missing
   libxkbcommon-dev

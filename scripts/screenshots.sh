@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots (docs/screenshots/*.png) of the tray menu and both windows,
-# on a private X display with a real tray host and notification daemon, and of the menu as
-# xfce4-panel draws it.
+# on a private X display with a real tray host and notification daemon, of the menu as
+# xfce4-panel draws it, and of both windows in German and in Arabic (written right to left, so
+# mirrored).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repository=$PWD
@@ -37,6 +38,21 @@ e2e_call ShowPasteItemOptions >/dev/null
 e2e_wait_for "the paste item options window" e2e_window_shown "Paste Item Options"
 import -window "$(xdotool search --onlyvisible --name '^Paste Item Options$' | head -n 1)" "$output/paste-item-options.png"
 
+# language:the settings window's title:the paste item options window's title
+for language in 'de:Nimbrel-Einstellungen:Einfügeoptionen' 'ar:إعدادات Nimbrel:خيارات عنصر اللصق'; do
+  IFS=: read -r code settings options <<<"$language"
+  e2e_stop_nimbrel
+  LANGUAGE=$code e2e_start_nimbrel
+  e2e_call ShowSettings >/dev/null
+  e2e_wait_for "the settings window in $code" e2e_window_shown "$settings"
+  import -window "$(xdotool search --onlyvisible --name "^$settings\$" | head -n 1)" "$output/settings-$code.png"
+  e2e_call ShowPasteItemOptions >/dev/null
+  e2e_wait_for "the paste item options window in $code" e2e_window_shown "$options"
+  import -window "$(xdotool search --onlyvisible --name "^$options\$" | head -n 1)" "$output/paste-item-options-$code.png"
+done
+e2e_stop_nimbrel
+e2e_start_nimbrel
+
 # A panel that draws menus itself comes: Nimbrel's entry moves to it, and its menu is drawn there.
 xdotool key Escape
 e2e_start_xfce_panel
@@ -45,5 +61,6 @@ e2e_wait_for "the icon drawn" test "$(import -window root -crop 22x22+1+4 png:- 
 xdotool mousemove 15 15 click 1
 e2e_wait_for "the panel's menu" test "$(import -window root -crop 150x100+0+40 png:- | convert - -format %k info:)" -ge 3
 import -window root -crop 170x140+0+0 +repage "$output/tray-menu-xfce4-panel.png"
+
 
 echo "screenshots: written to $output"

@@ -15,6 +15,7 @@ AppDelegate::AppDelegate(PlatformServices services)
     , m_application(services.application)
     , m_background(services.background)
     , m_loginItem(services.loginItem)
+    , m_translation(services.translation)
 {
 }
 

@@ -28,6 +28,7 @@ using ClipboardItemType = std::string;
 
 class BackgroundWork;
 class LoginItem;
+class TextTranslation;
 class PasteboardItem;
 class StringPasteboardItem;
 enum class Transformation;
@@ -165,6 +166,7 @@ private:
     Application &m_application;
     BackgroundWork &m_background;
     LoginItem &m_loginItem;
+    const TextTranslation &m_translation;
 };
 
 } // namespace nimbrel

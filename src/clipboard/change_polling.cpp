@@ -8,6 +8,7 @@
 #include "platform/pasteboard.h"
 #include "platform/pasteboard_types.h"
 #include "platform/string_operations.h"
+#include "platform/text_translation.h"
 #include "platform/utf8.h"
 #include "ui/preferences.h"
 
@@ -37,10 +38,13 @@ std::string displayedName(std::string_view path)
     return shown;
 }
 
-std::string fileNamesSummary(const std::vector<std::string> &fileNames)
+std::string fileNamesSummary(const std::vector<std::string> &fileNames, const TextTranslation &translation)
 {
-    if (fileNames.size() >= 2)
-        return std::to_string(fileNames.size()) + " files";
+    const auto count = static_cast<std::int64_t>(fileNames.size());
+    if (count >= 2)
+        //: The notification's text for files copied in a file manager, after their number: "3 files".
+        //: Write %n where the number goes.
+        return translation.translate("Notification", " files", "", count);
     if (fileNames.empty())
         return {};
     return displayedName(fileNames.front());
@@ -76,7 +80,7 @@ void AppDelegate::pollPasteboardForChanges()
         } else if (const auto fileNames = m_pasteboard.propertyListForType(FilenamesPboardType)) {
             closePasteItemOptions();
             if (preferenceIsOn(notifyFilesAndDirectoriesKey))
-                itemText = fileNamesSummary(*fileNames);
+                itemText = fileNamesSummary(*fileNames, m_translation);
             else
                 notify = false;
         }

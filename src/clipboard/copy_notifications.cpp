@@ -1,12 +1,8 @@
 #include "app/app_delegate.h"
 
+#include "platform/text_translation.h"
+
 namespace nimbrel {
-namespace {
-
-constexpr auto notificationTitle = "Nimbrel!";
-constexpr auto otherButtonTitle = "Clear formatting";
-
-} // namespace
 
 void AppDelegate::postNotification(SharedText itemText)
 {
@@ -15,10 +11,12 @@ void AppDelegate::postNotification(SharedText itemText)
         m_center.removeDeliveredNotification(m_notification);
 
     auto notification = std::make_shared<UserNotification>();
-    notification->title = notificationTitle;
+    //: The title of every notification
+    notification->title = m_translation.translate("Notification", "Nimbrel!");
     notification->informativeText = std::move(itemText);
     notification->hasActionButton = false;
-    notification->otherButtonTitle = otherButtonTitle;
+    //: The notification's button that turns rich text on the clipboard into plain text
+    notification->otherButtonTitle = m_translation.translate("Notification", "Clear formatting");
     m_notification = notification;
     m_center.deliverNotification(std::move(notification));
 }

@@ -19,6 +19,7 @@
 #include "platform/qt/qt_menu_item.h"
 #include "platform/qt/qt_pasteboard.h"
 #include "platform/qt/qt_status_bar.h"
+#include "platform/qt/qt_text_translation.h"
 #include "platform/qt/qt_timer_scheduler.h"
 #include "platform/qt/qt_user_notification_center.h"
 #include "platform/qt/termination_signals.h"
@@ -52,10 +53,17 @@ std::string preferencesFilePath()
     return QDir(configHome).filePath(QStringLiteral("nimbrel/preferences.json")).toStdString();
 }
 
+// One line on standard error, the program's name first, with the argument in place of %1.
+void sayOnStandardError(const std::string &message, const std::string &argument)
+{
+    std::fprintf(stderr, "nimbrel: %s\n",
+                 qPrintable(QString::fromStdString(message).arg(QString::fromStdString(argument))));
+}
+
 // The session bus for the scripting interface, found before Qt's own parts (the tray icon,
 // accessibility) look for one: they would wait for good on a bus that never answers, and
 // libdbus would launch a bus where it finds none. Without one they are told that there is none.
-std::unique_ptr<BusConnection> connectSessionBus()
+std::unique_ptr<BusConnection> connectSessionBus(const QtTextTranslation &translation)
 {
     std::string error;
     std::unique_ptr<BusConnection> bus = BusConnection::openSessionBus(error);
@@ -63,7 +71,8 @@ std::unique_ptr<BusConnection> connectSessionBus()
         qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(BusConnection::sessionBusAddress()));
         return bus;
     }
-    std::fprintf(stderr, "nimbrel: no session bus (%s); notifications and scripting are off\n", error.c_str());
+    sayOnStandardError(translation.translate("Startup", "no session bus (%1); notifications and scripting are off"),
+                       error);
     // An address no transport takes: QtDBus gives up at once.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     return nullptr;
@@ -97,7 +106,7 @@ bool handedOverToRunningInstance(BusConnection &bus)
 // Qt's windows go to the X11 display where there is one (XWayland on a Wayland desktop); without
 // one they can still be native Wayland windows, unless the clipboard is read through X11. Qt aborts
 // when it cannot reach the display; a plain message and exit status 1 are kinder.
-bool chooseDisplay(bool clipboardNeedsX11)
+bool chooseDisplay(bool clipboardNeedsX11, const QtTextTranslation &translation)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
@@ -106,8 +115,9 @@ bool chooseDisplay(bool clipboardNeedsX11)
     xcb_disconnect(connection);
     if (reachable || clipboardNeedsX11) {
         if (!reachable) {
-            std::fprintf(stderr, "nimbrel: cannot open the X11 display \"%s\"; on Wayland, XWayland provides one\n",
-                         qgetenv("DISPLAY").constData());
+            sayOnStandardError(
+                translation.translate("Startup", "cannot open the X11 display \"%1\"; on Wayland, XWayland provides one"),
+                qgetenv("DISPLAY").toStdString());
             return false;
         }
         qputenv("QT_QPA_PLATFORM", "xcb");
@@ -126,16 +136,25 @@ int applicationMain(int argc, char **argv)
     // end malloc_trim leaves alone, and the trims that give back what large texts and floods of
     // requests leave (see QtPasteboard, SelectionWriter) would miss the reading threads' memory.
     mallopt(M_ARENA_MAX, 1);
-    if (const std::optional<int> status = runCommandLine(argc, argv))
+    // Everything the program says, from the command line on, is in the session's language.
+    QtTextTranslation translation;
+    if (const std::optional<int> status = runCommandLine(argc, argv, translation))
         return *status;
     ChosenClipboard clipboard = makeClipboardBackend(ReadLimits{});
-    if (!chooseDisplay(clipboard.needsX11Display))
+    // Only a Wayland session that falls back is worth a word: on X11 this is the way.
+    if (!clipboard.fallbackReason.empty())
+        sayOnStandardError(translation.translate("Startup", "%1; the clipboard is read through X11"),
+                           translation.translate("DataControlConnection", clipboard.fallbackReason));
+    if (!chooseDisplay(clipboard.needsX11Display, translation))
         return 1;
     // Without a session bus the program still runs, only without single instance and scripting.
-    std::unique_ptr<BusConnection> serviceBus = connectSessionBus();
+    std::unique_ptr<BusConnection> serviceBus = connectSessionBus(translation);
     if (serviceBus && handedOverToRunningInstance(*serviceBus))
         return 0;
     QApplication application(argc, argv);
+    translation.install();
+    // Mirrored for a language written from right to left.
+    QGuiApplication::setLayoutDirection(translation.layoutDirection());
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("nimbrel"));
@@ -171,7 +190,8 @@ int applicationMain(int argc, char **argv)
     AutostartLoginItem loginItem(QCoreApplication::applicationFilePath());
 
     AppDelegate delegate(
-        PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background, loginItem});
+        PlatformServices{center, pasteboard, statusBar, userDefaults, timers, images, desktop, background, loginItem,
+                         translation});
     delegate.setOutlets(interface.outlets());
     // Clearing, from the menu or the bus, tells of a keeper that puts the contents back.
     KeeperAwareClearing clearing(pasteboard,
@@ -180,8 +200,7 @@ int applicationMain(int argc, char **argv)
         if (selector == "clearClipboardMenuItem:") {
             clearing.clear([](const std::optional<QString> &putBackBy) {
                 if (putBackBy)
-                    std::fprintf(stderr, "nimbrel: another program%s put the clipboard's contents back\n",
-                                 putBackBy->isEmpty() ? "" : (" (" + putBackBy->toStdString() + ")").c_str());
+                    std::fprintf(stderr, "nimbrel: %s\n", qPrintable(contentsPutBackMessage(*putBackBy)));
             });
             return;
         }
@@ -201,7 +220,9 @@ int applicationMain(int argc, char **argv)
         delegate.applicationDidFinishLaunching();
         passKeeping();
         if (busService && !busService->serve())
-            std::fprintf(stderr, "nimbrel: cannot serve the scripting interface on the session bus\n");
+            std::fprintf(stderr, "nimbrel: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "Startup", "cannot serve the scripting interface on the session bus")));
     });
     const int status = QApplication::exec();
 

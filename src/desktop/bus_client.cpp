@@ -5,6 +5,7 @@
 #include <dbus/dbus.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace nimbrel {
 
@@ -32,11 +33,12 @@ bool BusClient::instanceRunning(std::chrono::milliseconds patience)
         ? m_bus.call(question, patience, error)
         : BusMessage();
     if (!reply || !dbus_message_get_args(reply.get(), nullptr, DBUS_TYPE_BOOLEAN, &owned, DBUS_TYPE_INVALID)) {
-        m_error = QStringLiteral("the session bus did not answer: %1").arg(QString::fromStdString(error));
+        m_error = QCoreApplication::translate("BusClient", "the session bus did not answer: %1")
+                      .arg(QString::fromStdString(error));
         return false;
     }
     if (!owned) {
-        m_error = QStringLiteral("Nimbrel is not running");
+        m_error = QCoreApplication::translate("BusClient", "Nimbrel is not running");
         return false;
     }
     return true;
@@ -80,7 +82,7 @@ BusMessage BusClient::call(const QString &method, const std::optional<QString> &
     const BusMessage message = adoptBusMessage(dbus_message_new_method_call(
         BusService::serviceName, BusService::objectPath, BusService::serviceName, member.constData()));
     if (!message) {
-        m_error = QStringLiteral("out of memory");
+        m_error = QCoreApplication::translate("BusClient", "out of memory");
         return nullptr;
     }
     dbus_message_set_auto_start(message.get(), FALSE);
@@ -92,11 +94,12 @@ BusMessage BusClient::call(const QString &method, const std::optional<QString> &
     BusMessage reply = m_bus.call(message, answerPatience, error, &m_errorName);
     if (!reply) {
         m_errorText = QString::fromStdString(error);
-        m_error = QStringLiteral("%1 failed: %2").arg(method, m_errorText);
+        //: %1 is the name of a method of the scripting interface, %2 why it failed
+        m_error = QCoreApplication::translate("BusClient", "%1 failed: %2").arg(method, m_errorText);
         return nullptr;
     }
     if (!dbus_message_has_signature(reply.get(), replySignature)) {
-        m_error = QStringLiteral("Nimbrel answered %1 with an unexpected reply").arg(method);
+        m_error = QCoreApplication::translate("BusClient", "Nimbrel answered %1 with an unexpected reply").arg(method);
         return nullptr;
     }
     return reply;

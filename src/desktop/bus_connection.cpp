@@ -1,5 +1,7 @@
 #include "desktop/bus_connection.h"
 
+#include <QCoreApplication>
+
 #include <dbus/dbus.h>
 
 #include <poll.h>
@@ -61,7 +63,9 @@ std::unique_ptr<BusConnection> BusConnection::openSessionBus(std::string &error)
 {
     const std::string address = sessionBusAddress();
     if (address.empty()) {
-        error = "DBUS_SESSION_BUS_ADDRESS is not set, and XDG_RUNTIME_DIR holds no bus";
+        error = QCoreApplication::translate("BusConnection",
+                                            "DBUS_SESSION_BUS_ADDRESS is not set, and XDG_RUNTIME_DIR holds no bus")
+                    .toStdString();
         return nullptr;
     }
     return open(address, sessionBusPatience, error);
@@ -99,7 +103,9 @@ std::unique_ptr<BusConnection> BusConnection::open(const std::string &address, s
                 closeConnection(connection);
         } else {
             attempt->connection = connection;
-            attempt->error = dbus_error_is_set(&failure) ? failure.message : "cannot connect";
+            attempt->error = dbus_error_is_set(&failure)
+                ? std::string(failure.message)
+                : QCoreApplication::translate("BusConnection", "cannot connect").toStdString();
             attempt->done = true;
             attempt->finished.notify_one();
         }
@@ -110,8 +116,11 @@ std::unique_ptr<BusConnection> BusConnection::open(const std::string &address, s
     if (!attempt->finished.wait_for(lock, patience, [&] { return attempt->done; })) {
         attempt->abandoned = true;
         connecting.detach();
-        error = "the bus at " + address + " did not answer within "
-            + std::to_string(std::chrono::ceil<std::chrono::seconds>(patience).count()) + " s";
+        //: %1 is the bus's address, %2 a number of seconds
+        error = QCoreApplication::translate("BusConnection", "the bus at %1 did not answer within %2 s")
+                    .arg(QString::fromStdString(address))
+                    .arg(std::chrono::ceil<std::chrono::seconds>(patience).count())
+                    .toStdString();
         return nullptr;
     }
     lock.unlock();
@@ -148,7 +157,8 @@ BusMessage BusConnection::call(const BusMessage &message, std::chrono::milliseco
     BusMessage reply = adoptBusMessage(dbus_connection_send_with_reply_and_block(
         m_connection, message.get(), static_cast<int>(patience.count()), &failure));
     if (!reply)
-        error = dbus_error_is_set(&failure) ? failure.message : "no answer";
+        error = dbus_error_is_set(&failure) ? std::string(failure.message)
+                                            : QCoreApplication::translate("BusConnection", "no answer").toStdString();
     if (!reply && errorName)
         *errorName = dbus_error_is_set(&failure) ? failure.name : "";
     dbus_error_free(&failure);

@@ -5,6 +5,7 @@
 #include "platform/qt/qt_pasteboard.h"
 #include "textactions/text_action.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <dbus/dbus.h>
@@ -124,7 +125,10 @@ void BusService::receive(const BusMessage &call)
             dbus_message_iter_get_basic(&arguments, &text);
         // Only as much of the text as could pass is looked at: a huge one costs no more.
         if (strnlen(text, longestTitle + 1) > longestTitle) {
-            const std::string why = "no text action's title is longer than " + std::to_string(longestTitle) + " bytes";
+            const std::string why =
+                QCoreApplication::translate("BusService", "no text action's title is longer than %1 bytes")
+                    .arg(longestTitle)
+                    .toStdString();
             answer(call, errorReply(call, DBUS_ERROR_INVALID_ARGS, why));
             return;
         }
@@ -158,7 +162,8 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
         return;
     }
     if (member == "ClearClipboard" && !m_pasteboard.reachable()) {
-        answer(call, errorReply(call, DBUS_ERROR_FAILED, "the clipboard cannot be reached"));
+        answer(call, errorReply(call, DBUS_ERROR_FAILED,
+                                QCoreApplication::translate("BusService", "the clipboard cannot be reached").toStdString()));
         return;
     }
     if (member == "ClearClipboard") {
@@ -169,9 +174,7 @@ void BusService::perform(const BusMessage &call, const std::string &member, cons
                 service->answer(call, adoptBusMessage(dbus_message_new_method_return(call.get())));
                 return;
             }
-            const QString who = putBackBy->isEmpty() ? QString() : QStringLiteral(" (%1)").arg(*putBackBy);
-            service->answer(call, errorReply(call, contentsPutBackError,
-                                             QStringLiteral("another program%1 put the clipboard's contents back").arg(who).toStdString()));
+            service->answer(call, errorReply(call, contentsPutBackError, contentsPutBackMessage(*putBackBy).toStdString()));
         });
         return;
     }

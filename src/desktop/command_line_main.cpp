@@ -3,6 +3,7 @@
 #include "desktop/bus_client.h"
 #include "desktop/bus_service.h"
 #include "desktop/command_line.h"
+#include "platform/qt/qt_text_translation.h"
 
 #include <QCoreApplication>
 
@@ -49,9 +50,11 @@ int runTextAction(BusClient &client, const QString &title)
     if (!titles)
         return failure(NotReached, client.error());
     if (!titles->contains(title))
-        return failure(NotDone, QStringLiteral("no text action is titled \"%1\"; the titles are:\n%2")
-                                         .arg(title, titles->join(QLatin1Char('\n'))));
-    return failure(NotDone, QStringLiteral("nothing to rewrite: the clipboard holds no text this action applies to"));
+        return failure(NotDone,
+                       QCoreApplication::translate("CommandLine", "no text action is titled \"%1\"; the titles are:\n%2")
+                           .arg(title, titles->join(QLatin1Char('\n'))));
+    return failure(NotDone, QCoreApplication::translate(
+                                "CommandLine", "nothing to rewrite: the clipboard holds no text this action applies to"));
 }
 
 int listTextActions(BusClient &client)
@@ -69,7 +72,9 @@ int showPasteItemOptions(BusClient &client)
     const std::optional<bool> opened = client.callForAnswer(QStringLiteral("ShowPasteItemOptions"));
     if (!opened)
         return failure(NotReached, client.error());
-    return *opened ? Done : failure(NotDone, QStringLiteral("no window opened: the clipboard holds no text"));
+    return *opened ? Done
+                   : failure(NotDone,
+                             QCoreApplication::translate("CommandLine", "no window opened: the clipboard holds no text"));
 }
 
 int callWithoutReply(BusClient &client, const QString &method)
@@ -84,7 +89,9 @@ int clearClipboard(BusClient &client)
     if (client.callWithoutReply(QStringLiteral("ClearClipboard")))
         return Done;
     if (client.errorName() == BusService::contentsPutBackError)
-        return failure(NotDone, QStringLiteral("the clipboard was emptied, but ") + client.errorText());
+        //: %1 says why: "another program put the clipboard's contents back"
+        return failure(NotDone, QCoreApplication::translate("CommandLine", "the clipboard was emptied, but %1")
+                                    .arg(client.errorText()));
     return failure(NotReached, client.error());
 }
 
@@ -95,7 +102,8 @@ int runClientVerb(const CommandLineRequest &request)
     std::string error;
     const std::unique_ptr<BusConnection> bus = BusConnection::openSessionBus(error);
     if (!bus)
-        return failure(NotReached, QStringLiteral("no session bus: %1").arg(QString::fromStdString(error)));
+        return failure(NotReached,
+                       QCoreApplication::translate("CommandLine", "no session bus: %1").arg(QString::fromStdString(error)));
     BusClient client(*bus);
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (!client.instanceRunning(std::max(left, std::chrono::milliseconds(1))))
@@ -117,12 +125,13 @@ int runClientVerb(const CommandLineRequest &request)
 
 } // namespace
 
-std::optional<int> runCommandLine(int argc, char **argv)
+std::optional<int> runCommandLine(int argc, char **argv, QtTextTranslation &translation)
 {
     // A core application of its own: nothing here may need a display. QApplication gets the
     // untouched arguments afterwards.
     int coreArgc = argc;
     const QCoreApplication application(coreArgc, argv);
+    translation.install();
     QCoreApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
 
@@ -135,7 +144,8 @@ std::optional<int> runCommandLine(int argc, char **argv)
         print(stdout, request.message.trimmed() + QLatin1Char('\n'));
         return Done;
     case Verb::Invalid:
-        return failure(BadCommandLine, request.message + QStringLiteral(" See nimbrel --help."));
+        return failure(BadCommandLine,
+                       QCoreApplication::translate("CommandLine", "%1 See nimbrel --help.").arg(request.message));
     default:
         return runClientVerb(request);
     }

@@ -39,8 +39,12 @@ InterfaceDescription::InterfaceDescription()
     m_startAtLoginButton = std::make_shared<QtButton>();
     m_runButton = std::make_shared<QtButton>();
     m_currentItemTextView = std::make_shared<QtTextView>();
-    for (const std::string_view title : textActionTitles())
-        m_popUpItems.push_back(std::make_shared<QtPopUpMenuItem>(std::string(title)));
+    // The list shows the titles translated; the controller runs an action by its English title.
+    for (const std::string_view title : textActionTitles()) {
+        const std::string english(title);
+        m_popUpItems.push_back(std::make_shared<QtPopUpMenuItem>(
+            english, QCoreApplication::translate("TextAction", english.c_str())));
+    }
     connectMenuActions();
 }
 
@@ -76,6 +80,9 @@ QWidget &InterfaceDescription::pasteItemOptionsWindow()
     m_pasteItemOptionsForm = std::make_unique<Ui::PasteItemOptionsWindow>();
     m_pasteItemOptionsForm->setupUi(m_pasteItemOptionsWindow.get());
     closeOnEscape(m_pasteItemOptionsWindow.get());
+    // The same key in every language; the form would set it before the button's translated text,
+    // which replaces a button's shortcut with its mnemonic.
+    m_pasteItemOptionsForm->runButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     m_runButton->attach(m_pasteItemOptionsForm->runButton);
     m_currentItemTextView->attach(m_pasteItemOptionsForm->currentItemTextView);
     for (const auto &entry : m_popUpItems)
@@ -92,11 +99,14 @@ const Ui::PasteItemOptionsWindow &InterfaceDescription::pasteItemOptionsForm()
 
 void InterfaceDescription::buildStatusMenu()
 {
-    m_textActionsItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Text actions…")));
-    m_clearClipboardItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Clear clipboard")));
-    m_settingsItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Settings…")));
+    const auto addEntry = [this](const char *title) {
+        return std::make_shared<QtMenuItem>(m_menu->addAction(QCoreApplication::translate("StatusMenu", title)));
+    };
+    m_textActionsItem = addEntry(QT_TRANSLATE_NOOP("StatusMenu", "Text actions…"));
+    m_clearClipboardItem = addEntry(QT_TRANSLATE_NOOP("StatusMenu", "Clear clipboard"));
+    m_settingsItem = addEntry(QT_TRANSLATE_NOOP("StatusMenu", "Settings…"));
     m_menu->addSeparator();
-    m_quitItem = std::make_shared<QtMenuItem>(m_menu->addAction(QStringLiteral("Quit")));
+    m_quitItem = addEntry(QT_TRANSLATE_NOOP("StatusMenu", "Quit"));
 }
 
 InterfaceOutlets InterfaceDescription::outlets() const

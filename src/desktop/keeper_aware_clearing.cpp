@@ -3,6 +3,7 @@
 #include "desktop/clipboard_owner_name.h"
 #include "platform/qt/qt_pasteboard.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <chrono>
@@ -35,6 +36,15 @@ void KeeperAwareClearing::clear(const Done &done)
             done(clipboardOwnerName().value_or(QString()));
         });
     });
+}
+
+QString contentsPutBackMessage(const QString &putBackBy)
+{
+    if (putBackBy.isEmpty())
+        return QCoreApplication::translate("KeeperAwareClearing", "another program put the clipboard's contents back");
+    //: %1 is the name of the program, as in "(xfce4-clipman)"
+    return QCoreApplication::translate("KeeperAwareClearing", "another program (%1) put the clipboard's contents back")
+        .arg(putBackBy);
 }
 
 } // namespace nimbrel

@@ -31,4 +31,7 @@ private:
     std::function<void()> m_clear;
 };
 
+// What to say of contents put back, in the user's language: by whom, where putBackBy names the program.
+QString contentsPutBackMessage(const QString &putBackBy);
+
 } // namespace nimbrel

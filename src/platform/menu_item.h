@@ -13,7 +13,8 @@ public:
     MenuItem &operator=(const MenuItem &) = delete;
 
     virtual void setEnabled(bool enabled) = 0;
-    // The entry's title as shown; empty when it has none.
+    // The entry's title as the program names it, in English whatever language it is shown in;
+    // empty when it has none.
     virtual std::string title() const = 0;
 };
 

@@ -8,6 +8,7 @@ class ImageLibrary;
 class LoginItem;
 class Pasteboard;
 class StatusBar;
+class TextTranslation;
 class TimerScheduler;
 class UserDefaults;
 class UserNotificationCenter;
@@ -24,6 +25,7 @@ struct PlatformServices {
     Application &application;
     BackgroundWork &background;
     LoginItem &loginItem;
+    TextTranslation &translation;
 };
 
 } // namespace nimbrel

@@ -1,19 +1,22 @@
 #include "textactions/text_action.h"
 
 #include "platform/menu_item.h"
+#include "platform/text_translation.h"
 
 namespace nimbrel {
 
 const std::array<TextAction, 7> &textActions()
 {
+    // The titles are what scripts and key bindings name, English in every language; only the
+    // pop-up list shows them translated.
     static const std::array<TextAction, 7> actions{{
-        {"Capitalize", &AppDelegate::capitalize},
-        {"Lowercase", &AppDelegate::lowercase},
-        {"Uppercase", &AppDelegate::uppercase},
-        {"Snakecase", &AppDelegate::snakecase},
-        {"Remove rich text formatting", &AppDelegate::removeFormatting},
-        {"Remove multiple whitespace", &AppDelegate::removeMultipleWhitespace},
-        {"Remove all whitespace", &AppDelegate::removeAllWhitespace},
+        {translatable("TextAction", "Capitalize"), &AppDelegate::capitalize},
+        {translatable("TextAction", "Lowercase"), &AppDelegate::lowercase},
+        {translatable("TextAction", "Uppercase"), &AppDelegate::uppercase},
+        {translatable("TextAction", "Snakecase"), &AppDelegate::snakecase},
+        {translatable("TextAction", "Remove rich text formatting"), &AppDelegate::removeFormatting},
+        {translatable("TextAction", "Remove multiple whitespace"), &AppDelegate::removeMultipleWhitespace},
+        {translatable("TextAction", "Remove all whitespace"), &AppDelegate::removeAllWhitespace},
     }};
     return actions;
 }

@@ -111,6 +111,26 @@ const Outcome outcomes[] = {
      false, false, false},
 };
 
+// The announcement's own texts reach the user through the translation, a count of files in the
+// plural form of the user's language; what was copied, a file's name included, is shown as it is.
+TEST_F(ChangePollingTest, AnnouncementsSpeakTheUsersLanguage)
+{
+    translation.add("Notification", "Nimbrel!", "[de] Nimbrel!");
+    translation.add("Notification", "Clear formatting", "Formatierung entfernen");
+    translation.add("Notification", " files", "%n Dateien");
+    translation.add("Notification", "notes.txt", "Notizen.txt");
+    launch();
+    for (const auto &[names, body] :
+         {std::pair{Names{"/a", "/b", "/c"}, "3 Dateien"}, {Names{"/notes.txt"}, "notes.txt"}}) {
+        pasteboard.copy({makeItem(fileList)}, names);
+        tick();
+        const auto &posted = *center.listed().back();
+        EXPECT_EQ(posted.informativeText, body);
+        EXPECT_EQ(posted.title, "[de] Nimbrel!");
+        EXPECT_EQ(posted.otherButtonTitle, "Formatierung entfernen");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(OutcomeTable, PollOutcomeTest, ::testing::ValuesIn(outcomes),
                          [](const auto &info) { return std::string(info.param.name); });
 

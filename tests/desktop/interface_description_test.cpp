@@ -2,6 +2,7 @@
 
 #include "platform/qt/qt_button.h"
 #include "platform/qt/qt_pop_up_menu_item.h"
+#include "platform/qt/qt_text_translation.h"
 #include "platform/qt/qt_text_view.h"
 #include "platform/window.h"
 #include "textactions/text_action.h"
@@ -121,6 +122,38 @@ TEST_F(InterfaceDescriptionTest, EveryControlSendsItsSelectorWithItsOutlet)
     ASSERT_EQ(m_sent.size(), 1u);
     EXPECT_EQ(m_sent.back().first, "run:");
     EXPECT_TRUE(std::get<std::shared_ptr<Button>>(m_sent.back().second));
+}
+
+// In the user's language the menu, the windows and the announcements' texts are translated, the
+// count of files in the language's plural, and the layout follows the language's direction; the
+// pop-up list shows the actions' titles translated, while the controller still gets an action by its
+// English title. A language without a catalog stays English.
+TEST(TranslatedInterfaceTest, TextsFollowTheLanguageWhileActionTitlesStayEnglish)
+{
+    struct Row {
+        const char *language;
+        Qt::LayoutDirection direction;
+        std::string clearEntry;
+        std::string uppercaseEntry;
+        std::string twoFiles;
+        std::string threeFiles;
+    };
+    const Row rows[] = {
+        {"de", Qt::LeftToRight, "Zwischenablage leeren", "Großbuchstaben", "2 Dateien", "3 Dateien"},
+        {"ar", Qt::RightToLeft, "مسح الحافظة", "أحرف كبيرة", "ملفان", "3 ملفات"},
+        {"sv", Qt::LeftToRight, "Clear clipboard", "Uppercase", "2 files", "3 files"},
+    };
+    for (const Row &row : rows) {
+        QtTextTranslation translation{QLocale(QString::fromLatin1(row.language))};
+        translation.install();
+        EXPECT_EQ(translation.layoutDirection(), row.direction) << row.language;
+        EXPECT_EQ(translation.translate("Notification", " files", "", 2), row.twoFiles);
+        EXPECT_EQ(translation.translate("Notification", " files", "", 3), row.threeFiles);
+        InterfaceDescription interface;
+        EXPECT_EQ(interface.statusMenu().actions().at(1)->text().toStdString(), row.clearEntry);
+        EXPECT_EQ(interface.pasteItemOptionsForm().textActionPopUp->itemText(2).toStdString(), row.uppercaseEntry);
+        EXPECT_EQ(interface.popUpItems()[2]->title(), "Uppercase");
+    }
 }
 
 } // namespace

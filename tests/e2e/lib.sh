@@ -160,6 +160,20 @@ e2e_watcher() {
     --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
 }
 
+# The first StatusNotifierItem registered with the panel, a call to its exported menu
+# (com.canonical.dbusmenu), and the menu as the panel reads it: "title:enabled" for each entry, "-"
+# for a separator.
+e2e_menu_item() { e2e_watcher RegisteredStatusNotifierItems | grep -o ':[0-9.]*' | head -n 1; }
+e2e_menu_call() {
+  gdbus call --session --dest "$(e2e_menu_item)" --object-path /MenuBar --method "com.canonical.dbusmenu.$1" "${@:2}"
+}
+e2e_menu_layout() {
+  e2e_menu_call GetLayout 0 1 '[]' | python3 -c 'import re, sys
+entries = re.findall(r"\((\d+), \{([^{}]*)\}, @av \[\]\)", sys.stdin.read())
+print(*["-" if "separator" in props else re.search(r"label.: <.([^\x27]*)", props)[1] + ":" +
+        ("false" if "<false>" in props else "true") for _, props in entries])'
+}
+
 # xfce4-panel along the top, holding only its tray (which is a StatusNotifierWatcher and draws
 # the items' menus), without the first start's questions; on the display and bus of the test.
 e2e_start_xfce_panel() {
@@ -219,6 +233,28 @@ e2e_second_bodies() { NOTIFICATIONS_LOG=$E2E_SECOND_LOG e2e_notify_calls | cut -
 # Both Nimbrels announced this body last.
 e2e_both_last_bodies_are() { [[ "$(e2e_last_notify_body)" == "$1" && "$(e2e_second_bodies | tail -n 1)" == "$1" ]]; }
 
+# Two keepers: a second Nimbrel beside the first. Twice an owner copies and quits: one of them
+# takes the copy over, and neither announces it again; the next copy is announced by each. $1 TEXT
+# makes an owner (E2E_SPAWNED) copy TEXT; $2 TEXT holds once the clipboard holds TEXT; $3, if
+# given, runs after each round.
+e2e_two_keepers() {
+  local round before second_before
+  e2e_start_second_nimbrel
+  for round in 1 2; do
+    before=$(e2e_notify_calls | wc -l) second_before=$(e2e_second_bodies | wc -l)
+    "$1" "kept by two $round"
+    e2e_wait_for "both to announce round $round" e2e_both_last_bodies_are "kept by two $round"
+    e2e_end_group "$E2E_SPAWNED"
+    e2e_wait_for "round $round kept by one of two" "$2" "kept by two $round"
+    "$1" "after round $round"
+    e2e_wait_for "both to announce the copy after round $round" e2e_both_last_bodies_are "after round $round"
+    e2e_expect_eq "round $round: announced by each" "$(printf 'kept by two %s|after round %s|' $round{,,,})" \
+      "$(e2e_bodies_since "$before")|$(e2e_second_bodies | tail -n +$((second_before + 1)) | paste -sd '|')|"
+    [[ -z ${3:-} ]] || "$3" "round $round"
+  done
+  e2e_end_group "$E2E_SECOND_PID"
+}
+
 e2e_nimbrel_running() { e2e_ours "$E2E_NIMBREL_PID"; }
 
 # Nimbrel has ended, or ends now, with exit status 0 (no sanitizer report, such as LeakSanitizer's
@@ -277,6 +313,8 @@ e2e_notification_records() {
 # Notify calls so far, one line each: summary, a tab, the body.
 e2e_notify_calls() { e2e_notification_records | tr '\0' '\n' | sed -n 's/^notify\t//p'; }
 e2e_notify_count() { e2e_notification_records | grep -zc '^notify' || true; }
+# The bodies announced after the first $1 lines of e2e_notify_calls, between "|".
+e2e_bodies_since() { e2e_notify_calls | cut -f 2- | tail -n +$(($1 + 1)) | paste -sd '|'; }
 e2e_notify_count_at_least() { (($(e2e_notify_count) >= $1)); }
 e2e_last_notify_body() {
   e2e_notification_records | awk 'BEGIN { RS = "\0" } /^notify\t/ { last = $0 } END { sub(/^notify\t[^\t]*\t/, "", last); printf "%s", last }'

@@ -17,16 +17,7 @@ native=false wayland=false
 [[ $xwayland == disable ]] && native=true
 [[ $panel == *bar ]] && wayland=true
 
-item() { e2e_watcher RegisteredStatusNotifierItems | grep -o ':[0-9.]*' | head -n 1; }
-menu_call() { gdbus call --session --dest "$(item)" --object-path /MenuBar --method "com.canonical.dbusmenu.$1" "${@:2}"; }
-# The exported menu as a panel reads it: "title:enabled" for each entry, "-" for a separator.
-menu_layout() {
-  menu_call GetLayout 0 1 '[]' | python3 -c 'import re, sys
-entries = re.findall(r"\((\d+), \{([^{}]*)\}, @av \[\]\)", sys.stdin.read())
-print(*["-" if "separator" in props else re.search(r"label.: <.([^\x27]*)", props)[1] + ":" +
-        ("false" if "<false>" in props else "true") for _, props in entries])'
-}
-entry_id() { menu_call GetLayout 0 1 '[]' | grep -o "([0-9]*, {[^}]*'$1'" | grep -o '^([0-9]*' | tr -d '('; }
+entry_id() { e2e_menu_call GetLayout 0 1 '[]' | grep -o "([0-9]*, {[^}]*'$1'" | grep -o '^([0-9]*' | tr -d '('; }
 colours() { convert - -format %k info:; }
 # The corner of the screen where the panel puts its icon, as a picture.
 icon_area() {
@@ -78,7 +69,7 @@ pick() {
     trayer) e2e_open_tray_menu ;;
     xfce4-panel) xdotool mousemove 15 15 click 1 ;;
     swaybar) x=$((width - 15)) y=$((height - 15))
-      gdbus call --session --dest "$(item)" --object-path /StatusNotifierItem \
+      gdbus call --session --dest "$(e2e_menu_item)" --object-path /StatusNotifierItem \
         --method org.kde.StatusNotifierItem.ContextMenu $x $y >/dev/null ;;
   esac
   if [[ $panel == swaybar ]] && $native; then
@@ -89,8 +80,8 @@ pick() {
   fi
   if [[ $panel == waybar ]] || $native; then
     # What a panel that draws the menu sends when it opens and when an entry is clicked.
-    menu_call AboutToShow 0 >/dev/null
-    menu_call Event "$(entry_id "$title")" clicked '<0>' 0 >/dev/null
+    e2e_menu_call AboutToShow 0 >/dev/null
+    e2e_menu_call Event "$(entry_id "$title")" clicked '<0>' 0 >/dev/null
     return
   fi
   [[ $panel == swaybar ]] || eval "$(xdotool getmouselocation --shell | tr XY xy)"
@@ -130,7 +121,7 @@ expected='the tray icon is a StatusNotifierItem'
 e2e_expect_eq "the tray Nimbrel says it uses" "nimbrel: $expected" "$(grep 'tray icon' "$E2E_TMP/nimbrel.log")"
 e2e_wait_for "the icon on screen, not all one colour" icon_shown
 [[ $panel == trayer ]] || e2e_expect_eq "the exported menu on an empty clipboard" \
-  "Text actions…:false Clear clipboard:false Settings…:true - Quit:true" "$(menu_layout)"
+  "Text actions…:false Clear clipboard:false Settings…:true - Quit:true" "$(e2e_menu_layout)"
 
 if [[ $panel == swaybar ]]; then
   # A second start brings the settings window to the user, also over a window that took the focus.

@@ -39,6 +39,12 @@ holds "$(dpkg-deb -f "$deb" Version)" "^$NIMBREL_VERSION\$"
 holds "$("$out/root/usr/bin/nimbrel" --version)" "Nimbrel $NIMBREL_VERSION"
 holds "$(zcat "$out/root/usr/share/man/man1/nimbrel.1.gz" | head -n 1)" "\"Nimbrel $NIMBREL_VERSION\""
 holds "$(grep '<release ' "$out/root/usr/share/metainfo/org.nimbrel.Nimbrel.metainfo.xml")" "version=\"$NIMBREL_VERSION\""
+# The catalogs are built into the binary, and merged into the desktop entry and the metainfo.
+holds "$(LANGUAGE=de "$out/root/usr/bin/nimbrel" --help)" "Gibt diese Hilfe aus"
+for language in de ar; do
+  holds "$(cat "$out/root/usr/share/applications/nimbrel.desktop")" "^GenericName\[$language\]=."
+  holds "$(cat "$out/root/usr/share/metainfo/org.nimbrel.Nimbrel.metainfo.xml")" "<summary xml:lang=\"$language\">."
+done
 # The copyright file in Debian's machine-readable format: the format's header, a copyright and a
 # licence in every Files paragraph, the text of every licence named, and each vendored file under
 # a paragraph of its own.

@@ -9,6 +9,7 @@
 #include "platform/memory/memory_menu_item.h"
 #include "platform/memory/memory_pasteboard.h"
 #include "platform/memory/memory_status_bar.h"
+#include "platform/memory/memory_text_translation.h"
 #include "platform/memory/memory_text_view.h"
 #include "platform/memory/memory_timer_scheduler.h"
 #include "platform/memory/memory_user_defaults.h"
@@ -42,7 +43,8 @@ public:
     void createController()
     {
         delegate = std::make_unique<AppDelegate>(PlatformServices{
-            center, pasteboard, statusBar, defaults, timers, *imagesInUse, application, background, loginItem});
+            center, pasteboard, statusBar, defaults, timers, *imagesInUse, application, background, loginItem,
+            translation});
         delegate->setOutlets(InterfaceOutlets{settingsWindow, textActionsItem, pasteItemOptionsWindow, menu, clearItem,
                                               textCheckBox, filesCheckBox, keepCheckBox, startAtLoginCheckBox,
                                               capitalizeEntry, textView});
@@ -95,6 +97,7 @@ public:
     MemoryApplication application;
     MemoryBackgroundWork background;
     MemoryLoginItem loginItem;
+    MemoryTextTranslation translation;
     // A test that needs the icon missing points this elsewhere.
     ImageLibrary *imagesInUse = &images;
 

@@ -1,5 +1,6 @@
 #include "platform/qt/autostart_login_item.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,23 +125,29 @@ bool AutostartLoginItem::setEnabled(bool enabled)
     const QByteArray name = QFile::encodeName(m_entryPath);
     if (::unlink(name.constData()) == 0 || errno == ENOENT)
         return true;
-    std::fprintf(stderr, "nimbrel: cannot remove %s: %s\n", name.constData(), std::strerror(errno));
+    //: %1 is a file, %2 the system's reason
+    std::fprintf(stderr, "nimbrel: %s\n",
+                 qPrintable(QCoreApplication::translate("AutostartLoginItem", "cannot remove %1: %2")
+                                .arg(m_entryPath, QString::fromLocal8Bit(std::strerror(errno)))));
     return false;
 }
 
 bool AutostartLoginItem::writeEntry(bool hidden) const
 {
     const auto fail = [this](const QString &problem) {
-        std::fprintf(stderr, "nimbrel: cannot write %s: %s\n", QFile::encodeName(m_entryPath).constData(),
-                     problem.toLocal8Bit().constData());
+        //: %1 is a file, %2 why it cannot be written
+        std::fprintf(stderr, "nimbrel: %s\n",
+                     qPrintable(QCoreApplication::translate("AutostartLoginItem", "cannot write %1: %2")
+                                    .arg(m_entryPath, problem)));
         return false;
     };
     const std::optional<QString> exec = execValue(m_programPath);
     if (!exec)
-        return fail(QStringLiteral("a desktop entry cannot run the program at ") + m_programPath);
+        return fail(QCoreApplication::translate("AutostartLoginItem", "a desktop entry cannot run the program at %1")
+                        .arg(m_programPath));
     const QString folder = QFileInfo(m_entryPath).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("cannot make the folder ") + folder);
+        return fail(QCoreApplication::translate("AutostartLoginItem", "cannot make the folder %1").arg(folder));
     const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Nimbrel\nExec=" + exec->toUtf8()
         + "\nIcon=nimbrel\nX-GNOME-Autostart-enabled=true\n" + (hidden ? "Hidden=true\n" : "");
     // A new file beside the entry, renamed into place only once it is complete.

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -22,12 +21,11 @@ ChosenClipboard makeClipboardBackend(ReadLimits limits)
             auto backend = std::make_unique<WaylandClipboard>(std::move(connection), limits, [] {
                 QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(1); });
             });
-            return {std::move(backend), false};
+            return {std::move(backend), false, {}};
         }
-        // Only a Wayland session that falls back is worth a word: on X11 this is the way.
-        std::fprintf(stderr, "nimbrel: %s; the clipboard is read through X11\n", whyNot.c_str());
+        return {std::make_unique<X11Clipboard>(limits), true, whyNot};
     }
-    return {std::make_unique<X11Clipboard>(limits), true};
+    return {std::make_unique<X11Clipboard>(limits), true, {}};
 }
 
 } // namespace nimbrel

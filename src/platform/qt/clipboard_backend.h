@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace nimbrel {
 
@@ -63,10 +64,13 @@ public:
 struct ChosenClipboard {
     std::unique_ptr<ClipboardBackend> backend;
     bool needsX11Display = false;
+    // Why a Wayland session's clipboard is read through X11 (as DataControlConnection gives it); empty
+    // when it is not, or in an X11 session, where that is the way.
+    std::string fallbackReason;
 };
 
 // The clipboard of this session: read natively where the compositor offers data-control, through
-// X11 otherwise (saying why on stderr).
+// X11 otherwise.
 ChosenClipboard makeClipboardBackend(ReadLimits limits);
 
 } // namespace nimbrel

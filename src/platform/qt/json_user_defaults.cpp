@@ -1,5 +1,6 @@
 #include "platform/qt/json_user_defaults.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -127,8 +128,11 @@ std::optional<std::string> replaceFile(const QString &path, const QByteArray &co
 {
     const QString target = writtenPath(path);
     const QByteArray targetName = QFile::encodeName(target);
+    // what names the file as %1 and the system's reason as %2.
     const auto failure = [&](const char *what, int error) {
-        return std::string(what) + " " + targetName.toStdString() + ": " + std::strerror(error);
+        return QCoreApplication::translate("JsonUserDefaults", what)
+            .arg(QString::fromLocal8Bit(targetName), QString::fromLocal8Bit(std::strerror(error)))
+            .toStdString();
     };
     QDir().mkpath(QFileInfo(target).absolutePath());
     QByteArray temporaryName;
@@ -140,7 +144,7 @@ std::optional<std::string> replaceFile(const QString &path, const QByteArray &co
             break;
     }
     if (descriptor < 0)
-        return failure("cannot create a file beside", errno);
+        return failure(QT_TRANSLATE_NOOP("JsonUserDefaults", "cannot create a file beside %1: %2"), errno);
     struct stat existing {};
     int error = 0;
     if (::stat(targetName.constData(), &existing) == 0 && ::fchmod(descriptor, existing.st_mode & 07777) != 0)
@@ -153,7 +157,7 @@ std::optional<std::string> replaceFile(const QString &path, const QByteArray &co
         error = errno;
     if (error != 0) {
         ::unlink(temporaryName.constData());
-        return failure("cannot write", error);
+        return failure(QT_TRANSLATE_NOOP("JsonUserDefaults", "cannot write %1: %2"), error);
     }
     // The new name outlasts a crash too; a folder that cannot be synced changes nothing above.
     const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
@@ -279,9 +283,14 @@ bool JsonUserDefaults::setAsideBadFile() const
     // Left in place, and read again only once it changes; save() will not write over it.
     m_stuckBadFile = m_stamp;
     m_settled = true;
-    report(error == EEXIST ? "cannot set aside the unreadable " + from.toStdString() + ": "
-                   + std::to_string(maximumSetAsideFiles) + " earlier ones are in the way"
-                             : "cannot set aside the unreadable " + from.toStdString() + ": " + std::strerror(error));
+    const QString file = QString::fromLocal8Bit(from);
+    report((error == EEXIST ? QCoreApplication::translate("JsonUserDefaults",
+                                                          "cannot set aside the unreadable %1: %2 earlier ones are in the way")
+                                  .arg(file)
+                                  .arg(maximumSetAsideFiles)
+                            : QCoreApplication::translate("JsonUserDefaults", "cannot set aside the unreadable %1: %2")
+                                  .arg(file, QString::fromLocal8Bit(std::strerror(error))))
+               .toStdString());
     return false;
 }
 
@@ -290,7 +299,11 @@ void JsonUserDefaults::report(const std::string &problem) const
     if (m_reported)
         return;
     m_reported = true;
-    std::fprintf(stderr, "nimbrel: %s; the settings are kept until a later change can be saved\n", problem.c_str());
+    //: %1 says what went wrong
+    std::fprintf(stderr, "nimbrel: %s\n",
+                 qPrintable(QCoreApplication::translate("JsonUserDefaults",
+                                                        "%1; the settings are kept until a later change can be saved")
+                                .arg(QString::fromStdString(problem))));
 }
 
 bool JsonUserDefaults::save() const
@@ -301,7 +314,7 @@ bool JsonUserDefaults::save() const
     // Only a regular file is ever replaced: a FIFO, device or folder someone put there stays.
     const FileStamp before = currentStamp();
     if (before.exists && !before.regular) {
-        report(QFile::encodeName(m_filePath).toStdString() + " is not a regular file");
+        report(QCoreApplication::translate("JsonUserDefaults", "%1 is not a regular file").arg(m_filePath).toStdString());
         return false;
     }
     if (const auto problem = replaceFile(m_filePath, QJsonDocument(m_values).toJson(QJsonDocument::Indented))) {

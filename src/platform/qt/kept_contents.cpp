@@ -2,6 +2,8 @@
 
 #include "platform/qt/target_names.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <array>
@@ -43,8 +45,10 @@ std::shared_ptr<const ClipboardOffer> keptOffer(const OwnerContents &contents)
 {
     // Said once for each copy, which is read once: the user would otherwise expect it kept.
     const auto tooLarge = [] {
-        std::fprintf(stderr, "nimbrel: a copy of more than %zu MiB is not kept when the program that copied it quits\n",
-                     maxKeptBytes >> 20);
+        std::fprintf(stderr, "nimbrel: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "KeptContents", "a copy of more than %1 MiB is not kept when the program that copied it quits")
+                             .arg(maxKeptBytes >> 20)));
         return nullptr;
     };
     const auto &targets = contents.targets;

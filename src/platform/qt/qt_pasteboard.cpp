@@ -3,6 +3,8 @@
 #include "platform/pasteboard_types.h"
 #include "platform/qt/clipboard_offer.h"
 
+#include <QCoreApplication>
+
 #include <malloc.h>
 
 #include <cstdio>
@@ -33,7 +35,9 @@ QtPasteboard::QtPasteboard(std::unique_ptr<ClipboardBackend> backend, QObject *p
         QMetaObject::invokeMethod(this, [this, change] { applyChange(change); }, Qt::QueuedConnection);
     });
     if (!m_started)
-        std::fprintf(stderr, "nimbrel: cannot reach the clipboard; it stays empty\n");
+        std::fprintf(stderr, "nimbrel: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "QtPasteboard", "cannot reach the clipboard; it stays empty")));
 }
 
 // The backend's threads are joined first; changes they queued for this object die with it.

@@ -4,8 +4,9 @@
 
 namespace nimbrel {
 
-QtPopUpMenuItem::QtPopUpMenuItem(std::string title)
+QtPopUpMenuItem::QtPopUpMenuItem(std::string title, QString shownTitle)
     : m_title(std::move(title))
+    , m_shownTitle(std::move(shownTitle))
 {
 }
 
@@ -21,7 +22,7 @@ void QtPopUpMenuItem::attach(QComboBox *popUp)
     if (m_popUp == nullptr)
         return;
     m_index = m_popUp->count();
-    m_popUp->addItem(QString::fromStdString(m_title));
+    m_popUp->addItem(m_shownTitle);
     applyEnabled();
 }
 

@@ -11,7 +11,8 @@ namespace nimbrel {
 // use, so the entry keeps its title and state and adds itself to the list once it exists.
 class QtPopUpMenuItem final : public MenuItem {
 public:
-    explicit QtPopUpMenuItem(std::string title);
+    // The title by which the program knows the entry, and the one the list shows.
+    QtPopUpMenuItem(std::string title, QString shownTitle);
 
     void setEnabled(bool enabled) override;
     std::string title() const override { return m_title; }
@@ -22,6 +23,7 @@ private:
     void applyEnabled();
 
     std::string m_title;
+    QString m_shownTitle;
     bool m_enabled = true;
     QPointer<QComboBox> m_popUp;
     int m_index = -1;

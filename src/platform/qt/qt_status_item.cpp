@@ -2,6 +2,7 @@
 
 #include "platform/qt/qt_menu.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
@@ -20,14 +21,15 @@ QtStatusItem::QtStatusItem(QDBusConnection bus)
     QObject::connect(&m_watcherPresence, &QDBusServiceWatcher::serviceOwnerChanged, &m_watcherPresence,
                      [this](const QString &, const QString &, const QString &newOwner) {
                          if (newOwner.isEmpty())
-                             useTrayIcon(QStringLiteral("the StatusNotifierWatcher left the session bus"));
+                             useTrayIcon(QCoreApplication::translate(
+                                 "QtStatusItem", "the StatusNotifierWatcher left the session bus"));
                          else
                              useNotifierItem();
                      });
     if (m_bus.isConnected() && m_bus.interface()->isServiceRegistered(watcher))
         useNotifierItem();
     else
-        useTrayIcon(QStringLiteral("no StatusNotifierWatcher on the session bus"));
+        useTrayIcon(QCoreApplication::translate("QtStatusItem", "no StatusNotifierWatcher on the session bus"));
 }
 
 QtStatusItem::~QtStatusItem() = default;
@@ -45,7 +47,8 @@ void QtStatusItem::setMenu(Menu *menu)
 void QtStatusItem::useNotifierItem()
 {
     if (!m_notifierItem)
-        m_log.say("nimbrel: the tray icon is a StatusNotifierItem");
+        m_log.say("nimbrel: "
+                  + QCoreApplication::translate("QtStatusItem", "the tray icon is a StatusNotifierItem").toStdString());
     m_waitingForPanel = false;
     m_trayIcon.reset();
     // A new watcher knows nothing of the old one's items: the item registers anew.
@@ -57,7 +60,10 @@ void QtStatusItem::useNotifierItem()
         // Not from within the item's own answer, which the switch ends.
         QMetaObject::invokeMethod(
             &m_watcherPresence,
-            [this, error] { useTrayIcon(QStringLiteral("the StatusNotifierWatcher refused the item: %1").arg(error)); },
+            [this, error] {
+                useTrayIcon(
+                    QCoreApplication::translate("QtStatusItem", "the StatusNotifierWatcher refused the item: %1").arg(error));
+            },
             Qt::QueuedConnection);
     });
 }
@@ -68,18 +74,24 @@ void QtStatusItem::useTrayIcon(const QString &reason)
     // waits for a panel's StatusNotifierWatcher.
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         if (!m_waitingForPanel)
-            m_log.say("nimbrel: no tray yet (" + reason.toStdString() + "); the icon appears when a panel starts");
+            m_log.say("nimbrel: "
+                      + QCoreApplication::translate("QtStatusItem", "no tray yet (%1); the icon appears when a panel starts")
+                            .arg(reason)
+                            .toStdString());
         m_notifierItem.reset();
         m_waitingForPanel = true;
         return;
     }
     if (!m_trayIcon)
-        m_log.say("nimbrel: the tray icon goes to the X11 system tray (" + reason.toStdString() + ")");
+        m_log.say("nimbrel: "
+                  + QCoreApplication::translate("QtStatusItem", "the tray icon goes to the X11 system tray (%1)")
+                        .arg(reason)
+                        .toStdString());
     m_notifierItem.reset();
     if (m_trayIcon)
         return;
     m_trayIcon = std::make_unique<QSystemTrayIcon>();
-    m_trayIcon->setToolTip(QStringLiteral("Nimbrel"));
+    m_trayIcon->setToolTip(QGuiApplication::applicationDisplayName());
     m_trayIcon->setContextMenu(m_menu);
     QObject::connect(m_trayIcon.get(), &QSystemTrayIcon::activated, m_trayIcon.get(),
                      [this](QSystemTrayIcon::ActivationReason reason) { popUpTrayMenu(reason); });

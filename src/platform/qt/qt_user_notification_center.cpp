@@ -3,6 +3,7 @@
 #include "platform/qt/notification_body.h"
 #include "platform/qt/text_capping.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -100,7 +101,8 @@ void QtUserNotificationCenter::deliverNotification(std::shared_ptr<const UserNot
 void QtUserNotificationCenter::send(const Delivery &delivery)
 {
     const UserNotification &notification = *delivery.capped;
-    QStringList actions{defaultAction, QStringLiteral("Open")};
+    //: What clicking the notification does, where the notification service names it: open the window
+    QStringList actions{defaultAction, QCoreApplication::translate("QtUserNotificationCenter", "Open")};
     if (!notification.otherButtonTitle.empty())
         actions << otherButtonAction << QString::fromStdString(notification.otherButtonTitle);
     const bool escapeMarkup = m_serverReadsMarkup.value_or(true);

@@ -1,6 +1,9 @@
 #include "platform/qt/rate_limited_log.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <utility>
 
@@ -37,9 +40,12 @@ void RateLimitedLog::flush()
         return;
     }
     ++m_saidInWindow;
-    const std::size_t untold = std::exchange(m_untold, 0);
+    const int untold = static_cast<int>(std::min<std::size_t>(std::exchange(m_untold, 0), INT_MAX));
+    //: Follows a line on standard error that stood for several changes: "(after 3 changes not told)"
     m_sink(*std::exchange(m_heldBack, std::nullopt)
-           + (untold > 0 ? " (after " + std::to_string(untold) + " changes not told)" : std::string()));
+           + (untold > 0 ? QCoreApplication::translate("RateLimitedLog", " (after %n changes not told)", nullptr, untold)
+                               .toStdString()
+                         : std::string()));
 }
 
 void RateLimitedLog::startWindowIfEnded()

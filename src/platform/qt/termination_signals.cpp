@@ -1,5 +1,7 @@
 #include "platform/qt/termination_signals.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 
 namespace nimbrel {
 namespace {
@@ -55,7 +58,9 @@ TerminationSignals::TerminationSignals(std::function<void(int signal)> received)
     int fds[2] = {-1, -1};
     // Non-blocking: a burst of signals that fills the pipe loses bytes, never blocks the handler.
     if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
-        std::perror("nimbrel: cannot handle termination signals");
+        std::fprintf(stderr, "nimbrel: %s: %s\n",
+                     qPrintable(QCoreApplication::translate("TerminationSignals", "cannot handle termination signals")),
+                     std::strerror(errno));
         return;
     }
     m_readFd = fds[0];

@@ -1,5 +1,7 @@
 #include "platform/qt/wayland/data_control_connection.h"
 
+#include <QtGlobal>
+
 #include <wayland-client.h>
 
 #include <cstring>
@@ -24,7 +26,7 @@ std::unique_ptr<DataControlConnection> DataControlConnection::open(std::string &
     std::unique_ptr<DataControlConnection> connection(new DataControlConnection);
     connection->m_display = wl_display_connect(nullptr);
     if (!connection->m_display) {
-        whyNot = "no Wayland compositor to connect to";
+        whyNot = QT_TRANSLATE_NOOP("DataControlConnection", "no Wayland compositor to connect to");
         return nullptr;
     }
     static const wl_registry_listener listener{&DataControlConnection::global,
@@ -32,12 +34,14 @@ std::unique_ptr<DataControlConnection> DataControlConnection::open(std::string &
     connection->m_registry = wl_display_get_registry(connection->m_display);
     wl_registry_add_listener(connection->m_registry, &listener, connection.get());
     if (wl_display_roundtrip(connection->m_display) < 0) {
-        whyNot = "the Wayland compositor did not answer";
+        whyNot = QT_TRANSLATE_NOOP("DataControlConnection", "the Wayland compositor did not answer");
         return nullptr;
     }
     const std::uint32_t managerName = connection->m_extName != 0 ? connection->m_extName : connection->m_wlrName;
     if (managerName == 0 || connection->m_seatName == 0) {
-        whyNot = managerName == 0 ? "the Wayland compositor offers no data-control protocol" : "the Wayland compositor has no seat";
+        whyNot = managerName == 0
+            ? QT_TRANSLATE_NOOP("DataControlConnection", "the Wayland compositor offers no data-control protocol")
+            : QT_TRANSLATE_NOOP("DataControlConnection", "the Wayland compositor has no seat");
         return nullptr;
     }
     connection->m_protocol = connection->m_extName != 0 ? &extDataControl : &wlrDataControl;

@@ -7,6 +7,8 @@
 #include "platform/qt/wayland/data_control_protocol.h"
 #include "platform/qt/x11/reconnect_backoff.h"
 
+#include <QCoreApplication>
+
 #include <wayland-client.h>
 
 #include <poll.h>
@@ -206,8 +208,11 @@ void WaylandClipboard::writeSettled()
     m_selectionsSinceWrite = 0;
     if (m_replacedUnread == 0 || !m_sourceOffer)
         return;
-    std::fprintf(stderr, "nimbrel: a write replaced %zu newer copies on the clipboard before they could be read\n",
-                 m_replacedUnread);
+    const int replaced = static_cast<int>(std::min<std::size_t>(m_replacedUnread, INT_MAX));
+    std::fprintf(stderr, "nimbrel: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "WaylandClipboard", "a write replaced %n newer copies on the clipboard before they could be read",
+                     nullptr, replaced)));
     // The lost copies are counted, and the contents that replaced them are told as their change.
     m_generation += m_replacedUnread;
     OwnerContents contents;
@@ -333,7 +338,9 @@ void WaylandClipboard::primarySelected(wl_proxy *offer)
 
 void WaylandClipboard::deviceFinished()
 {
-    std::fprintf(stderr, "nimbrel: the Wayland compositor ended the clipboard's data-control device\n");
+    std::fprintf(stderr, "nimbrel: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "WaylandClipboard", "the Wayland compositor ended the clipboard's data-control device")));
     destroyDataControlObject(std::exchange(m_device, nullptr));
 }
 
@@ -475,7 +482,9 @@ void WaylandClipboard::run()
         serve();
         if (m_stop.load())
             return;
-        std::fprintf(stderr, "nimbrel: lost the connection to the Wayland compositor's clipboard; connecting again\n");
+        std::fprintf(stderr, "nimbrel: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "WaylandClipboard", "lost the connection to the Wayland compositor's clipboard; connecting again")));
         {
             const std::lock_guard lock(m_mutex);
             disconnect();
@@ -544,14 +553,18 @@ bool WaylandClipboard::reconnect()
             const std::lock_guard lock(m_mutex);
             m_connection = std::move(connection);
             if (attach(Attaching::Again)) {
-                std::fprintf(stderr, "nimbrel: reading the Wayland compositor's clipboard again\n");
+                std::fprintf(stderr, "nimbrel: %s\n",
+                             qPrintable(QCoreApplication::translate(
+                                 "WaylandClipboard", "reading the Wayland compositor's clipboard again")));
                 return true;
             }
             disconnect();
             continue;
         }
         if (backoff.elapsed() > compositorPatience) {
-            std::fprintf(stderr, "nimbrel: %s; quitting\n", whyNot.c_str());
+            std::fprintf(stderr, "nimbrel: %s\n",
+                         qPrintable(QCoreApplication::translate("WaylandClipboard", "%1; quitting")
+                                        .arg(QCoreApplication::translate("DataControlConnection", whyNot.c_str()))));
             m_compositorGone();
             return false;
         }

@@ -9,6 +9,8 @@
 #include "platform/qt/x11/xcb_event_source.h"
 #include "platform/qt/x11/xcb_session.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -124,7 +126,9 @@ void ClipboardWatcher::run(Pending initial)
         watch(pending);
         if (m_stop.load())
             return;
-        std::fprintf(stderr, "nimbrel: lost the X11 connection that reads the clipboard; connecting again\n");
+        std::fprintf(stderr, "nimbrel: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "ClipboardWatcher", "lost the X11 connection that reads the clipboard; connecting again")));
         if (!reconnect())
             return;
         // The clipboard may have changed while the connection was down.
@@ -143,12 +147,15 @@ bool ClipboardWatcher::reconnect()
         if (session->open(*atoms)) {
             m_atoms = std::move(atoms);
             m_session = std::move(session);
-            std::fprintf(stderr, "nimbrel: connected to the X display again\n");
+            std::fprintf(stderr, "nimbrel: %s\n",
+                         qPrintable(QCoreApplication::translate("ClipboardWatcher", "connected to the X display again")));
             return true;
         }
         if (backoff.elapsed() > displayPatience) {
             const char *display = std::getenv("DISPLAY");
-            std::fprintf(stderr, "nimbrel: the X display %s is gone; quitting\n", display ? display : "");
+            std::fprintf(stderr, "nimbrel: %s\n",
+                         qPrintable(QCoreApplication::translate("ClipboardWatcher", "the X display %1 is gone; quitting")
+                                        .arg(QString::fromLocal8Bit(display ? display : ""))));
             m_displayGone();
             return false;
         }

@@ -5,6 +5,8 @@
 #include "platform/qt/x11/reconnect_backoff.h"
 #include "platform/qt/x11/selection_owner_watch.h"
 
+#include <QCoreApplication>
+
 #include <xcb/xfixes.h>
 
 #include <malloc.h>
@@ -106,7 +108,9 @@ bool SelectionWriter::connect()
 
 void SelectionWriter::reconnect()
 {
-    std::fprintf(stderr, "nimbrel: lost the X11 connection that serves the clipboard; connecting again\n");
+    std::fprintf(stderr, "nimbrel: %s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "SelectionWriter", "lost the X11 connection that serves the clipboard; connecting again")));
     m_transfers.clear();
     {
         const std::lock_guard lock(m_mutex);
@@ -116,7 +120,8 @@ void SelectionWriter::reconnect()
     ReconnectBackoff backoff(m_wakeFd, m_stop);
     while (backoff.wait()) {
         if (connect()) {
-            std::fprintf(stderr, "nimbrel: serving the clipboard again\n");
+            std::fprintf(stderr, "nimbrel: %s\n",
+                         qPrintable(QCoreApplication::translate("SelectionWriter", "serving the clipboard again")));
             m_saves.clear();
             bool managing = false;
             {
