@@ -194,22 +194,11 @@ public:
         if (!flags.contains("--replay") && !flags.contains("--manager")
             && std::ranges::none_of(offers, [](auto &o) { return o.name == "TARGETS"; }))
             offers.insert(offers.begin(), Offer{"TARGETS", std::nullopt});
-        m_connection = xcb_connect(nullptr, nullptr);
-        if (xcb_connection_has_error(m_connection))
-            throw std::runtime_error("cannot open the display");
-        m_window = newWindow();
         // Named as programs name their windows, for those that tell who owns the clipboard.
         const std::string_view windowClass("clipboard_owner\0ClipboardOwner\0", 31);
         if (!flags.contains("--anonymous"))
             xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
                                 windowClass.size(), windowClass.data());
-        m_clipboard = intern("CLIPBOARD");
-        m_targets = intern("TARGETS");
-        m_incr = intern("INCR");
-        m_clipboardManager = intern("CLIPBOARD_MANAGER");
-        m_saveTargets = intern("SAVE_TARGETS");
-        m_multiple = intern("MULTIPLE");
-        m_atomPair = intern("ATOM_PAIR");
         for (Offer &offer : offers)
             m_listed.push_back(offer.atom = intern(offer.name));
         for (long i = 0; i < numbers["--garbage-targets"]; ++i) // names that are not UTF-8, all distinct
@@ -219,8 +208,6 @@ public:
 
     int run()
     {
-        if (numbers["--flood"] > 0 && flags.contains("--multiple"))
-            return floodMultiple();
         if (numbers["--flood"] > 0)
             return flood();
         if (!names["--type-of"].empty())
@@ -252,7 +239,7 @@ public:
                     continue; // a manager keeps managing after another client's copy
                 }
                 if (type == XCB_SELECTION_CLEAR && flags.contains("--put-back")) {
-                    if (currentOwner() == XCB_WINDOW_NONE && takeSelection(m_clipboard))
+                    if (ownerOf(m_clipboard) == XCB_WINDOW_NONE && takeSelection(m_clipboard))
                         say("put back");
                     continue;
                 }
@@ -287,63 +274,66 @@ public:
     }
 
 private:
+    // Asks for UTF8_STRING --flood times at once, from --readers windows or in one MULTIPLE request,
+    // and counts the requests answered other than with a refusal; the owner writes a MULTIPLE's
+    // pairs back, a refused one with None for its property.
     int flood()
     {
         const long requests = numbers["--flood"];
         const xcb_atom_t target = intern("UTF8_STRING");
-        const xcb_atom_t property = intern("NIMBREL_FLOOD");
-        std::vector<xcb_window_t> readers{m_window};
-        while (static_cast<long>(readers.size()) < numbers["--readers"]) {
-            readers.push_back(newWindow());
-        }
-        for (long i = 0; i < requests; ++i)
-            xcb_convert_selection(m_connection, readers[static_cast<std::size_t>(i) % readers.size()], m_clipboard,
-                                  target, property, XCB_CURRENT_TIME);
-        xcb_flush(m_connection);
-        long answered = 0;
+        const xcb_atom_t flooded = intern("NIMBREL_FLOOD");
         long accepted = 0;
-        while (answered < requests) {
-            const auto event = owned(xcb_wait_for_event(m_connection));
-            if (!event)
-                return 1;
-            if ((event->response_type & 0x7F) == XCB_SELECTION_NOTIFY) {
-                ++answered;
-                accepted += reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property != XCB_ATOM_NONE;
-            }
+        if (flags.contains("--multiple")) {
+            std::vector<xcb_atom_t> pairs;
+            for (long i = 0; i < requests; ++i)
+                pairs.insert(pairs.end(), {target, intern("NIMBREL_FLOOD_" + std::to_string(i))});
+            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, flooded, m_atomPair, 32,
+                                static_cast<std::uint32_t>(pairs.size()), pairs.data());
+            xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, flooded, XCB_CURRENT_TIME);
+            xcb_flush(m_connection);
+            const std::vector<xcb_atom_t> answered =
+                awaitAnswer() == XCB_ATOM_NONE ? std::vector<xcb_atom_t>{} : atoms(property(m_window, flooded, false).second);
+            for (std::size_t i = 1; i < answered.size(); i += 2)
+                accepted += answered[i] != XCB_ATOM_NONE;
+        } else {
+            std::vector<xcb_window_t> readers{m_window};
+            while (static_cast<long>(readers.size()) < numbers["--readers"])
+                readers.push_back(newWindow());
+            for (long i = 0; i < requests; ++i)
+                xcb_convert_selection(m_connection, readers[static_cast<std::size_t>(i) % readers.size()], m_clipboard,
+                                      target, flooded, XCB_CURRENT_TIME);
+            xcb_flush(m_connection);
+            for (long i = 0; i < requests; ++i)
+                accepted += awaitAnswer() != XCB_ATOM_NONE;
         }
         say("accepted " + std::to_string(accepted));
         say("flooded");
         return 0;
     }
 
-    // The owner writes back the pairs it answered, a pair it refused with None for its property.
-    int floodMultiple()
+    // Waits for the answer to a request of ours: the property it was put in, None for a refusal.
+    xcb_atom_t awaitAnswer()
     {
-        const xcb_atom_t target = intern("UTF8_STRING");
-        const xcb_atom_t pairsProperty = intern("NIMBREL_FLOOD");
-        std::vector<xcb_atom_t> pairs;
-        for (long i = 0; i < numbers["--flood"]; ++i)
-            pairs.insert(pairs.end(), {target, intern("NIMBREL_FLOOD_" + std::to_string(i))});
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, pairsProperty, m_atomPair, 32,
-                            static_cast<std::uint32_t>(pairs.size()), pairs.data());
-        xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, pairsProperty, XCB_CURRENT_TIME);
-        xcb_flush(m_connection);
         while (const auto event = owned(xcb_wait_for_event(m_connection))) {
-            if ((event->response_type & 0x7F) != XCB_SELECTION_NOTIFY)
-                continue;
-            long accepted = 0;
-            if (reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property != XCB_ATOM_NONE) {
-                const std::string answered = property(m_window, pairsProperty, false).second;
-                std::vector<xcb_atom_t> atoms(answered.size() / sizeof(xcb_atom_t));
-                std::memcpy(atoms.data(), answered.data(), atoms.size() * sizeof(xcb_atom_t));
-                for (std::size_t i = 1; i < atoms.size(); i += 2)
-                    accepted += atoms[i] != XCB_ATOM_NONE;
-            }
-            say("accepted " + std::to_string(accepted));
-            say("flooded");
-            return 0;
+            if ((event->response_type & 0x7F) == XCB_SELECTION_NOTIFY)
+                return reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property;
         }
-        return 1;
+        throw std::runtime_error("lost the display");
+    }
+
+    static std::vector<xcb_atom_t> atoms(const std::string &bytes)
+    {
+        std::vector<xcb_atom_t> list(bytes.size() / sizeof(xcb_atom_t));
+        std::memcpy(list.data(), bytes.data(), list.size() * sizeof(xcb_atom_t));
+        return list;
+    }
+
+    static xcb_connection_t *connected()
+    {
+        xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(connection))
+            throw std::runtime_error("cannot open the display");
+        return connection;
     }
 
     xcb_window_t newWindow()
@@ -360,17 +350,10 @@ private:
         const xcb_atom_t property = intern("NIMBREL_TYPE_OF");
         xcb_convert_selection(m_connection, m_window, m_clipboard, target, property, XCB_CURRENT_TIME);
         xcb_flush(m_connection);
-        while (const auto event = owned(xcb_wait_for_event(m_connection))) {
-            if ((event->response_type & 0x7F) != XCB_SELECTION_NOTIFY)
-                continue;
-            if (reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property == XCB_ATOM_NONE)
-                return say("refused"), 1;
-            const auto type = owned(xcb_get_atom_name_reply(
-                m_connection, xcb_get_atom_name(m_connection, this->property(m_window, property, true).first), nullptr));
-            say(std::string(xcb_get_atom_name_name(type.get()), static_cast<std::size_t>(xcb_get_atom_name_name_length(type.get()))));
-            return 0;
-        }
-        return 1;
+        if (awaitAnswer() == XCB_ATOM_NONE)
+            return say("refused"), 1;
+        say(atomName(this->property(m_window, property, true).first));
+        return 0;
     }
 
     // The type an offer is answered under.
@@ -386,19 +369,17 @@ private:
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
 
-    xcb_window_t currentOwner()
+    xcb_window_t ownerOf(xcb_atom_t selection)
     {
         const auto owner =
-            owned(xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
+            owned(xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
         return owner ? owner->owner : xcb_window_t{XCB_WINDOW_NONE};
     }
 
     bool takeSelection(xcb_atom_t selection)
     {
         xcb_set_selection_owner(m_connection, m_window, selection, XCB_CURRENT_TIME);
-        const auto owner =
-            owned(xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
-        return owner && owner->owner == m_window;
+        return ownerOf(selection) == m_window;
     }
 
     // A window's property, deleted if asked: its type and its value as bytes.
@@ -426,10 +407,7 @@ private:
             return;
         }
         const bool saved = request.target == m_saveTargets && request.property != XCB_ATOM_NONE && saveTargets(request);
-        const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
-                                                  request.selection, request.target,
-                                                  saved ? request.property : xcb_atom_t{XCB_ATOM_NONE}};
-        xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
+        notify(request, saved ? request.property : xcb_atom_t{XCB_ATOM_NONE});
         xcb_flush(m_connection);
     }
 
@@ -437,13 +415,9 @@ private:
     // events meanwhile are dropped), and serves them as CLIPBOARD.
     bool saveTargets(const xcb_selection_request_event_t &request)
     {
-        const std::string listed = property(request.requestor, request.property, false).second;
         std::vector<xcb_atom_t> pairs;
-        for (std::size_t i = 0; i + sizeof(xcb_atom_t) <= listed.size(); i += sizeof(xcb_atom_t)) {
-            xcb_atom_t target = XCB_ATOM_NONE;
-            std::memcpy(&target, listed.data() + i, sizeof target);
+        for (const xcb_atom_t target : atoms(property(request.requestor, request.property, false).second))
             pairs.insert(pairs.end(), {target, target});
-        }
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, m_multiple, m_atomPair, 32,
                             static_cast<std::uint32_t>(pairs.size()), pairs.data());
         xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, m_multiple, request.time);
@@ -478,9 +452,7 @@ private:
     bool askToSave()
     {
         quitAsked = 2;
-        const auto manager = owned(xcb_get_selection_owner_reply(
-            m_connection, xcb_get_selection_owner(m_connection, m_clipboardManager), nullptr));
-        if (!manager || manager->owner == XCB_WINDOW_NONE) {
+        if (ownerOf(m_clipboardManager) == XCB_WINDOW_NONE) {
             say("no manager");
             return false;
         }
@@ -531,13 +503,19 @@ private:
                                 static_cast<std::uint32_t>(offer->bytes.size()), offer->bytes.data());
             served = "served " + offer->name;
         }
-        const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
-                                                  request.selection, request.target, property};
-        xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
+        notify(request, property);
         if (!served.empty())
             say(served);
         if (request.target != m_targets && served.starts_with("served "))
             afterRead();
+    }
+
+    // Tells the requestor its answer is in property, or with None that it was refused.
+    void notify(const xcb_selection_request_event_t &request, xcb_atom_t property)
+    {
+        const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
+                                                  request.selection, request.target, property};
+        xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&notify));
     }
 
     void sendNextChunk(const xcb_property_notify_event_t &change)
@@ -579,7 +557,7 @@ private:
     // A rival that let the clipboard go takes it back from whoever took it over.
     void takeBack()
     {
-        if (!m_letGo || currentOwner() == XCB_WINDOW_NONE || !takeSelection(m_clipboard))
+        if (!m_letGo || ownerOf(m_clipboard) == XCB_WINDOW_NONE || !takeSelection(m_clipboard))
             return;
         m_letGo = false;
         say("round " + std::to_string(++m_rounds));
@@ -590,15 +568,15 @@ private:
     long m_rounds = 0;
     bool m_letGo = false;
     Transfer m_transfer; // one at a time: a new one takes over
-    xcb_connection_t *m_connection = nullptr;
-    xcb_window_t m_window = XCB_WINDOW_NONE;
-    xcb_atom_t m_clipboard = XCB_ATOM_NONE;
-    xcb_atom_t m_targets = XCB_ATOM_NONE;
-    xcb_atom_t m_incr = XCB_ATOM_NONE;
-    xcb_atom_t m_clipboardManager = XCB_ATOM_NONE;
-    xcb_atom_t m_saveTargets = XCB_ATOM_NONE;
-    xcb_atom_t m_multiple = XCB_ATOM_NONE;
-    xcb_atom_t m_atomPair = XCB_ATOM_NONE;
+    xcb_connection_t *m_connection = connected();
+    xcb_window_t m_window = newWindow();
+    const xcb_atom_t m_clipboard = intern("CLIPBOARD");
+    const xcb_atom_t m_targets = intern("TARGETS");
+    const xcb_atom_t m_incr = intern("INCR");
+    const xcb_atom_t m_clipboardManager = intern("CLIPBOARD_MANAGER");
+    const xcb_atom_t m_saveTargets = intern("SAVE_TARGETS");
+    const xcb_atom_t m_multiple = intern("MULTIPLE");
+    const xcb_atom_t m_atomPair = intern("ATOM_PAIR");
     std::vector<xcb_atom_t> m_listed;
 };
 

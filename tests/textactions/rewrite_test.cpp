@@ -109,15 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {{html, "<b>pw</b>"}, {plain, "pw"}, {concealed, ""}}, "pw"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(RewriteTest, RefusedWriteReportsNothingRewritten)
-{
-    launch();
-    copyText("newer contents arrived");
-    pasteboard.refuseWrites(true);
-    EXPECT_EQ(runTextAction("Uppercase"), false);
-    EXPECT_EQ(clipboardText(), "newer contents arrived");
-}
-
 // A password manager clears its secret after a while, but only while it still owns the clipboard;
 // a rewrite took it over, so the program clears the rewritten secret itself, as long after the
 // write as KeePassXC would have, unless the clipboard changed meanwhile: whatever came since is

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace nimbrel {
@@ -18,26 +17,12 @@ struct DocumentRow {
     std::optional<std::string> expected;
 };
 
-void PrintTo(const DocumentRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class DocumentRewriteTest : public ::testing::TestWithParam<DocumentRow> {
-};
-
-TEST_P(DocumentRewriteTest, ChangesTheTextAsShownAndKeepsTheMarkup)
-{
-    const auto &row = GetParam();
-    EXPECT_EQ(rewriteDocument(row.format, row.source, row.transformation), row.expected);
-}
-
 using enum RichFormat;
 using enum Transformation;
 
-INSTANTIATE_TEST_SUITE_P(
-    Html, DocumentRewriteTest,
-    ::testing::Values(
+TEST(DocumentRewrite, ChangesTheTextAsShownAndKeepsTheMarkup)
+{
+    const DocumentRow rows[] = {
         // Browsers and LibreOffice wrap their source; a line end and a no-break space show as spaces.
         DocumentRow{"RemoveAllWhitespaceTakesWrappedLineEndsAndNoBreakSpaces", html, removeAllSpaces,
                     "<p>one\ntwo<b>bold&nbsp;word</b>\r\nthree\xC2\xA0" "four</p>",
@@ -66,12 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "<pre>\na_b\nc\td\r\ne</pre>f_g"},
         DocumentRow{"HiddenContentIsMarkup", html, snakeCase,
                     "<xmp>a b</xmp><noscript>c d</noscript><template>e f</template><!--->g h",
-                    "<xmp>a b</xmp><noscript>c d</noscript><template>e f</template><!--->g_h"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Rtf, DocumentRewriteTest,
-    ::testing::Values(
+                    "<xmp>a b</xmp><noscript>c d</noscript><template>e f</template><!--->g_h"},
         DocumentRow{"FootnoteTextTransformedApartFromTheText", rtf, snakeCase,
                     "{\\rtf1 main text{\\*\\footnote foot note}, more {\\*\\unknown a b}words}",
                     "{\\rtf1 main_text{\\*\\footnote foot_note},_more_{\\*\\unknown a b}words}"},
@@ -89,8 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "{\\rtf1 10km\\emdash b\\u8209?c}"},
         DocumentRow{"TabsStay", rtf, snakeCase, "{\\rtf1 a b\\tab c d\te f}", "{\\rtf1 a_b\\tab c_d\te_f}"},
         DocumentRow{"NestedTooDeepIsInDoubt", rtf, uppercase,
-                    "{\\rtf1 " + std::string(5000, '{') + "a" + std::string(5000, '}') + "}", std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+                    "{\\rtf1 " + std::string(5000, '{') + "a" + std::string(5000, '}') + "}", std::nullopt}};
+    for (const DocumentRow &row : rows)
+        EXPECT_EQ(rewriteDocument(row.format, row.source, row.transformation), row.expected) << row.name;
+}
 
 TEST(HtmlReferences, ReadAsBrowsersReadThemInText)
 {
@@ -106,25 +88,10 @@ struct LayoutRow {
     std::string plain;
 };
 
-void PrintTo(const LayoutRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class TextLayoutTest : public ::testing::TestWithParam<LayoutRow> {
-};
-
 // A rich copy's plain text keeps its lines and cells; a plain copy becomes one line, as ever.
-TEST_P(TextLayoutTest, RichKeepsLinesAndCells)
+TEST(TransformedText, RichKeepsLinesAndCells)
 {
-    const auto &row = GetParam();
-    EXPECT_EQ(transformedText(row.transformation, TextLayout::rich, row.text), row.rich);
-    EXPECT_EQ(transformedText(row.transformation, TextLayout::plain, row.text), row.plain);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextLayoutTest,
-    ::testing::Values(
+    const LayoutRow rows[] = {
         LayoutRow{"SpreadsheetRange", snakeCase, "first name\tcity name\nAnna Maria\tBad Homburg\n",
                   "first_name\tcity_name\nAnna_Maria\tBad_Homburg\n", "first_name_city_name_Anna_Maria_Bad_Homburg"},
         LayoutRow{"Paragraphs", collapseWhitespace, " para  one \r\n\n  para two \u2029x",
@@ -132,8 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutRow{"EverySpaceGoesInRichOnly", removeAllSpaces, "10\u00A0km \u3000x\ty\n z",
                   "10kmx\ty\nz", "10\u00A0km\u3000x\ty\nz"},
         LayoutRow{"CaseIsTheSameInBoth", capitalize, "\u03A3\u0391\u03A3\nab", "\u03A3\u03B1\u03C2\nAb",
-                  "\u03A3\u03B1\u03C2\nAb"}),
-    [](const auto &info) { return std::string(info.param.name); });
+                  "\u03A3\u03B1\u03C2\nAb"}};
+    for (const LayoutRow &row : rows) {
+        EXPECT_EQ(transformedText(row.transformation, TextLayout::rich, row.text), row.rich) << row.name;
+        EXPECT_EQ(transformedText(row.transformation, TextLayout::plain, row.text), row.plain) << row.name;
+    }
+}
 
 } // namespace
 } // namespace nimbrel

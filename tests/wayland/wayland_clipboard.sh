@@ -71,23 +71,11 @@ done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
 
-# Two keepers: a second Nimbrel with a session bus and a record of its announcements of its own.
-# When the owner quits, each takes the copy over at most once (their take-overs cross, or one sees
-# the other's first, as they happen to run: two rounds), and neither announces it again.
-QT_QPA_PLATFORM=$platform e2e_start_second_nimbrel
-for round in 1 2; do
-  mark=$(wc -l <"$E2E_TMP/watch.log") before=$(bodies | wc -l) second_before=$(e2e_second_bodies | wc -l)
-  e2e_spawn keeper-owner wl-copy --foreground "kept by two $round"
-  e2e_wait_for "both to announce round $round" e2e_both_last_bodies_are "kept by two $round"
-  e2e_end_group "$E2E_SPAWNED"
-  e2e_wait_for "round $round kept by two" paste_is "kept by two $round"
-  wl-copy "after round $round"
-  e2e_wait_for "both to announce the copy after round $round" e2e_both_last_bodies_are "after round $round"
-  e2e_expect_eq "round $round: announced by each" "$(printf 'kept by two %s after round %s ' $round{,,,})" \
-    "$(bodies | tail -n +$((before + 1)) | paste -sd ' ') $(e2e_second_bodies | tail -n +$((second_before + 1)) | paste -sd ' ') "
-  (($(tail -n +$((mark + 1)) "$E2E_TMP/watch.log" | grep -cx selection) <= 4)) || e2e_fail "round $round: more than two take-overs"
-done
-e2e_end_group "$E2E_SECOND_PID"
+# Two keepers (lib.sh): each takes the copy over at most once (their take-overs cross, or one sees
+# the other's first, as they happen to run: two rounds). A round's first copy marks the watcher's log.
+keeper_copy() { [[ $1 != kept* ]] || mark=$(wc -l <"$E2E_TMP/watch.log"); e2e_spawn keeper-owner wl-copy --foreground "$1"; }
+at_most_two_takeovers() { (($(tail -n +$((mark + 1)) "$E2E_TMP/watch.log" | grep -cx selection) <= 4)) || e2e_fail "$1: more than two take-overs"; }
+QT_QPA_PLATFORM=$platform e2e_two_keepers keeper_copy paste_is at_most_two_takeovers
 
 # Keeping the clipboard: an owner copies, Nimbrel reads the copy, and the owner quits, each after a
 # step; Nimbrel serves a kept copy in its place once, under the owner's types in its order, without
