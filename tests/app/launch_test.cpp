@@ -36,7 +36,6 @@ TEST_F(LaunchTest, SetsUpTheStatusItemAndTimerAndShowsTheClipboardButNeverAnnoun
     EXPECT_EQ(item.menu(), menu.get());
     EXPECT_EQ(center.delegate(), delegate.get());
     EXPECT_TRUE(settingsWindow->isMovableByBackground());
-    EXPECT_TRUE(delegate->hasPasteboardPollTimer());
     EXPECT_EQ(timers.liveTimers(), 1u);
     EXPECT_EQ(timers.lastInterval(), std::chrono::milliseconds(20));
 }

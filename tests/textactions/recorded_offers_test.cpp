@@ -100,8 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Am Samstag führt uns die Wanderung über 10 km am Rheinufer entlang, vorbei"},
                     {"\n\nAm Samstag führt", "\nStrecke\t10 km\n"}},
         RecordedRow{"FirefoxCapitalize", firefox, "Capitalize", {}, {"\n\nAm Samstag Führt Uns Die Wanderung"}},
-        RecordedRow{"FirefoxLowercase", firefox, "Lowercase", {"see the link and bold words here."},
-                    {"\n\nam samstag führt"}},
         RecordedRow{"FirefoxUppercase", firefox, "Uppercase", {"SEE THE LINK AND BOLD WORDS HERE."},
                     {"STRECKE\t10 KM\n"}},
         RecordedRow{"WriterSnakecase", writer, "Snakecase",
@@ -117,7 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {"\n• Rucksack mit Proviant\n"}},
         RecordedRow{"WriterUppercase", writer, "Uppercase", {"TREFFPUNKT VOR DEM CAFÉ MÜLLER."},
                     {"GRÜSSE AUS KÖLN"}},
-        RecordedRow{"WriterLowercase", writer, "Lowercase", {"treffpunkt vor dem café müller."}, {"grüße aus köln"}},
         RecordedRow{"WriterCapitalize", writer, "Capitalize", {}, {"Grüße Aus Köln"}},
         RecordedRow{"CalcSnakecase", calc, "Snakecase", {"\nfirst_name\ncity_name\n", "\npaid_in_full\n"},
                     {"first_name\tcity_name\tamount\tnote\nAnna_Maria\tBad_Homburg\t12,50\tpaid_in_full\n"}},
@@ -126,7 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
         RecordedRow{"CalcRemoveMultipleWhitespace", calc, "Remove multiple whitespace", {"\nBad Homburg\n"},
                     {"\nAnna Maria\tBad Homburg\t12,50\tpaid in full\n"}},
         RecordedRow{"CalcUppercase", calc, "Uppercase", {"\nJÜRGEN WEISS\n"}, {"\nJÜRGEN WEISS\tFRANKFURT AM MAIN"}},
-        RecordedRow{"CalcLowercase", calc, "Lowercase", {"\nbad homburg\n"}, {"\nanna maria\tbad homburg"}},
         RecordedRow{"CalcCapitalize", calc, "Capitalize", {"\nPaid In Full\n"}, {"First Name\tCity Name"}}),
     [](const auto &info) { return std::string(info.param.name); });
 

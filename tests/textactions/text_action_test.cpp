@@ -30,11 +30,7 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
     EXPECT_EQ(clipboardText(), "x_y");
     delegate->run(nullptr);
     background.finishAll();
-    const auto afterFirstRun = pasteboard.changeCount();
-    delegate->run(nullptr);
-    background.finishAll();
     EXPECT_EQ(clipboardText(), "X_Y");
-    EXPECT_GT(pasteboard.changeCount(), afterFirstRun);
 }
 
 // Nothing to rewrite: Run before launch has picked an entry, and an empty clipboard under an
