@@ -19,13 +19,7 @@ struct Operation {
     Effect effect;
 };
 
-void PrintTo(const Operation &operation, std::ostream *os)
-{
-    *os << operation.selector;
-}
-
-class MessageDispatchTest : public ControllerFixture, public ::testing::WithParamInterface<Operation> {
-};
+using MessageDispatchTest = ControllerRowTest<Operation>;
 
 TEST_P(MessageDispatchTest, EachOperationHasItsOwnEffect)
 {

@@ -34,13 +34,7 @@ struct RecordedRow {
     std::vector<std::string> plain;
 };
 
-void PrintTo(const RecordedRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class RecordedOfferTest : public ControllerFixture, public ::testing::WithParamInterface<RecordedRow> {
-};
+using RecordedOfferTest = ControllerRowTest<RecordedRow>;
 
 TEST_P(RecordedOfferTest, KeepsMarkupLinesAndCellsAndChangesTheShownText)
 {

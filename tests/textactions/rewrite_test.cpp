@@ -20,13 +20,7 @@ struct RewriteCase {
     Entries expectedRich = {};
 };
 
-void PrintTo(const RewriteCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class RewriteTest : public ControllerFixture, public ::testing::WithParamInterface<RewriteCase> {
-};
+using RewriteTest = ControllerRowTest<RewriteCase>;
 
 TEST_P(RewriteTest, WritesOneItemOrNothing)
 {
@@ -124,13 +118,7 @@ struct ExpiryCase {
     bool handedOverAtTheEnd;
 };
 
-void PrintTo(const ExpiryCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class ConcealedExpiryTest : public ControllerFixture, public ::testing::WithParamInterface<ExpiryCase> {
-};
+using ConcealedExpiryTest = ControllerRowTest<ExpiryCase>;
 
 TEST_P(ConcealedExpiryTest, OnlyTheProgramsOwnSecretIsClearedOnTimeAndNoneOutlivesTheProgram)
 {

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,13 +53,7 @@ struct MeanwhileRow {
     std::optional<std::string> clipboard;
 };
 
-void PrintTo(const MeanwhileRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class TextActionMeanwhileTest : public ControllerFixture, public ::testing::WithParamInterface<MeanwhileRow> {
-};
+using TextActionMeanwhileTest = ControllerRowTest<MeanwhileRow>;
 
 TEST_P(TextActionMeanwhileTest, OnlyTheContentsItWasMadeFromAreReplaced)
 {
