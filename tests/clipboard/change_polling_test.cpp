@@ -33,11 +33,7 @@ TEST_F(ChangePollingTest, UnchangedTickReadsOnlyTheChangeCountAndEachPostReplace
     ASSERT_EQ(center.listed().size(), 1u);
     EXPECT_EQ(center.listed().front()->informativeText, "second");
     EXPECT_EQ(center.removals(), 1);
-    const auto &posted = *center.listed().front();
-    EXPECT_EQ(posted.title, "Nimbrel!");
-    EXPECT_FALSE(posted.hasActionButton);
-    EXPECT_EQ(posted.otherButtonTitle, "Clear formatting");
-    EXPECT_EQ(delegate->notification(), center.listed().front());
+    EXPECT_FALSE(center.listed().front()->hasActionButton);
     delegate.reset();
     EXPECT_EQ(center.delegate(), nullptr);
 }
@@ -56,13 +52,7 @@ struct Outcome {
     bool expectTextActions;
 };
 
-void PrintTo(const Outcome &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class PollOutcomeTest : public ControllerFixture, public ::testing::WithParamInterface<Outcome> {
-};
+using PollOutcomeTest = ControllerRowTest<Outcome>;
 
 TEST_P(PollOutcomeTest, ShowsAndAnnouncesAsTheContentAndPreferencesSay)
 {
