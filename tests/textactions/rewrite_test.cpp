@@ -1,5 +1,4 @@
 #include "support/controller_fixture.h"
-#include "support/text_row.h"
 
 #include "textactions/rich_document.h"
 

@@ -11,12 +11,16 @@ namespace {
 using TextActionTest = ControllerFixture;
 
 // Run applies the action whose title the picked entry bears, compared whole and case-sensitively;
-// picking alone changes nothing, and running by title leaves the pick alone.
-TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
+// picking alone changes nothing, nor does Run before launch has picked an entry, and running by
+// title leaves the pick alone. With nothing to rewrite, an action by title and the notification's
+// other button answer false and write nothing.
+TEST_F(TextActionTest, RunAppliesThePickedTitleExactlyAndNothingWhenThereIsNothingToRewrite)
 {
     copyText("x y");
-    launch();
     const auto count = pasteboard.changeCount();
+    createController();
+    delegate->run(nullptr);
+    launch();
     for (const std::string title : {"snakecase", "Snakecase ", " Snakecase", "SNAKECASE", "", "Snake case"}) {
         delegate->activePopupRunItem(std::make_shared<MemoryMenuItem>(title));
         delegate->run(nullptr);
@@ -30,18 +34,12 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
     delegate->run(nullptr);
     background.finishAll();
     EXPECT_EQ(clipboardText(), "X_Y");
-}
 
-// Nothing to rewrite: Run before launch has picked an entry, and an empty clipboard under an
-// action by title or the notification's other button.
-TEST_F(TextActionTest, NothingToRewriteAnswersFalseAndChangesNothing)
-{
-    createController();
-    delegate->run(nullptr);
-    launch();
+    pasteboard.clearContents();
+    const int writes = pasteboard.writes();
     EXPECT_EQ(runTextAction("Capitalize"), false);
     center.pressOtherButton(UserNotification{});
-    EXPECT_EQ(pasteboard.writes(), 0);
+    EXPECT_EQ(pasteboard.writes(), writes);
 }
 
 // The transformation runs in the background; what it made is written only over what it was made
