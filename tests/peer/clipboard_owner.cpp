@@ -233,18 +233,14 @@ public:
             // what has arrived before waiting.
             while (const auto event = owned(xcb_poll_for_event(m_connection))) {
                 const auto type = event->response_type & 0x7F;
-                if (type == XCB_SELECTION_CLEAR && manager) {
-                    if (reinterpret_cast<const xcb_selection_clear_event_t &>(*event).selection == m_clipboardManager)
-                        return 0;
-                    continue; // a manager keeps managing after another client's copy
-                }
-                if (type == XCB_SELECTION_CLEAR && flags.contains("--put-back")) {
-                    if (ownerOf(m_clipboard) == XCB_WINDOW_NONE && takeSelection(m_clipboard))
-                        say("put back");
-                    continue;
-                }
-                if (type == XCB_SELECTION_CLEAR)
+                // A manager ends only when another takes CLIPBOARD_MANAGER; a keeper puts back what is emptied.
+                const auto &clear = reinterpret_cast<const xcb_selection_clear_event_t &>(*event);
+                const bool ends = manager ? clear.selection == m_clipboardManager : !flags.contains("--put-back");
+                if (type == XCB_SELECTION_CLEAR && ends)
                     return 0;
+                if (type == XCB_SELECTION_CLEAR && !manager && ownerOf(m_clipboard) == XCB_WINDOW_NONE
+                    && takeSelection(m_clipboard))
+                    say("put back");
                 if (type == XCB_SELECTION_NOTIFY && quitAsked == 2) {
                     say(reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property ? "saved" : "not saved");
                     return 0;
