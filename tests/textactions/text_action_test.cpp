@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace nimbrel::test {
@@ -44,29 +45,25 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactlyAndNothingWhenThereIsNothi
 
 // The transformation runs in the background; what it made is written only over what it was made
 // from. Whatever came meanwhile (a copy, a clear) is newer and stays, and the action says so.
-struct MeanwhileRow {
-    const char *name;
-    std::function<void(ControllerFixture &)> meanwhile;
-    bool rewritten;
-    std::optional<std::string> clipboard;
-};
-
+// name, what happens meanwhile, what the action tells, the clipboard after it
+using MeanwhileRow =
+    std::tuple<const char *, std::function<void(ControllerFixture &)>, bool, std::optional<std::string>>;
 using TextActionMeanwhileTest = ControllerRowTest<MeanwhileRow>;
 
 TEST_P(TextActionMeanwhileTest, OnlyTheContentsItWasMadeFromAreReplaced)
 {
-    const auto &row = GetParam();
+    const auto &[name, meanwhile, tells, clipboard] = GetParam();
     copyText("a b");
     launch();
     std::optional<bool> told;
     delegate->runTextAction("Uppercase", [&told](bool rewritten) { told = rewritten; });
     ASSERT_EQ(background.queued(), 1u);
     EXPECT_EQ(told, std::nullopt) << "the work has not run yet";
-    if (row.meanwhile)
-        row.meanwhile(*this);
+    if (meanwhile)
+        meanwhile(*this);
     background.finishAll();
-    EXPECT_EQ(told, row.rewritten);
-    EXPECT_EQ(clipboardText(), row.clipboard);
+    EXPECT_EQ(told, tells);
+    EXPECT_EQ(clipboardText(), clipboard);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    false, std::nullopt},
                       MeanwhileRow{"RefusedWriteIsNoRewrite", [](ControllerFixture &t) { t.pasteboard.refuseWrites(true); },
                                    false, "a b"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
 // One action at a time: the next starts on what the one before made, and no more than the
 // bound wait; a request past it is refused at once rather than queued without end.
