@@ -43,8 +43,7 @@ TEST_F(LaunchTest, SetsUpTheStatusItemAndTimerAndShowsTheClipboardButNeverAnnoun
 // name, stored, the check box before launch and after it, stored after it
 using StoredPreference = std::tuple<std::string, std::optional<DefaultsValue>, int, int, std::optional<DefaultsValue>>;
 
-class PreferenceReconciliationTest : public ControllerFixture, public ::testing::WithParamInterface<StoredPreference> {
-};
+using PreferenceReconciliationTest = ControllerRowTest<StoredPreference>;
 
 TEST_P(PreferenceReconciliationTest, CheckBoxShowsTheStoredPreference)
 {

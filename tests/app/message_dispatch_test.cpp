@@ -19,13 +19,7 @@ struct Operation {
     Effect effect;
 };
 
-void PrintTo(const Operation &operation, std::ostream *os)
-{
-    *os << operation.selector;
-}
-
-class MessageDispatchTest : public ControllerFixture, public ::testing::WithParamInterface<Operation> {
-};
+using MessageDispatchTest = ControllerRowTest<Operation>;
 
 TEST_P(MessageDispatchTest, EachOperationHasItsOwnEffect)
 {
@@ -114,11 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Selectors, MessageDispatchTest, ::testing::ValuesIn(ope
 
 TEST(MessageDispatchTable, EveryPublishedOperationIsCheckedByItsEffect)
 {
-    for (const std::string_view selector : AppDelegate::selectors()) {
-        EXPECT_TRUE(std::any_of(operations.begin(), operations.end(),
-                                [selector](const Operation &row) { return row.selector == selector; }))
-            << selector;
-    }
+    for (const std::string_view selector : AppDelegate::selectors())
+        EXPECT_TRUE(std::ranges::find(operations, selector, &Operation::selector) != operations.end()) << selector;
 }
 
 TEST_F(MessageDispatchTest, UnknownNamesAndWrongArgumentsAreRefusedQuietly)

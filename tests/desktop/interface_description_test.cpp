@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -130,28 +131,21 @@ TEST_F(InterfaceDescriptionTest, EveryControlSendsItsSelectorWithItsOutlet)
 // English title. A language without a catalog stays English.
 TEST(TranslatedInterfaceTest, TextsFollowTheLanguageWhileActionTitlesStayEnglish)
 {
-    struct Row {
-        const char *language;
-        Qt::LayoutDirection direction;
-        std::string clearEntry;
-        std::string uppercaseEntry;
-        std::string twoFiles;
-        std::string threeFiles;
-    };
-    const Row rows[] = {
+    // language, direction, the clear entry, the Uppercase entry, a count of two files and of three
+    const std::tuple<const char *, Qt::LayoutDirection, std::string, std::string, std::string, std::string> rows[] = {
         {"de", Qt::LeftToRight, "Zwischenablage leeren", "Großbuchstaben", "2 Dateien", "3 Dateien"},
         {"ar", Qt::RightToLeft, "مسح الحافظة", "أحرف كبيرة", "ملفان", "3 ملفات"},
         {"sv", Qt::LeftToRight, "Clear clipboard", "Uppercase", "2 files", "3 files"},
     };
-    for (const Row &row : rows) {
-        QtTextTranslation translation{QLocale(QString::fromLatin1(row.language))};
+    for (const auto &[language, direction, clearEntry, uppercaseEntry, twoFiles, threeFiles] : rows) {
+        QtTextTranslation translation{QLocale(QString::fromLatin1(language))};
         translation.install();
-        EXPECT_EQ(translation.layoutDirection(), row.direction) << row.language;
-        EXPECT_EQ(translation.translate("Notification", " files", "", 2), row.twoFiles);
-        EXPECT_EQ(translation.translate("Notification", " files", "", 3), row.threeFiles);
+        EXPECT_EQ(translation.layoutDirection(), direction) << language;
+        EXPECT_EQ(translation.translate("Notification", " files", "", 2), twoFiles);
+        EXPECT_EQ(translation.translate("Notification", " files", "", 3), threeFiles);
         InterfaceDescription interface;
-        EXPECT_EQ(interface.statusMenu().actions().at(1)->text().toStdString(), row.clearEntry);
-        EXPECT_EQ(interface.pasteItemOptionsForm().textActionPopUp->itemText(2).toStdString(), row.uppercaseEntry);
+        EXPECT_EQ(interface.statusMenu().actions().at(1)->text().toStdString(), clearEntry);
+        EXPECT_EQ(interface.pasteItemOptionsForm().textActionPopUp->itemText(2).toStdString(), uppercaseEntry);
         EXPECT_EQ(interface.popUpItems()[2]->title(), "Uppercase");
     }
 }

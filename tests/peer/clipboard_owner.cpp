@@ -233,29 +233,25 @@ public:
             // what has arrived before waiting.
             while (const auto event = owned(xcb_poll_for_event(m_connection))) {
                 const auto type = event->response_type & 0x7F;
-                if (type == XCB_SELECTION_CLEAR && manager) {
-                    if (reinterpret_cast<const xcb_selection_clear_event_t &>(*event).selection == m_clipboardManager)
-                        return 0;
-                    continue; // a manager keeps managing after another client's copy
-                }
-                if (type == XCB_SELECTION_CLEAR && flags.contains("--put-back")) {
-                    if (ownerOf(m_clipboard) == XCB_WINDOW_NONE && takeSelection(m_clipboard))
-                        say("put back");
-                    continue;
-                }
-                if (type == XCB_SELECTION_CLEAR)
+                // A manager ends only when another takes CLIPBOARD_MANAGER; a keeper puts back what is emptied.
+                const auto &clear = reinterpret_cast<const xcb_selection_clear_event_t &>(*event);
+                const bool ends = manager ? clear.selection == m_clipboardManager : !flags.contains("--put-back");
+                if (type == XCB_SELECTION_CLEAR && ends)
                     return 0;
+                if (type == XCB_SELECTION_CLEAR && !manager && ownerOf(m_clipboard) == XCB_WINDOW_NONE
+                    && takeSelection(m_clipboard))
+                    say("put back");
                 if (type == XCB_SELECTION_NOTIFY && quitAsked == 2) {
                     say(reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property ? "saved" : "not saved");
                     return 0;
                 }
-                if (type == XCB_SELECTION_REQUEST && manager
-                    && reinterpret_cast<const xcb_selection_request_event_t &>(*event).selection == m_clipboardManager)
-                    answerManagerRequest(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
-                else if (type == XCB_SELECTION_REQUEST && flags.contains("--hang"))
+                const auto &request = reinterpret_cast<const xcb_selection_request_event_t &>(*event);
+                if (type == XCB_SELECTION_REQUEST && flags.contains("--hang"))
                     say("ignored");
+                else if (type == XCB_SELECTION_REQUEST && request.selection == m_clipboardManager)
+                    notify(request, saveTargets(request));
                 else if (type == XCB_SELECTION_REQUEST)
-                    answer(reinterpret_cast<const xcb_selection_request_event_t &>(*event));
+                    answer(request);
                 if (type == XCB_PROPERTY_NOTIFY)
                     sendNextChunk(reinterpret_cast<const xcb_property_notify_event_t &>(*event));
                 // An error: a reader whose window is gone has given up.
@@ -287,12 +283,7 @@ private:
             std::vector<xcb_atom_t> pairs;
             for (long i = 0; i < requests; ++i)
                 pairs.insert(pairs.end(), {target, intern("NIMBREL_FLOOD_" + std::to_string(i))});
-            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, flooded, m_atomPair, 32,
-                                static_cast<std::uint32_t>(pairs.size()), pairs.data());
-            xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, flooded, XCB_CURRENT_TIME);
-            xcb_flush(m_connection);
-            const std::vector<xcb_atom_t> answered =
-                awaitAnswer() == XCB_ATOM_NONE ? std::vector<xcb_atom_t>{} : atoms(property(m_window, flooded, false).second);
+            const std::vector<xcb_atom_t> answered = askMultiple(pairs, flooded, XCB_CURRENT_TIME, lifetime());
             for (std::size_t i = 1; i < answered.size(); i += 2)
                 accepted += answered[i] != XCB_ATOM_NONE;
         } else {
@@ -304,21 +295,44 @@ private:
                                       target, flooded, XCB_CURRENT_TIME);
             xcb_flush(m_connection);
             for (long i = 0; i < requests; ++i)
-                accepted += awaitAnswer() != XCB_ATOM_NONE;
+                accepted += awaitAnswer(lifetime()) != XCB_ATOM_NONE;
         }
         say("accepted " + std::to_string(accepted));
         say("flooded");
         return 0;
     }
 
-    // Waits for the answer to a request of ours: the property it was put in, None for a refusal.
-    xcb_atom_t awaitAnswer()
+    std::chrono::seconds lifetime() { return std::chrono::seconds(numbers["--lifetime"]); }
+
+    // Waits for the answer to a request of ours, patience at most, dropping other events meanwhile:
+    // the property it was put in, None for a refusal or no answer.
+    xcb_atom_t awaitAnswer(std::chrono::seconds patience)
     {
-        while (const auto event = owned(xcb_wait_for_event(m_connection))) {
-            if ((event->response_type & 0x7F) == XCB_SELECTION_NOTIFY)
-                return reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property;
+        for (const auto deadline = Clock::now() + patience; Clock::now() < deadline;) {
+            while (const auto event = owned(xcb_poll_for_event(m_connection))) {
+                if ((event->response_type & 0x7F) == XCB_SELECTION_NOTIFY)
+                    return reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property;
+            }
+            if (xcb_connection_has_error(m_connection))
+                throw std::runtime_error("lost the display");
+            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+            poll(&descriptor, 1, 100);
         }
-        throw std::runtime_error("lost the display");
+        return XCB_ATOM_NONE;
+    }
+
+    // Asks for each (target, property) pair with one MULTIPLE request: the pairs as the owner wrote
+    // them back, a refused one's property None; none without an answer.
+    std::vector<xcb_atom_t> askMultiple(const std::vector<xcb_atom_t> &pairs, xcb_atom_t property, xcb_timestamp_t time,
+                                        std::chrono::seconds patience)
+    {
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, property, m_atomPair, 32,
+                            static_cast<std::uint32_t>(pairs.size()), pairs.data());
+        xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, property, time);
+        xcb_flush(m_connection);
+        if (awaitAnswer(patience) == XCB_ATOM_NONE)
+            return {};
+        return atoms(this->property(m_window, property, false).second);
     }
 
     static std::vector<xcb_atom_t> atoms(const std::string &bytes)
@@ -350,7 +364,7 @@ private:
         const xcb_atom_t property = intern("NIMBREL_TYPE_OF");
         xcb_convert_selection(m_connection, m_window, m_clipboard, target, property, XCB_CURRENT_TIME);
         xcb_flush(m_connection);
-        if (awaitAnswer() == XCB_ATOM_NONE)
+        if (awaitAnswer(lifetime()) == XCB_ATOM_NONE)
             return say("refused"), 1;
         say(atomName(this->property(m_window, property, true).first));
         return 0;
@@ -400,35 +414,17 @@ private:
         return reply ? std::string(xcb_get_atom_name_name(reply.get()), xcb_get_atom_name_name_length(reply.get())) : "";
     }
 
-    void answerManagerRequest(const xcb_selection_request_event_t &request)
+    // A manager's answer to SAVE_TARGETS: reads the targets the requestor lists with one MULTIPLE
+    // conversion, waiting 5 s at most, and serves them as CLIPBOARD. Returns the property to tell the
+    // requestor of, None when nothing was saved.
+    xcb_atom_t saveTargets(const xcb_selection_request_event_t &request)
     {
-        if (flags.contains("--hang")) {
-            say("ignored");
-            return;
-        }
-        const bool saved = request.target == m_saveTargets && request.property != XCB_ATOM_NONE && saveTargets(request);
-        notify(request, saved ? request.property : xcb_atom_t{XCB_ATOM_NONE});
-        xcb_flush(m_connection);
-    }
-
-    // Reads the targets the requestor lists with one MULTIPLE conversion, waiting 5 s at most (other
-    // events meanwhile are dropped), and serves them as CLIPBOARD.
-    bool saveTargets(const xcb_selection_request_event_t &request)
-    {
+        if (request.target != m_saveTargets || request.property == XCB_ATOM_NONE)
+            return XCB_ATOM_NONE;
         std::vector<xcb_atom_t> pairs;
         for (const xcb_atom_t target : atoms(property(request.requestor, request.property, false).second))
             pairs.insert(pairs.end(), {target, target});
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, m_multiple, m_atomPair, 32,
-                            static_cast<std::uint32_t>(pairs.size()), pairs.data());
-        xcb_convert_selection(m_connection, m_window, m_clipboard, m_multiple, m_multiple, request.time);
-        xcb_flush(m_connection);
-        bool answered = false;
-        for (const auto deadline = Clock::now() + std::chrono::seconds(5); !answered && Clock::now() < deadline;) {
-            pollfd descriptor{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-            poll(&descriptor, 1, 100);
-            while (const auto event = owned(xcb_poll_for_event(m_connection)))
-                answered = answered || (event->response_type & 0x7F) == XCB_SELECTION_NOTIFY;
-        }
+        const bool answered = !askMultiple(pairs, m_multiple, request.time, std::chrono::seconds(5)).empty();
         offers.clear();
         m_listed = {m_targets};
         for (std::size_t i = 0; answered && i < pairs.size(); i += 2) {
@@ -443,9 +439,9 @@ private:
             say("saved " + offers.back().name + " " + hex);
         }
         if (offers.empty() || !takeSelection(m_clipboard))
-            return false;
+            return XCB_ATOM_NONE;
         say("owner");
-        return true;
+        return request.property;
     }
 
     // As GTK asks at its end: false when there is no manager to ask.
@@ -582,7 +578,6 @@ private:
 
 // The Wayland side: a seat and the data-control manager, found through the registry.
 struct Wayland {
-    Options &options;
     wl_seat *seat = nullptr;
     zwlr_data_control_manager_v1 *manager = nullptr;
 };
@@ -676,7 +671,7 @@ void pasteWithoutReading(wl_display *display, zwlr_data_control_device_v1 *devic
 int runWayland(Options &&options)
 {
     std::signal(SIGPIPE, SIG_IGN);
-    Wayland wayland{options};
+    Wayland wayland;
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
         throw std::runtime_error("cannot reach the compositor");

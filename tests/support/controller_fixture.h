@@ -116,4 +116,8 @@ public:
     std::unique_ptr<AppDelegate> delegate;
 };
 
+// A table's rows, each on a controller of its own.
+template <typename Row>
+class ControllerRowTest : public ControllerFixture, public ::testing::WithParamInterface<Row> {};
+
 } // namespace nimbrel::test

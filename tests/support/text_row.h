@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,11 +18,6 @@ struct TextRow {
     // Set for a whole table by rowsOf.
     TextOperation operation = nullptr;
 };
-
-inline void PrintTo(const TextRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
 
 // The rows of one operation's table, whose instantiation names the operation.
 inline std::vector<TextRow> rowsOf(TextOperation operation, std::vector<TextRow> rows)

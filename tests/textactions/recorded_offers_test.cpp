@@ -7,6 +7,7 @@
 #include "textactions/rich_document.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace nimbrel::test {
 namespace {
@@ -25,38 +26,27 @@ std::string asBrowsersShow(std::string_view text)
     return shown;
 }
 
-struct RecordedRow {
-    const char *name;
-    std::string recording;
-    const char *title;
-    // Texts each result must hold: the rich one's blocks, one a line, and the plain text.
-    std::vector<std::string> shownRich;
-    std::vector<std::string> plain;
-};
-
-void PrintTo(const RecordedRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class RecordedOfferTest : public ControllerFixture, public ::testing::WithParamInterface<RecordedRow> {
-};
+// name, recording, action, and texts each result must hold: the rich one's blocks, one a line, and
+// the plain text
+using RecordedRow =
+    std::tuple<const char *, std::string, const char *, std::vector<std::string>, std::vector<std::string>>;
+using RecordedOfferTest = ControllerRowTest<RecordedRow>;
 
 TEST_P(RecordedOfferTest, KeepsMarkupLinesAndCellsAndChangesTheShownText)
 {
-    const auto &row = GetParam();
+    const auto &[name, recording, title, shownRich, shownPlain] = GetParam();
     Entries entries;
     for (const auto &[type, target] : {std::pair{rtf, "text/rtf"}, std::pair{html, "text/html"}}) {
-        std::string document = recordedTarget(row.recording, target);
+        std::string document = recordedTarget(recording, target);
         if (!document.empty())
             entries.emplace_back(type, std::move(document));
     }
-    const std::string plainText = recordedTarget(row.recording, "UTF8_STRING");
+    const std::string plainText = recordedTarget(recording, "UTF8_STRING");
     ASSERT_FALSE(plainText.empty());
     entries.emplace_back(plain, plainText);
     copy(entries);
     launch();
-    ASSERT_EQ(runTextAction(row.title), true);
+    ASSERT_EQ(runTextAction(title), true);
     const auto &written = *pasteboard.items().front();
 
     std::string shown;
@@ -70,14 +60,14 @@ TEST_P(RecordedOfferTest, KeepsMarkupLinesAndCellsAndChangesTheShownText)
         for (const auto &block : documentBlocks(format, *document).value_or(std::vector<std::string>{}))
             shown += (format == RichFormat::html ? asBrowsersShow(block) : block) + "\n";
     }
-    for (const auto &text : row.shownRich)
+    for (const auto &text : shownRich)
         EXPECT_NE(shown.find(text), std::string::npos) << text << " not in:\n" << shown;
 
     const std::string result = written.stringForType(plain)->str();
     for (const char separator : {'\n', '\t'})
         EXPECT_EQ(std::count(result.begin(), result.end(), separator),
                   std::count(plainText.begin(), plainText.end(), separator));
-    for (const auto &text : row.plain)
+    for (const auto &text : shownPlain)
         EXPECT_NE(result.find(text), std::string::npos) << text << " not in:\n" << result;
 }
 
@@ -124,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"\nAnna Maria\tBad Homburg\t12,50\tpaid in full\n"}},
         RecordedRow{"CalcUppercase", calc, "Uppercase", {"\nJÜRGEN WEISS\n"}, {"\nJÜRGEN WEISS\tFRANKFURT AM MAIN"}},
         RecordedRow{"CalcCapitalize", calc, "Capitalize", {"\nPaid In Full\n"}, {"First Name\tCity Name"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
 } // namespace
 } // namespace nimbrel::test

@@ -1,11 +1,11 @@
 #include "support/controller_fixture.h"
-#include "support/text_row.h"
 
 #include "textactions/rich_document.h"
 
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <tuple>
 
 namespace nimbrel::test {
 namespace {
@@ -20,13 +20,7 @@ struct RewriteCase {
     Entries expectedRich = {};
 };
 
-void PrintTo(const RewriteCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class RewriteTest : public ControllerFixture, public ::testing::WithParamInterface<RewriteCase> {
-};
+using RewriteTest = ControllerRowTest<RewriteCase>;
 
 TEST_P(RewriteTest, WritesOneItemOrNothing)
 {
@@ -114,47 +108,36 @@ INSTANTIATE_TEST_SUITE_P(
 // write as KeePassXC would have, unless the clipboard changed meanwhile: whatever came since is
 // newer. Nothing else expires. At the program's end what is left goes to a clipboard manager, but
 // never a secret: its password manager meant it to go.
-struct ExpiryCase {
-    const char *name;
-    Entries source;
-    bool rewritten; // by Uppercase, or it stays another program's copy
-    std::function<void(ControllerFixture &)> meanwhile; // between the write and the wait
-    std::chrono::milliseconds waited;
-    bool cleared;
-    bool handedOverAtTheEnd;
-};
-
-void PrintTo(const ExpiryCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class ConcealedExpiryTest : public ControllerFixture, public ::testing::WithParamInterface<ExpiryCase> {
-};
+// name, the copy, whether Uppercase rewrites it (or it stays another program's copy), what happens
+// between the write and the wait, the wait, whether the clipboard is cleared, whether what is left
+// is handed over at the end
+using ExpiryCase = std::tuple<const char *, Entries, bool, std::function<void(ControllerFixture &)>,
+                              std::chrono::milliseconds, bool, bool>;
+using ConcealedExpiryTest = ControllerRowTest<ExpiryCase>;
 
 TEST_P(ConcealedExpiryTest, OnlyTheProgramsOwnSecretIsClearedOnTimeAndNoneOutlivesTheProgram)
 {
-    const auto &row = GetParam();
+    const auto &[name, source, rewritten, meanwhile, waited, cleared, handedOverAtTheEnd] = GetParam();
     launch();
-    copy(row.source);
+    copy(source);
     tick();
-    if (row.rewritten) {
+    if (rewritten) {
         ASSERT_EQ(runTextAction("Uppercase"), true);
     }
-    if (row.meanwhile)
-        row.meanwhile(*this);
+    if (meanwhile)
+        meanwhile(*this);
     tick();
     const auto items = pasteboard.items();
     const int writes = pasteboard.writes();
 
-    timers.advance(row.waited);
+    timers.advance(waited);
     tick();
-    EXPECT_EQ(pasteboard.items().empty(), row.cleared || items.empty());
-    EXPECT_EQ(pasteboard.writes(), writes + (row.cleared ? 1 : 0));
+    EXPECT_EQ(pasteboard.items().empty(), cleared || items.empty());
+    EXPECT_EQ(pasteboard.writes(), writes + (cleared ? 1 : 0));
     EXPECT_EQ(textActionsItem->isEnabled(), !pasteboard.items().empty()) << "the poll saw what is there";
 
     delegate->applicationWillTerminate();
-    EXPECT_EQ(pasteboard.handOvers(), row.handedOverAtTheEnd ? 1 : 0);
+    EXPECT_EQ(pasteboard.handOvers(), handedOverAtTheEnd ? 1 : 0);
     EXPECT_TRUE(center.listed().empty());
     EXPECT_EQ(timers.liveTimers(), 0u);
 }
@@ -179,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                    9999ms, false, false},
         ExpiryCase{"PlainRewriteNeverCleared", {{plain, "not a secret"}}, true, nullptr, 24h, false, true},
         ExpiryCase{"AnotherProgramsSecretIsItsOwnToClear", secret, false, nullptr, 24h, false, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
 TEST_F(ConcealedExpiryTest, RefusedWriteLeavesNothingToExpire)
 {

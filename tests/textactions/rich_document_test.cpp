@@ -4,18 +4,13 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace nimbrel {
 namespace {
 
-struct DocumentRow {
-    const char *name;
-    RichFormat format;
-    Transformation transformation;
-    std::string source;
-    // nullopt: the document is not one the reader rewrites.
-    std::optional<std::string> expected;
-};
+// name, format, transformation, source, the rewritten document (nullopt: not one the reader rewrites)
+using DocumentRow = std::tuple<const char *, RichFormat, Transformation, std::string, std::optional<std::string>>;
 
 using enum RichFormat;
 using enum Transformation;
@@ -70,8 +65,8 @@ TEST(DocumentRewrite, ChangesTheTextAsShownAndKeepsTheMarkup)
         DocumentRow{"TabsStay", rtf, snakeCase, "{\\rtf1 a b\\tab c d\te f}", "{\\rtf1 a_b\\tab c_d\te_f}"},
         DocumentRow{"NestedTooDeepIsInDoubt", rtf, uppercase,
                     "{\\rtf1 " + std::string(5000, '{') + "a" + std::string(5000, '}') + "}", std::nullopt}};
-    for (const DocumentRow &row : rows)
-        EXPECT_EQ(rewriteDocument(row.format, row.source, row.transformation), row.expected) << row.name;
+    for (const auto &[name, format, transformation, source, expected] : rows)
+        EXPECT_EQ(rewriteDocument(format, source, transformation), expected) << name;
 }
 
 TEST(HtmlReferences, ReadAsBrowsersReadThemInText)
@@ -80,13 +75,8 @@ TEST(HtmlReferences, ReadAsBrowsersReadThemInText)
               std::vector<std::string>{"& Jerry \u00A9 2024 \u00ACit; \U0001D504&&x \u2013\uFFFD\uFFFDAB&#;&"});
 }
 
-struct LayoutRow {
-    const char *name;
-    Transformation transformation;
-    std::string text;
-    std::string rich;
-    std::string plain;
-};
+// name, transformation, text, the text transformed as a rich copy's and as a plain copy's
+using LayoutRow = std::tuple<const char *, Transformation, std::string, std::string, std::string>;
 
 // A rich copy's plain text keeps its lines and cells; a plain copy becomes one line, as ever.
 TEST(TransformedText, RichKeepsLinesAndCells)
@@ -100,9 +90,9 @@ TEST(TransformedText, RichKeepsLinesAndCells)
                   "10kmx\ty\nz", "10\u00A0km\u3000x\ty\nz"},
         LayoutRow{"CaseIsTheSameInBoth", capitalize, "\u03A3\u0391\u03A3\nab", "\u03A3\u03B1\u03C2\nAb",
                   "\u03A3\u03B1\u03C2\nAb"}};
-    for (const LayoutRow &row : rows) {
-        EXPECT_EQ(transformedText(row.transformation, TextLayout::rich, row.text), row.rich) << row.name;
-        EXPECT_EQ(transformedText(row.transformation, TextLayout::plain, row.text), row.plain) << row.name;
+    for (const auto &[name, transformation, text, rich, plain] : rows) {
+        EXPECT_EQ(transformedText(transformation, TextLayout::rich, text), rich) << name;
+        EXPECT_EQ(transformedText(transformation, TextLayout::plain, text), plain) << name;
     }
 }
 

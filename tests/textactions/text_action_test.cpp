@@ -2,8 +2,8 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace nimbrel::test {
@@ -12,12 +12,16 @@ namespace {
 using TextActionTest = ControllerFixture;
 
 // Run applies the action whose title the picked entry bears, compared whole and case-sensitively;
-// picking alone changes nothing, and running by title leaves the pick alone.
-TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
+// picking alone changes nothing, nor does Run before launch has picked an entry, and running by
+// title leaves the pick alone. With nothing to rewrite, an action by title and the notification's
+// other button answer false and write nothing.
+TEST_F(TextActionTest, RunAppliesThePickedTitleExactlyAndNothingWhenThereIsNothingToRewrite)
 {
     copyText("x y");
-    launch();
     const auto count = pasteboard.changeCount();
+    createController();
+    delegate->run(nullptr);
+    launch();
     for (const std::string title : {"snakecase", "Snakecase ", " Snakecase", "SNAKECASE", "", "Snake case"}) {
         delegate->activePopupRunItem(std::make_shared<MemoryMenuItem>(title));
         delegate->run(nullptr);
@@ -31,51 +35,35 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactly)
     delegate->run(nullptr);
     background.finishAll();
     EXPECT_EQ(clipboardText(), "X_Y");
-}
 
-// Nothing to rewrite: Run before launch has picked an entry, and an empty clipboard under an
-// action by title or the notification's other button.
-TEST_F(TextActionTest, NothingToRewriteAnswersFalseAndChangesNothing)
-{
-    createController();
-    delegate->run(nullptr);
-    launch();
+    pasteboard.clearContents();
+    const int writes = pasteboard.writes();
     EXPECT_EQ(runTextAction("Capitalize"), false);
     center.pressOtherButton(UserNotification{});
-    EXPECT_EQ(pasteboard.writes(), 0);
+    EXPECT_EQ(pasteboard.writes(), writes);
 }
 
 // The transformation runs in the background; what it made is written only over what it was made
 // from. Whatever came meanwhile (a copy, a clear) is newer and stays, and the action says so.
-struct MeanwhileRow {
-    const char *name;
-    std::function<void(ControllerFixture &)> meanwhile;
-    bool rewritten;
-    std::optional<std::string> clipboard;
-};
-
-void PrintTo(const MeanwhileRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
-class TextActionMeanwhileTest : public ControllerFixture, public ::testing::WithParamInterface<MeanwhileRow> {
-};
+// name, what happens meanwhile, what the action tells, the clipboard after it
+using MeanwhileRow =
+    std::tuple<const char *, std::function<void(ControllerFixture &)>, bool, std::optional<std::string>>;
+using TextActionMeanwhileTest = ControllerRowTest<MeanwhileRow>;
 
 TEST_P(TextActionMeanwhileTest, OnlyTheContentsItWasMadeFromAreReplaced)
 {
-    const auto &row = GetParam();
+    const auto &[name, meanwhile, tells, clipboard] = GetParam();
     copyText("a b");
     launch();
     std::optional<bool> told;
     delegate->runTextAction("Uppercase", [&told](bool rewritten) { told = rewritten; });
     ASSERT_EQ(background.queued(), 1u);
     EXPECT_EQ(told, std::nullopt) << "the work has not run yet";
-    if (row.meanwhile)
-        row.meanwhile(*this);
+    if (meanwhile)
+        meanwhile(*this);
     background.finishAll();
-    EXPECT_EQ(told, row.rewritten);
-    EXPECT_EQ(clipboardText(), row.clipboard);
+    EXPECT_EQ(told, tells);
+    EXPECT_EQ(clipboardText(), clipboard);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    false, std::nullopt},
                       MeanwhileRow{"RefusedWriteIsNoRewrite", [](ControllerFixture &t) { t.pasteboard.refuseWrites(true); },
                                    false, "a b"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
 // One action at a time: the next starts on what the one before made, and no more than the
 // bound wait; a request past it is refused at once rather than queued without end.

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 // What only the X11 backend does, against a real X server: reading past a hung owner, and serving
 // the program's own writes. The pasteboard's generations are tested against a fake backend in
@@ -109,13 +110,8 @@ TEST(QtPasteboardX11Test, ServesItsOwnWritesCountsThemOnceAndNeverWritesOverAnUn
 // its transfer has gone out, every byte it announced having come.
 TEST(QtPasteboardX11Test, KeepsEveryCopyWhoseOwnerQuitsRightAfterItsRead)
 {
-    struct Row {
-        const char *name;
-        qsizetype bytes;
-        int owners;
-        QStringList quitting;
-    };
-    const Row rows[] = {
+    // name, bytes, owners one after another, the arguments that make them quit
+    const std::tuple<const char *, qsizetype, int, QStringList> rows[] = {
         {"1 KB", 1000, 1000, {"--quit-after-read"}},
         {"1 MiB + 1, in pieces", (1 << 20) + 1, 20, {"--quit-after-read"}},
         {"32 MiB, in pieces", 32 << 20, 3, {"--quit-after-read"}},
@@ -126,15 +122,15 @@ TEST(QtPasteboardX11Test, KeepsEveryCopyWhoseOwnerQuitsRightAfterItsRead)
     backend->setKeeping(true);
     const X11Clipboard &clipboard = *backend;
     QtPasteboard pasteboard(std::move(backend));
-    for (const Row &row : rows) {
-        for (int k = 1; k <= row.owners; ++k) {
+    for (const auto &[name, bytes, owners, quitting] : rows) {
+        for (int k = 1; k <= owners; ++k) {
             const QString value = QStringLiteral("copy %1 ").arg(k);
-            const QByteArray text = value.toUtf8().repeated(row.bytes / value.size() + 1).left(row.bytes);
+            const QByteArray text = value.toUtf8().repeated(bytes / value.size() + 1).left(bytes);
             const std::uint64_t before = clipboard.latestGeneration();
             QProcess owner;
             owner.start(QStringLiteral(NIMBREL_CLIPBOARD_OWNER),
-                        row.quitting + QStringList{"--repeat-to", QString::number(row.bytes), "UTF8_STRING=" + value, "STRING=" + value});
-            ASSERT_TRUE(eventually([&owner] { return owner.state() == QProcess::NotRunning; })) << row.name;
+                        quitting + QStringList{"--repeat-to", QString::number(bytes), "UTF8_STRING=" + value, "STRING=" + value});
+            ASSERT_TRUE(eventually([&owner] { return owner.state() == QProcess::NotRunning; })) << name;
             // Until the copy is served, or the clipboard has changed again after it: it was not kept.
             QByteArray pasted;
             eventually([&] {
@@ -142,7 +138,7 @@ TEST(QtPasteboardX11Test, KeepsEveryCopyWhoseOwnerQuitsRightAfterItsRead)
                 return pasted == text || clipboard.latestGeneration() > before + 1;
             });
             if (pasted != text) {
-                ADD_FAILURE() << row.name << ": copy " << k << " of " << row.owners << " lost, " << pasted.size()
+                ADD_FAILURE() << name << ": copy " << k << " of " << owners << " lost, " << pasted.size()
                               << " bytes pasted";
                 break;
             }

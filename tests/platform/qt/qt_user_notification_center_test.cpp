@@ -95,20 +95,32 @@ protected:
 };
 
 // Until a server answers, bodies go out at once, escaped; a server that starts later is asked too.
-TEST_F(QtUserNotificationCenterTest, MarkupIsEscapedUnlessTheServerSaysItShowsPlainText)
+// Daemons find the installed icon by its name. A build run from its source tree has none
+// installed: they get the icon drawn into a file of the runtime folder, through the image-path hint.
+TEST_F(QtUserNotificationCenterTest, MarkupIsEscapedUnlessTheServerShowsPlainTextAndTheIconIsNamedWhereInstalled)
 {
-    // name, capabilities (none: no answer), whether the server starts after the centre, the body
-    const std::tuple<const char *, std::optional<QStringList>, bool, QString> rows[] = {
-        {"server not answering yet", std::nullopt, false, "&lt;b&gt; &amp; \u00e9"},
-        {"plain server", QStringList{"actions"}, false, "<b> & \u00e9"},
-        {"plain server started later", QStringList{}, true, "<b> & \u00e9"}};
-    for (const auto &[name, capabilities, serverStartsLater, body] : rows) {
+    const QTemporaryDir home;
+    const QString installed = home.path() + "/data/icons/hicolor/scalable/apps";
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("XDG_DATA_DIRS", (home.path() + "/none").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (home.path() + "/runtime").toUtf8());
+    // name, capabilities (none: no answer), whether the server starts after the centre, whether
+    // the icon is installed, the body
+    const std::tuple<const char *, std::optional<QStringList>, bool, bool, QString> rows[] = {
+        {"server not answering yet, icon installed", std::nullopt, false, true, "&lt;b&gt; &amp; \u00e9"},
+        {"plain server, run from its source tree", QStringList{"actions"}, false, false, "<b> & \u00e9"},
+        {"plain server started later", QStringList{}, true, true, "<b> & \u00e9"}};
+    for (const auto &[name, capabilities, serverStartsLater, isInstalled, body] : rows) {
         SCOPED_TRACE(name);
+        ASSERT_TRUE(QDir().mkpath(installed) && QDir().mkpath(home.path() + "/runtime"));
+        if (isInstalled) {
+            ASSERT_TRUE(QFile::copy(":/icons/nimbrel.svg", installed + "/nimbrel.svg"));
+        }
         TearDown();
         SetUp();
         if (!serverStartsLater)
             startServer(capabilities);
-        m_center = std::make_unique<QtUserNotificationCenter>(connectToBus());
+        m_center = std::make_unique<QtUserNotificationCenter>(connectToBus(), notificationIcon());
         m_center->setDelegate(this);
         deliver("heard by nobody when the server starts later");
         if (serverStartsLater)
@@ -119,7 +131,18 @@ TEST_F(QtUserNotificationCenterTest, MarkupIsEscapedUnlessTheServerSaysItShowsPl
             return waitUntil([&] { return m_server->m_notifications.size() > sent; })
                 && m_server->m_notifications.back().at(3) == body;
         }));
+        EXPECT_EQ(m_server->m_notifications.back().at(1), isInstalled ? "nimbrel" : "");
+        const std::optional<QString> imagePath = m_server->m_imagePaths.back();
+        EXPECT_EQ(imagePath.has_value(), !isInstalled);
+        if (imagePath) {
+            const QImage picture(QUrl(*imagePath).toLocalFile(), "PNG");
+            EXPECT_GE(picture.width(), 64);
+            EXPECT_GT(picture.pixelColor(picture.width() / 2, picture.height() / 2).alpha(), 0);
+        }
+        QDir(home.path() + "/data").removeRecursively();
     }
+    for (const char *variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_RUNTIME_DIR"})
+        qunsetenv(variable);
 }
 
 // The server's ids tie its events and our removals to our notifications that are still shown. A
@@ -157,43 +180,6 @@ TEST_F(QtUserNotificationCenterTest, ServerIdsReachOnlyLiveNotificationsAndClose
     m_center->finishRemovals(std::chrono::minutes(1));
     EXPECT_EQ(m_server->m_closed, (std::vector<uint>{1, 2, 5}));
     m_center->finishRemovals(std::chrono::hours(1));
-}
-
-// Daemons find the installed icon by its name. A build run from its source tree has none
-// installed: they get the icon drawn into a file of the runtime folder, through the image-path hint.
-TEST_F(QtUserNotificationCenterTest, IconIsNamedWhereInstalledAndAFileOfItsPictureElsewhere)
-{
-    const QTemporaryDir home;
-    const QString installed = home.path() + "/data/icons/hicolor/scalable/apps";
-    const std::tuple<const char *, bool, QString> rows[] = {{"installed", true, "nimbrel"},
-                                                            {"run from its source tree", false, ""}};
-    for (const auto &[name, isInstalled, appIcon] : rows) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(QDir().mkpath(installed) && QDir().mkpath(home.path() + "/runtime"));
-        if (isInstalled) {
-            ASSERT_TRUE(QFile::copy(":/icons/nimbrel.svg", installed + "/nimbrel.svg"));
-        }
-        qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-        qputenv("XDG_DATA_DIRS", (home.path() + "/none").toUtf8());
-        qputenv("XDG_RUNTIME_DIR", (home.path() + "/runtime").toUtf8());
-        TearDown();
-        SetUp();
-        startServer(QStringList());
-        m_center = std::make_unique<QtUserNotificationCenter>(connectToBus(), notificationIcon());
-        deliver("text");
-        ASSERT_TRUE(waitUntil([&] { return m_server->m_notifications.size() == 1; }));
-        EXPECT_EQ(m_server->m_notifications[0].at(1), appIcon);
-        const std::optional<QString> imagePath = m_server->m_imagePaths[0];
-        EXPECT_EQ(imagePath.has_value(), !isInstalled);
-        if (imagePath) {
-            const QImage picture(QUrl(*imagePath).toLocalFile(), "PNG");
-            EXPECT_GE(picture.width(), 64);
-            EXPECT_GT(picture.pixelColor(picture.width() / 2, picture.height() / 2).alpha(), 0);
-        }
-        QDir(home.path() + "/data").removeRecursively();
-    }
-    for (const char *variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_RUNTIME_DIR"})
-        qunsetenv(variable);
 }
 
 // libdbus stops reading a connection that holds more than 63 MiB of received messages until one
