@@ -22,7 +22,7 @@ run() {
     offline) how=(-u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS) ;;
     unset-bus) how=(-u DBUS_SESSION_BUS_ADDRESS HOME="$E2E_TMP/home") ;;
     user-bus) how=(-u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$E2E_TMP/user") ;;
-    silent-bus) how=(DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/silent-bus") limit=20 ;;
+    silent-bus) how=(DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/silent/bus") limit=20 ;;
   esac
   ((${#how[@]} == 0)) || shift
   status=0
@@ -40,7 +40,7 @@ check() {
 # newlines.
 split_row() { IFS='|' read -rd '' "${@:2}" < <(printf '%s' "$1") || true; }
 # The clipboard holds this text and no HTML.
-clipboard_is() { ! timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t TARGETS | grep -qx text/html && e2e_clipboard_text_is "$1"; }
+clipboard_is() { ! e2e_paste TARGETS | grep -qx text/html && e2e_paste_is "$1"; }
 # The window is on screen, shows the application icon, and Escape closes it.
 escape_closes() {
   e2e_wait_for "the window $1" e2e_window_shown "$1"
@@ -50,8 +50,7 @@ escape_closes() {
   e2e_wait_for "Escape to close $1" e2e_fails e2e_window_shown "$1"
 }
 
-e2e_start_desktop
-e2e_start_silent_bus
+e2e_start_desktop silent-bus
 run --action Uppercase
 check "--action with nobody running" 2 "Nimbrel is not running"
 
@@ -156,7 +155,7 @@ e2e_wait_for "the notification's Clear formatting to keep the plain text alone" 
 # rewrites it, not what the clipboard held before.
 e2e_offer --delay-ms 800 'UTF8_STRING=late but new'
 e2e_expect_eq "an action right after a late owner's copy answers" "(true,)" "$(e2e_call RunTextAction Uppercase)"
-e2e_wait_for "the late owner's copy uppercased" e2e_clipboard_text_is 'LATE BUT NEW'
+e2e_wait_for "the late owner's copy uppercased" e2e_paste_is 'LATE BUT NEW'
 
 # A password manager's secret that an action rewrote is cleared 10 s after the write, as the
 # password manager clears its own copy; until then the rewrite is there to paste.
@@ -164,8 +163,8 @@ e2e_offer --replay "$(dirname "$0")/../data/offers/keepassxc-password.offer"
 written=$(date +%s%3N)
 run --action Uppercase
 check "--action Uppercase on a password manager's secret" 0 ""
-e2e_expect_eq "the rewritten secret on the clipboard" 'KÖ1N-PASS#2024' "$(e2e_clipboard_text)"
-e2e_wait_for "the rewritten secret cleared" e2e_fails e2e_clipboard_text
+e2e_expect_eq "the rewritten secret on the clipboard" 'KÖ1N-PASS#2024' "$(e2e_paste)"
+e2e_wait_for "the rewritten secret cleared" e2e_fails e2e_paste
 (($(date +%s%3N) - written >= 10000)) || e2e_fail "the rewritten secret was cleared before 10 s"
 e2e_log "ok: the rewritten secret was cleared no sooner than 10 s after the write"
 
@@ -176,7 +175,7 @@ eval "$(xdotool getwindowgeometry --shell "$(xdotool search --classname dunst | 
 xdotool mousemove $((X + 20)) $((Y + 10)) click 1
 e2e_wait_for "the paste item options window opened by a click on the notification" e2e_window_shown 'Paste Item Options'
 e2e_type_into 'Paste Item Options' ctrl+Return
-e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_clipboard_text_is 'Hello   World'
+e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_paste_is 'Hello   World'
 
 e2e_copy_and_wait 'announced before the Quit entry' shown
 e2e_quit_from_menu
@@ -201,7 +200,6 @@ large_copy() {
   e2e_offer_and_wait --chunk 1000000 --repeat-to $((16 << 20)) \
     'text/html=<p>word after word <b>in bold</b> and <a href="x">a link</a></p>' "UTF8_STRING=$1 "
 }
-served_html_sum() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t text/html | md5sum; }
 e2e_start_nimbrel
 large_copy 'a large copy'
 e2e_spawn action "$NIMBREL_BINARY" --action Uppercase
@@ -213,14 +211,14 @@ e2e_copy_and_wait 'copied during a 16 MiB rewrite'
 working || e2e_fail "the rewrite ended before --list-actions and the copy: nothing was seen during it"
 status=0 && wait "$action_pid" || status=$?
 e2e_expect_eq "the rewrite of what a newer copy replaced: its exit status" 1 "$status"
-e2e_expect_eq "the newer copy kept" 'copied during a 16 MiB rewrite' "$(e2e_clipboard_text)"
+e2e_expect_eq "the newer copy kept" 'copied during a 16 MiB rewrite' "$(e2e_paste)"
 large_copy 'a large copy to end during its rewrite'
-before=$(served_html_sum)
+before=$(e2e_paste text/html | md5sum)
 e2e_spawn action "$NIMBREL_BINARY" --action Snakecase
 e2e_wait_for "the second 16 MiB rewrite under way" working
 kill -s TERM "$E2E_NIMBREL_PID"
 e2e_ended_cleanly "SIGTERM during a 16 MiB rewrite"
-e2e_expect_eq "the clipboard as it was before the action" "$before" "$(served_html_sum)"
+e2e_expect_eq "the clipboard as it was before the action" "$before" "$(e2e_paste text/html | md5sum)"
 
 # SIGTERM, SIGINT and SIGHUP end Nimbrel as the Quit entry does.
 for signal in TERM INT HUP; do
@@ -270,9 +268,9 @@ served_targets() {
 e2e_start_nimbrel
 e2e_copy_and_wait 'handed över'
 run --action Uppercase
-e2e_wait_for "Nimbrel's rewrite on the clipboard" e2e_clipboard_text_is 'HANDED ÖVER'
+e2e_wait_for "Nimbrel's rewrite on the clipboard" e2e_paste_is 'HANDED ÖVER'
 served=$(served_targets)
 e2e_quit_from_menu
 e2e_ended_cleanly "the menu's Quit with a clipboard manager"
 e2e_expect_eq "the hand-over: every type Nimbrel served, byte for byte" "$served" "$(grep '^saved ' "$manager_log")"
-e2e_expect_eq "the rewrite still on the clipboard after Nimbrel ended" 'HANDED ÖVER' "$(e2e_clipboard_text)"
+e2e_expect_eq "the rewrite still on the clipboard after Nimbrel ended" 'HANDED ÖVER' "$(e2e_paste)"

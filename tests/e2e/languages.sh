@@ -33,10 +33,8 @@ heading_side() {
 }
 headings_at() { [[ $(heading_side) == "$1" ]]; }
 
-e2e_start_desktop no-tray
-e2e_start_xfce_panel
-e2e_start_nimbrel
-e2e_wait_for "Nimbrel in the panel" test -n "$(e2e_menu_item)"
+e2e_start_desktop xfce4-panel nimbrel
+e2e_wait_for "Nimbrel in the panel" e2e_menu_item
 e2e_expect_eq "the menu in the panel" "$menu" "$(e2e_menu_layout)"
 
 e2e_offer_and_wait $'text/uri-list=file:///tmp/a.txt\r\nfile:///tmp/b.txt\r\n'
@@ -44,7 +42,7 @@ e2e_wait_for "the announcement of two files" e2e_last_notify_body_is "$files"
 
 e2e_copy_and_wait 'hello   wORLD'
 "$NIMBREL_BINARY" --action Uppercase || e2e_fail "--action Uppercase ended with status $?"
-e2e_expect_eq "--action with the English title" 'HELLO   WORLD' "$(e2e_clipboard_text)"
+e2e_expect_eq "--action with the English title" 'HELLO   WORLD' "$(e2e_paste)"
 e2e_expect_eq "--list-actions" $'Capitalize\nLowercase\nUppercase\nSnakecase\nRemove rich text formatting\nRemove multiple whitespace\nRemove all whitespace' \
   "$("$NIMBREL_BINARY" --list-actions)"
 

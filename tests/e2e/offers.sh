@@ -24,8 +24,6 @@ parts = markup.split(data)
 sys.stdout.buffer.write(b"".join(part if index % 3 else part.decode().upper().encode()
                                  for index, part in enumerate(parts) if index % 3 != 2))'
 }
-# What the clipboard's owner serves for a target.
-served() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t "$1" 2>/dev/null; }
 # The rich text that Uppercase must make of a recording's, for each rich target it has.
 expect_rich_uppercase() {
   local name=$1 recording=$2 kind expected
@@ -35,7 +33,7 @@ expect_rich_uppercase() {
       html) expected=$(recorded_target text/html "$recording" | upper_html | base64 -w 0) ;;
       rtf) expected=$(base64 -w 0 "$offers/uppercase/$(basename "$recording" .offer).rtf") ;;
     esac
-    e2e_expect_eq "$name: Uppercase's $kind" "$expected" "$(served "text/$kind" | base64 -w 0)"
+    e2e_expect_eq "$name: Uppercase's $kind" "$expected" "$(e2e_paste "text/$kind" | base64 -w 0)"
   done
 }
 upper() { printf '%s' "$1" | python3 -c 'import sys; sys.stdout.write(sys.stdin.read().upper())'; }
@@ -63,7 +61,7 @@ row() {
   [[ $text == - ]] && rewrote='(false,)'
   [[ $text == '*' ]] || e2e_expect_eq "$name: Uppercase answers" "$rewrote" "$(e2e_call RunTextAction Uppercase)"
   [[ $text == [-*] ]] && return
-  e2e_wait_for "$name: Uppercase's text" e2e_clipboard_text_is "$(upper "$text")"
+  e2e_wait_for "$name: Uppercase's text" e2e_paste_is "$(upper "$text")"
   expect_rich_uppercase "$name" "${@: -1}"
   # The rewrite is announced as Nimbrel's own copy (but for a secret).
   [[ $body == - ]] || e2e_wait_for "$name: the rewrite announced" e2e_notify_count_at_least $((++announced))
@@ -127,7 +125,7 @@ kept_targets() {
   printf 'TARGETS\nTIMESTAMP\nMULTIPLE\n'
   awk -F '\t' '$2 ~ /^base64:/ && $1 ~ /^(UTF8_STRING|STRING|TEXT|COMPOUND_TEXT|UTF-8|text\/plain.*|text\/(html|rtf|richtext|uri-list)|application\/rtf|x-special\/gnome-copied-files|image\/png)$/ { print $1 }' "$1"
 }
-served_targets_are() { [[ "$(served TARGETS)" == "$1" ]]; }
+served_targets_are() { [[ "$(e2e_paste TARGETS)" == "$1" ]]; }
 owner_quits() { kill "$E2E_SPAWNED" && wait "$E2E_SPAWNED" 2>/dev/null || true; }
 copied() { # waits until Nimbrel has read the offer made with these arguments
   e2e_offer "$@"
@@ -142,7 +140,7 @@ for recording in "$offers"/*.offer; do
   e2e_wait_for "$name: kept" served_targets_are "$(kept_targets "$recording")"
   for target in $(kept_targets "$recording" | tail -n +4); do
     e2e_expect_eq "$name: kept $target" "$(recorded_target "$target" "$recording" | base64 -w 0)" \
-      "$(served "$target" | base64 -w 0)"
+      "$(e2e_paste "$target" | base64 -w 0)"
   done
 done
 # TEXT comes in the encoding its owner picked, named by the answer's type: it is kept as it came.
@@ -150,7 +148,7 @@ done
 copied --text-as COMPOUND_TEXT 'UTF8_STRING=naïve' $'TEXT=na\xefve'
 owner_quits
 e2e_wait_for "TEXT kept" served_targets_are $'TARGETS\nTIMESTAMP\nMULTIPLE\nUTF8_STRING\nTEXT'
-e2e_expect_eq "kept TEXT: its owner's bytes" $'na\xefve' "$(served TEXT)"
+e2e_expect_eq "kept TEXT: its owner's bytes" $'na\xefve' "$(e2e_paste TEXT)"
 e2e_expect_eq "kept TEXT: its owner's type" COMPOUND_TEXT "$("$CLIPBOARD_OWNER" --type-of TEXT)"
 e2e_call RunTextAction Uppercase >/dev/null
 e2e_wait_for "the rewrite announced" e2e_notify_count_at_least $((++announced))
@@ -159,7 +157,7 @@ e2e_expect_eq "Nimbrel's own TEXT: UTF-8" UTF8_STRING "$("$CLIPBOARD_OWNER" --ty
 not_kept() { # the owner asks the manager to save as it quits, and says what it got
   owner_quits
   e2e_expect_eq "$1: the hand-over answered" "$2" "$(tail -n 1 "$E2E_OFFER_LOG")"
-  ! served TARGETS || e2e_fail "$1: kept"
+  ! e2e_paste TARGETS || e2e_fail "$1: kept"
 }
 e2e_offer --save-at-quit --replay "$offers/keepassxc-password.offer"
 not_kept KeePassXC 'not saved'
@@ -175,7 +173,7 @@ not_kept 'the option off' 'no manager'
 edit_keeping 1
 copied 'UTF8_STRING=kept right after the option is on again'
 owner_quits
-e2e_wait_for "the copy right after the option is on again kept" e2e_clipboard_text_is 'kept right after the option is on again'
+e2e_wait_for "the copy right after the option is on again kept" e2e_paste_is 'kept right after the option is on again'
 copied --save-at-quit --repeat-to $((32 * 1024 * 1024 + 1)) 'UTF8_STRING=over the bound '
 not_kept 'over 32 MiB' 'not saved'
 e2e_expect_eq "over 32 MiB: said once" 1 "$(grep -c 'more than 32 MiB is not kept' "$E2E_TMP/nimbrel.log")"
@@ -191,13 +189,13 @@ copied 'UTF8_STRING=cleared'
 e2e_call ClearClipboard >/dev/null
 owner_quits
 e2e_expect_eq "cleared, then the owner quit" '(false,)' "$(e2e_call RunTextAction Uppercase)"
-! served TARGETS || e2e_fail "kept after a clear"
+! e2e_paste TARGETS || e2e_fail "kept after a clear"
 
 # A keeper that takes the copy Nimbrel kept from it, as keepers hand a copy on (and rival ones
 # take it back each time), offers the same copy: it is not announced again; the next copy is.
 copied 'UTF8_STRING=handed on'
 owner_quits
-e2e_wait_for "the copy kept" e2e_clipboard_text_is 'handed on'
+e2e_wait_for "the copy kept" e2e_paste_is 'handed on'
 before=$(e2e_notify_count)
 e2e_offer 'UTF8_STRING=handed on'
 e2e_wait_for "Nimbrel to read the copy handed on" e2e_offer_read
@@ -212,13 +210,13 @@ e2e_offer --rival 20 'UTF8_STRING=a rival keeper'
 e2e_wait_for "the rival's last round" e2e_offer_said 'round 20'
 rival=$E2E_SPAWNED
 e2e_wait_for "the rival to quit" eval '! kill -0 $rival'
-e2e_wait_for "the rival's copy kept after it quit" e2e_clipboard_text_is 'a rival keeper'
+e2e_wait_for "the rival's copy kept after it quit" e2e_paste_is 'a rival keeper'
 e2e_expect_eq "a rival keeper's copy: announced once" 'a rival keeper' "$(e2e_bodies_since "$before")"
 announced=$((announced + 1))
 
 # Two keepers (lib.sh), the owner a clipboard_owner.
 offer_text() { e2e_offer "UTF8_STRING=$1"; }
-e2e_two_keepers offer_text e2e_clipboard_text_is
+e2e_two_keepers offer_text e2e_paste_is
 announced=$(e2e_notify_count)
 
 # The X11 connections that read and that serve the clipboard, broken, come back.
