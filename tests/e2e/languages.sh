@@ -10,28 +10,23 @@
 source "$(dirname "$0")/lib.sh"
 export LANGUAGE=$1
 
-# language | the exported menu | the announcement of two files | the settings window's title | its
-# headings' side
-rows=(
-  'de|Textaktionen …:false Zwischenablage leeren:false Einstellungen …:true - Beenden:true|2 Dateien|Nimbrel-Einstellungen|left'
-  'ar|إجراءات النص…:false مسح الحافظة:false الإعدادات…:true - إنهاء:true|ملفان|إعدادات Nimbrel|right'
-)
-for row in "${rows[@]}"; do
-  [[ $row == "$LANGUAGE|"* ]] && IFS='|' read -r _ menu files title side <<<"$row"
-done
-[[ -n ${menu:-} ]] || e2e_fail "no row for the language [$LANGUAGE]"
+# Each language's exported menu | the announcement of two files | the settings window's title |
+# its headings' side.
+case $LANGUAGE in
+  de) IFS='|' read -r menu files title side <<<'Textaktionen …:false Zwischenablage leeren:false Einstellungen …:true - Beenden:true|2 Dateien|Nimbrel-Einstellungen|left' ;;
+  ar) IFS='|' read -r menu files title side <<<'إجراءات النص…:false مسح الحافظة:false الإعدادات…:true - إنهاء:true|ملفان|إعدادات Nimbrel|right' ;;
+  *) e2e_fail "no row for the language [$LANGUAGE]" ;;
+esac
 
-# The side of the window its first heading stands at: the one with the narrower margin beside it.
-# A window not drawn yet stands at neither.
-heading_side() {
+# The settings window's first heading stands at this side: the one with the narrower margin
+# beside it. A window not drawn yet stands at neither.
+headings_at() {
   local window width left right
   window=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)
   read -r width left right < <(import -window "$window" -crop 100%x40+0+0 +repage png:- |
     convert - -trim -format '%W %X %w\n' info: | awk '{ print $1, $2, $1 - $2 - $3 }')
-  ((left < right)) && echo left
-  ((right < left)) && echo right
+  if [[ $1 == left ]]; then ((left < right)); else ((right < left)); fi
 }
-headings_at() { [[ $(heading_side) == "$1" ]]; }
 
 e2e_start_desktop xfce4-panel nimbrel
 e2e_wait_for "Nimbrel in the panel" e2e_menu_item

@@ -13,9 +13,8 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sway.sh"
 
 panel=$1 xwayland=${2:-}
-native=false wayland=false
-[[ $xwayland == disable ]] && native=true
-[[ $panel == *bar ]] && wayland=true
+native=$([[ $xwayland == disable ]] && echo true || echo false)
+wayland=$([[ $panel == *bar ]] && echo true || echo false)
 
 entry_id() { e2e_menu_call GetLayout 0 1 '[]' | grep -o "([0-9]*, {[^}]*'$1'" | grep -o '^([0-9]*' | tr -d '('; }
 colours() { convert - -format %k info:; }
@@ -40,24 +39,20 @@ copy() {
 }
 # An override-redirect window (a menu) within 40 pixels of $1,$2: below or above, as it fits.
 popup_near() {
-  local id geometry
+  # shellcheck disable=SC2034 # WINDOW and SCREEN: xdotool's --shell sets them too
+  local id geometry WINDOW X Y WIDTH HEIGHT SCREEN
   for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
     geometry=$(xwininfo -all -id "$id" 2>/dev/null) || continue
     [[ $geometry == *'Override Redirect State: yes'* && $geometry == *IsViewable* ]] || continue
-    python3 -c 'import re, sys
-x, y, w, h = (int(re.search(p + r":\s+(-?\d+)", sys.argv[1])[1]) for p in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-px, py = int(sys.argv[2]), int(sys.argv[3])
-sys.exit(max(x - px, px - x - w, 0) > 40 or max(y - py, py - y - h, 0) > 40)' "$geometry" "$1" "$2" && return 0
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    ((X - $1 <= 40 && $1 - X - WIDTH <= 40 && Y - $2 <= 40 && $2 - Y - HEIGHT <= 40)) && return 0
   done
   return 1
 }
 
 menu_floating() { e2e_sway_windows | grep -q $'\tfloating_con\tnimbrel\tNimbrel$'; }
 # A window of that title that sway floats, native or XWayland's: a dialog, at its own size.
-window_floats() {
-  swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
-sys.exit(not any(n["type"] == "floating_con" and n.get("name") == sys.argv[1] for n in nodes))' "$1"
-}
+window_floats() { e2e_sway_windows | grep -qx $'[^\t]*\tfloating_con\t[^\t]*\t'"$1"; }
 
 # Opens the menu as the panel's user does and picks the entry N keys down (Up for Quit), or, where
 # the menu cannot be reached with keys, clicks the entry as the panel would.
@@ -101,9 +96,6 @@ r = json.load(sys.stdin)[0]["rect"]; print(r["width"], r["height"])')
 
 [[ $panel == trayer ]] || e2e_expect_eq "the panel's corner before Nimbrel" 1 "$(icon_area | colours)"
 QT_QPA_PLATFORM=$($native && echo wayland || echo xcb) e2e_start_nimbrel
-expected='the tray icon is a StatusNotifierItem'
-[[ $panel == trayer ]] && expected='the tray icon goes to the X11 system tray (no StatusNotifierWatcher on the session bus)'
-e2e_expect_eq "the tray Nimbrel says it uses" "nimbrel: $expected" "$(grep 'tray icon' "$E2E_TMP/nimbrel.log")"
 e2e_wait_for "the icon on screen, not all one colour" icon_shown
 [[ $panel == trayer ]] || e2e_expect_eq "the exported menu on an empty clipboard" \
   "Text actions…:false Clear clipboard:false Settings…:true - Quit:true" "$(e2e_menu_layout)"
@@ -121,12 +113,12 @@ if [[ $panel == swaybar ]]; then
 fi
 
 # entry | keys in the menu | what the clipboard holds first | what shows that it worked. With the
-# clipboard empty, the first Down skips the disabled "Text actions…" and "Clear clipboard".
+# clipboard empty, the first Down skips the disabled "Text actions…" and "Clear clipboard"; with
+# text, the keys reach them.
 rows=(
   'Settings…|Down Return||window_shown Nimbrel Settings'
   'Text actions…|Down Return|hello|window_shown Paste Item Options'
   'Clear clipboard|Down Down Return|hello|e2e_paste_is'
-  'Settings…|Down Down Down Return|hello|window_shown Nimbrel Settings'
   'Quit|Up Return||e2e_fails e2e_nimbrel_running'
 )
 for row in "${rows[@]}"; do

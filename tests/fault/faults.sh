@@ -37,7 +37,6 @@ ROWS
 # ordinary paste gets the whole text (once those are given up, when they fill all 256). Name |
 # reader windows | most answers started.
 e2e_offer --repeat-to 300000 'UTF8_STRING=flooded text '
-e2e_wait_for "Nimbrel to read the text to flood" e2e_offer_read
 e2e_expect_eq "Uppercase on the text to flood" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 pasted_whole() { text=$(e2e_paste) && ((${#text} == 300000)) && [[ $text == 'FLOODED TEXT '* ]]; }
 # One MULTIPLE request of 1,000 pairs is one reader's too: a paste from another window right after

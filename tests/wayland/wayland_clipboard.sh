@@ -38,14 +38,13 @@ fi
 
 # name | step | what to wait for before the next copy, which would abandon an unfinished read |
 # the texts the step's announcements show, \n between (an announcement without text, as for
-# contents Nimbrel could not read, shows none). A rewrite is announced once, as Nimbrel's own
-# change; its write is never read back as a copy.
+# contents Nimbrel could not read, shows none). After each step wl-copy copies a text, which must
+# be announced. A rewrite is announced once, as Nimbrel's own change, and wl-paste gets it; its
+# write is never read back as a copy.
 rows=(
   'start-up contents|e2e_call RunTextAction Uppercase|e2e_paste_is PRESENT AT START|PRESENT AT START'
-  'text|wl-copy hello wayland|e2e_last_notify_body_is hello wayland|hello wayland'
   'file list|wl-copy -t text/uri-list file:///tmp/one.txt|e2e_last_notify_body_is one.txt|one.txt'
   'HTML with plain text|e2e_offer --wayland text/html=<b>bold</b> text/plain=bold|e2e_last_notify_body_is bold|bold'
-  'RunTextAction seen by wl-paste|e2e_call RunTextAction Capitalize|e2e_paste_is After Html With Plain Text|After Html With Plain Text'
   'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|e2e_read_done|'
   'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|e2e_read_done|'
   '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|e2e_last_notify_body_is many-types|many-types'
@@ -122,12 +121,10 @@ done
 # 64 pasters that never read take every place Nimbrel serves at once: a paste meanwhile waits its
 # turn and gets the whole text once they are given up.
 e2e_offer --wayland --repeat-to 200000 text/plain=stuck
-e2e_read_done
 e2e_expect_eq "the text to be stuck in pipes is Nimbrel's" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 e2e_spawn stuck "$CLIPBOARD_OWNER" --wayland --paste 64
 e2e_wait_for "64 pasters to take every place" grep -qx 'filled 64' "$E2E_TMP/stuck.log"
-e2e_expect_eq "a paste behind 64 stuck ones" "$(printf 'STUCK%.0s' {1..40000} | md5sum)" \
-  "$(e2e_paste | md5sum)"
+e2e_expect_eq "a paste behind 64 stuck ones" "$(printf 'STUCK%.0s' {1..40000} | md5sum)" "$(e2e_paste | md5sum)"
 e2e_wait_for "the 64 stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/stuck.log"
 # 1,100 pasters that never read, more than a process may have descriptors: 64 are served at once
 # and the next in turn as those are given up, up to half the 1,024 descriptors Nimbrel may have;
