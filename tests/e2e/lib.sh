@@ -9,6 +9,7 @@
 set -euo pipefail
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/nimbrel-e2e.XXXXXX")
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_GROUPS=()
 E2E_OFFERS=0
 # Generous: the tests run the sanitizer build, side by side, on machines busy with other work.
@@ -19,6 +20,8 @@ NIMBREL_OBJECT_PATH=/org/nimbrel/Nimbrel
 
 export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_CACHE_HOME="$E2E_TMP/cache" XDG_DATA_HOME="$E2E_TMP/data"
 export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+# A compositor of the caller's would be the clipboard of every paste and of Nimbrel.
+unset WAYLAND_DISPLAY SWAYSOCK
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 NIMBREL_PREFERENCES="$XDG_CONFIG_HOME/nimbrel/preferences.json"
@@ -35,10 +38,11 @@ e2e_expect_eq() { [[ "$2" == "$3" ]] || e2e_fail "$1: expected [$2], got [$3]"; 
 # ended, the number may already be another's, say a process of a test running beside this one.
 e2e_ours() { [[ "$(ps -o ppid=,stat= -p "$1" 2>/dev/null)" =~ ^\ *$BASHPID\ +[^Z] ]]; }
 
-# Ends one process group that is still ours: politely first, then for good.
+# Ends one process group that is still ours: politely first (continued, should it be stopped),
+# then for good.
 e2e_end_group() {
   local i
-  e2e_ours "$1" && kill -TERM -- "-$1" 2>/dev/null || return 0
+  e2e_ours "$1" && kill -TERM -- "-$1" 2>/dev/null && kill -CONT -- "-$1" 2>/dev/null || return 0
   for ((i = 0; i < 50; i++)); do e2e_ours "$1" && sleep 0.1 || return 0; done
   kill -KILL -- "-$1" 2>/dev/null || true
 }
@@ -72,31 +76,20 @@ e2e_wait_for() {
   e2e_log "ok: $1"
 }
 
-# A private session bus that starts no services on demand, so only the daemons a test starts are on it.
-# Any user may connect (Nimbrel may run as another, see e2e_nimbrel_as): the test's folder, which
-# holds the socket, is what keeps others out.
+# A private session bus (session-bus.conf) in the test's folder.
 e2e_start_session_bus() {
-  echo "<busconfig><type>session</type><listen>unix:path=$E2E_TMP/bus</listen><auth>EXTERNAL</auth><policy \
-context='default'><allow user='*'/><allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy>
-</busconfig>" >"$E2E_TMP/bus.conf"
-  e2e_spawn dbus dbus-daemon --config-file="$E2E_TMP/bus.conf" --nofork --nopidfile
   export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/bus"
+  e2e_spawn dbus dbus-daemon --config-file="$E2E_DIR/session-bus.conf" --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile
   e2e_wait_for "the session bus" dbus-send --session --print-reply --dest=org.freedesktop.DBus \
     /org/freedesktop/DBus org.freedesktop.DBus.ListNames
 }
 
-# A session bus that takes connections and never answers them, at $E2E_TMP/silent-bus. The socket
-# gets its name only once it listens, so nobody is refused.
+# A session bus that takes connections and never answers them, at $E2E_TMP/silent/bus: a bus
+# stopped once it has answered, so nobody is refused.
 e2e_start_silent_bus() {
-  e2e_spawn silent-bus python3 -c 'import os, socket, sys
-listener = socket.socket(socket.AF_UNIX)
-listener.bind(sys.argv[1] + ".new")
-listener.listen(64)
-os.rename(sys.argv[1] + ".new", sys.argv[1])
-held = []
-while True:
-    held.append(listener.accept()[0])' "$E2E_TMP/silent-bus"
-  e2e_wait_for "the silent bus" test -S "$E2E_TMP/silent-bus"
+  local E2E_TMP=$E2E_TMP/silent DBUS_SESSION_BUS_ADDRESS
+  mkdir "$E2E_TMP" && e2e_start_session_bus
+  kill -STOP "$E2E_SPAWNED"
 }
 
 # Records every call to the notification service and its answers; read back with e2e_notify_calls.
@@ -110,8 +103,7 @@ e2e_start_notification_monitor() {
 # A real notification daemon with a configuration of our own. Its context menu, which lists a
 # notification's buttons, goes to a stand-in for dmenu that picks what e2e_press_notification_button asks for.
 e2e_start_notification_daemon() {
-  printf '#!/bin/sh\ngrep -m 1 -F "#$(cat "%s")"\n' "$E2E_TMP/menu-choice" >"$E2E_TMP/pick-menu-entry"
-  chmod +x "$E2E_TMP/pick-menu-entry"
+  printf '#!/bin/sh\ngrep -m 1 -F "#$(cat "%s")"\n' "$E2E_TMP/menu-choice" | install -m 755 /dev/stdin "$E2E_TMP/pick-menu-entry"
   printf '[global]\nwidth = 300\norigin = top-right\noffset = 160x40\nfollow = none\nmarkup = full
 format = "%%s\\n%%b"\nidle_threshold = 0\nmouse_left_click = do_action, close_current\ndmenu = %s
 [urgency_normal]\ntimeout = 0\n' "$E2E_TMP/pick-menu-entry" >"$E2E_TMP/dunstrc"
@@ -131,12 +123,14 @@ e2e_fails() { ! "$@"; }
 
 e2e_press_notification_button() { printf '%s' "$1" >"$E2E_TMP/menu-choice" && dunstctl context; }
 
-# Everything a test needs before Nimbrel starts: a display, a session bus, the notification daemon
-# unless told "no-notifications", and unless told "no-tray" a real system tray host, so the status
-# item has somewhere to live. The display is a private X display (Xvfb picks a free number and
-# tells it once it accepts connections; it does not reset whenever its last client leaves, which
-# would refuse the clients connecting meanwhile), or headless sway when told "sway-enable" or
-# "sway-disable", with or without XWayland (sway.sh).
+# The world of a test: a display, a session bus, the notification daemon unless told
+# "no-notifications", and a real panel with a tray, so the status item has somewhere to live:
+# trayer, the X11 system tray, unless told "xfce4-panel", "swaybar", "waybar" (sway.sh) or
+# "no-tray". The display is a private X display (Xvfb picks a free number and tells it once it
+# accepts connections; it does not reset whenever its last client leaves, which would refuse the
+# clients connecting meanwhile), or headless sway when told "sway-enable" or "sway-disable", with
+# or without XWayland (sway.sh). Told "silent-bus", adds a bus that never answers
+# (e2e_start_silent_bus); told "nimbrel", starts Nimbrel in it last.
 e2e_start_desktop() {
   if [[ " $* " =~ \ sway-(enable|disable)\  ]]; then
     e2e_start_sway "${BASH_REMATCH[1]}"
@@ -148,10 +142,17 @@ e2e_start_desktop() {
   e2e_start_session_bus
   e2e_start_notification_monitor
   [[ " $* " == *" no-notifications "* ]] || e2e_start_notification_daemon
-  [[ " $* " == *" no-tray "* ]] && return
-  e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
-    --transparent false --SetDockType true --expand false
-  e2e_wait_for "the tray host" xdotool search --class trayer
+  case " $* " in
+    *" no-tray "*) ;;
+    *" xfce4-panel "*) e2e_start_xfce_panel ;;
+    *" swaybar "*) e2e_start_swaybar ;;
+    *" waybar "*) e2e_start_waybar ;;
+    *) e2e_spawn trayer trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
+      --transparent false --SetDockType true --expand false
+      e2e_wait_for "the tray host" xdotool search --class trayer ;;
+  esac
+  [[ " $* " != *" silent-bus "* ]] || e2e_start_silent_bus
+  [[ " $* " != *" nimbrel "* ]] || e2e_start_nimbrel
 }
 
 # A property of the StatusNotifierWatcher, the tray of a panel, as gdbus prints it.
@@ -174,17 +175,10 @@ print(*["-" if "separator" in props else re.search(r"label.: <.([^\x27]*)", prop
         ("false" if "<false>" in props else "true") for _, props in entries])'
 }
 
-# xfce4-panel along the top, holding only its tray (which is a StatusNotifierWatcher and draws
-# the items' menus), without the first start's questions; on the display and bus of the test.
+# xfce4-panel as xfce4-panel.xml sets it up, on the display and bus of the test: its tray is a
+# StatusNotifierWatcher and draws the items' menus.
 e2e_start_xfce_panel() {
-  mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
-  echo '<channel name="xfce4-panel" version="1.0"><property name="configver" type="int" value="2"/>
-<property name="panels" type="array"><value type="int" value="1"/><property name="panel-1" type="empty">
-<property name="position" type="string" value="p=6;x=0;y=0"/><property name="size" type="uint" value="30"/><property name="length" type="uint" value="100"/>
-<property name="position-locked" type="bool" value="true"/><property name="plugin-ids" type="array">
-<value type="int" value="1"/></property></property></property><property name="plugins" type="empty">
-<property name="plugin-1" type="string" value="systray"/></property></channel>' \
-    >"$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
+  install -D -m 644 "$E2E_DIR/xfce4-panel.xml" "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
   e2e_spawn xfconfd /usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd
   e2e_spawn panel xfce4-panel --disable-wm-check
   e2e_wait_for "xfce4-panel's tray" e2e_watcher IsStatusNotifierHostRegistered
@@ -221,37 +215,37 @@ e2e_start_nimbrel() {
 }
 
 # A second Nimbrel on the same desktop, with a session bus and a record of its announcements of
-# its own: E2E_SECOND_PID, and e2e_second_bodies for the bodies it announced, one a line.
+# its own: E2E_SECOND_PID, and E2E_SECOND_LOG for NOTIFICATIONS_LOG.
+# Its folder, bus and record stand in for the first one's only while this runs: the functions it
+# calls see its locals.
 e2e_start_second_nimbrel() {
-  local first=("$E2E_TMP" "$DBUS_SESSION_BUS_ADDRESS" "$E2E_NIMBREL_PID" "$NOTIFICATIONS_LOG")
-  E2E_TMP=$E2E_TMP/second NOTIFICATIONS_LOG=$E2E_TMP/notifications.log
+  local E2E_TMP=$E2E_TMP/second
+  local DBUS_SESSION_BUS_ADDRESS E2E_NIMBREL_PID NOTIFICATIONS_LOG=$E2E_TMP/notifications.log
   mkdir "$E2E_TMP" && e2e_start_session_bus && e2e_start_notification_monitor && e2e_start_nimbrel
   E2E_SECOND_PID=$E2E_NIMBREL_PID E2E_SECOND_LOG=$NOTIFICATIONS_LOG
-  E2E_TMP=${first[0]} DBUS_SESSION_BUS_ADDRESS=${first[1]} E2E_NIMBREL_PID=${first[2]} NOTIFICATIONS_LOG=${first[3]}
 }
-e2e_second_bodies() { NOTIFICATIONS_LOG=$E2E_SECOND_LOG e2e_notify_calls | cut -f 2-; }
 # Both Nimbrels announced this body last.
-e2e_both_last_bodies_are() { [[ "$(e2e_last_notify_body)" == "$1" && "$(e2e_second_bodies | tail -n 1)" == "$1" ]]; }
+e2e_both_last_bodies_are() { [[ "$(e2e_last_notify_body)" == "$1" && "$(NOTIFICATIONS_LOG=$E2E_SECOND_LOG e2e_last_notify_body)" == "$1" ]]; }
 
-# Two keepers: a second Nimbrel beside the first. Twice an owner copies and quits: one of them
-# takes the copy over, and neither announces it again; the next copy is announced by each. $1 TEXT
-# makes an owner (E2E_SPAWNED) copy TEXT; $2 TEXT holds once the clipboard holds TEXT; $3, if
-# given, runs after each round.
+# Two keepers: a second Nimbrel beside the first, which announces nothing before. Twice an owner
+# copies and quits: one of them takes the copy over, and neither announces it again; the next copy
+# is announced by each. $1 TEXT makes an owner (E2E_SPAWNED) copy TEXT; $2 TEXT holds once the
+# clipboard holds TEXT; $3, if given, runs after each round.
 e2e_two_keepers() {
-  local round before second_before
+  local round before
+  before=$(e2e_notify_calls | wc -l)
   e2e_start_second_nimbrel
   for round in 1 2; do
-    before=$(e2e_notify_calls | wc -l) second_before=$(e2e_second_bodies | wc -l)
     "$1" "kept by two $round"
     e2e_wait_for "both to announce round $round" e2e_both_last_bodies_are "kept by two $round"
     e2e_end_group "$E2E_SPAWNED"
     e2e_wait_for "round $round kept by one of two" "$2" "kept by two $round"
     "$1" "after round $round"
     e2e_wait_for "both to announce the copy after round $round" e2e_both_last_bodies_are "after round $round"
-    e2e_expect_eq "round $round: announced by each" "$(printf 'kept by two %s|after round %s|' $round{,,,})" \
-      "$(e2e_bodies_since "$before")|$(e2e_second_bodies | tail -n +$((second_before + 1)) | paste -sd '|')|"
     [[ -z ${3:-} ]] || "$3" "round $round"
   done
+  e2e_expect_eq "two keepers: each copy announced by each, once" "$(printf 'kept by two %s|after round %s|' 1 1 2 2 1 1 2 2)" \
+    "$(e2e_bodies_since "$before")|$(NOTIFICATIONS_LOG=$E2E_SECOND_LOG e2e_bodies_since 0)|"
   e2e_end_group "$E2E_SECOND_PID"
 }
 
@@ -289,9 +283,29 @@ e2e_offer_said() { grep -qx -- "$1" "$E2E_OFFER_LOG"; }
 # Someone (Nimbrel, in a test that reads nothing itself) has read data of the latest offer.
 e2e_offer_read() { grep '^served ' "$E2E_OFFER_LOG" | grep -qvx 'served TARGETS'; }
 
-# The clipboard's text; fails when nobody offers text.
-e2e_clipboard_text() { timeout "$E2E_DEADLINE" xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
-e2e_clipboard_text_is() { [[ "$(e2e_clipboard_text)" == "$1" ]]; }
+# What a program gets when it pastes TARGET (the text when none is given; TARGETS lists the
+# types), through X11 or, on sway, as Wayland programs paste; fails when nobody serves it.
+e2e_paste() {
+  local paste=(xclip -o -selection clipboard -t "${1:-UTF8_STRING}")
+  [[ -z ${WAYLAND_DISPLAY:-} ]] || paste=(wl-paste -n ${1:+-t "$1"})
+  [[ -z ${WAYLAND_DISPLAY:-} || ${1:-} != TARGETS ]] || paste=(wl-paste -l)
+  timeout "$E2E_DEADLINE" "${paste[@]}" 2>/dev/null
+}
+# The text a paste gets is these words, joined by spaces (given none, a paste gets nothing).
+e2e_paste_is() { [[ "$(e2e_paste)" == "$*" ]]; }
+# Every type a paste is offered, in the order offered, with its bytes in base64 ("TYPE BASE64"),
+# but the pseudo-targets TARGETS, TIMESTAMP and MULTIPLE, which are named alone.
+e2e_paste_every_type() {
+  local type
+  for type in $(e2e_paste TARGETS); do
+    [[ $type =~ ^(TARGETS|TIMESTAMP|MULTIPLE)$ ]] && echo "$type" && continue
+    printf '%s %s\n' "$type" "$(e2e_paste "$type" | base64 -w 0)"
+  done
+}
+
+# Nimbrel has read what the clipboard holds now, or given up: a text action waits for that, and
+# one of no such title changes nothing.
+e2e_read_done() { e2e_call RunTextAction 'no such title' >/dev/null; }
 
 # Every call to the notification service and every id it answered Notify with, in order, as
 # NUL-separated records: "notify<TAB>summary<TAB>body" (the body as sent, newlines included),
@@ -316,9 +330,7 @@ e2e_notify_count() { e2e_notification_records | grep -zc '^notify' || true; }
 # The bodies announced after the first $1 lines of e2e_notify_calls, between "|".
 e2e_bodies_since() { e2e_notify_calls | cut -f 2- | tail -n +$(($1 + 1)) | paste -sd '|'; }
 e2e_notify_count_at_least() { (($(e2e_notify_count) >= $1)); }
-e2e_last_notify_body() {
-  e2e_notification_records | awk 'BEGIN { RS = "\0" } /^notify\t/ { last = $0 } END { sub(/^notify\t[^\t]*\t/, "", last); printf "%s", last }'
-}
+e2e_last_notify_body() { e2e_notification_records | grep -z '^notify' | tail -zn 1 | cut -zf 3- | tr -d '\0'; }
 e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$*" ]]; }
 e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
 

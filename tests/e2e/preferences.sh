@@ -17,8 +17,7 @@ copies() {
   e2e_wait_for "Nimbrel to read [$1]" e2e_offer_read
   e2e_offer "text/uri-list=file:///tmp/${1// /%20}.txt"
   e2e_wait_for "the announcement of the file copied after [$1]" e2e_last_notify_body_is "$1.txt"
-  e2e_expect_eq "$1: $2" "$([[ $2 == announced ]] && echo "$1|")$1.txt" \
-    "$(e2e_notify_calls | tail -n +$((before + 1)) | cut -f 2 | paste -sd '|')"
+  e2e_expect_eq "$1: $2" "$([[ $2 == announced ]] && echo "$1|")$1.txt" "$(e2e_bodies_since "$before")"
 }
 
 # Toggles the first check box (text announcements), which has the keyboard focus, and waits
@@ -41,8 +40,7 @@ if [[ "${1:-}" == read-only ]]; then
     e2e_fail "nobody can still write the preferences or their folder"
 fi
 
-e2e_start_desktop
-e2e_start_nimbrel
+e2e_start_desktop nimbrel
 copies 'announced at first' announced
 switch_text_announcements
 copies "switched off in the settings window${1:+, with a $1 file}" silent

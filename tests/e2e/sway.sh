@@ -35,19 +35,15 @@ E2E_SWAY_NODES='import json, sys
 def walk(n): return [n] + [node for child in n.get("nodes", []) + n.get("floating_nodes", []) for node in walk(child)]
 nodes = walk(json.load(sys.stdin))'
 
-# sway's native windows, one a line: whether it has the focus (True or False), the node's type,
-# the app_id and the title, between tabs.
+# sway's windows, one a line: whether it has the focus (True or False), the node's type, the
+# app_id (none for XWayland's) and the title, between tabs.
 e2e_sway_windows() {
   swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
 for n in nodes:
-    if n.get("app_id"): print(n.get("focused"), n["type"], n["app_id"], n["name"], sep="\t")'
+    if n.get("shell"): print(n.get("focused"), n["type"], n.get("app_id") or "", n["name"], sep="\t")'
 }
-# The title of the window with the focus, native or XWayland's; nothing when no window has it.
-e2e_sway_focused_title() {
-  swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
-print(*[n["name"] for n in nodes if n.get("focused") and n["type"] != "workspace"])'
-}
-e2e_sway_focused_title_is() { [[ "$(e2e_sway_focused_title)" == "$1" ]]; }
+# The window with the focus, native or XWayland's, has this title.
+e2e_sway_focused_title_is() { [[ "$(e2e_sway_windows | awk -F '\t' '$1 == "True" { print $4 }')" == "$1" ]]; }
 # The app_id of the window with the focus; nothing when no window has it.
 e2e_sway_focused_app() { e2e_sway_windows | awk -F '\t' '$1 == "True" { print $3 }'; }
 
@@ -55,4 +51,12 @@ e2e_sway_focused_app() { e2e_sway_windows | awk -F '\t' '$1 == "True" { print $3
 e2e_start_swaybar() {
   e2e_spawn swaybar swaybar -b tray -s "$SWAYSOCK"
   e2e_wait_for "swaybar's tray" e2e_watcher IsStatusNotifierHostRegistered
+}
+
+# waybar along the top, holding only its tray, which draws the items' menus itself.
+e2e_start_waybar() {
+  echo '{"height": 30, "modules-right": ["tray"]}' >"$E2E_TMP/waybar.json"
+  echo 'window#waybar { background: #202020; }' >"$E2E_TMP/waybar.css"
+  e2e_spawn waybar waybar -c "$E2E_TMP/waybar.json" -s "$E2E_TMP/waybar.css"
+  e2e_wait_for "waybar's tray" e2e_watcher IsStatusNotifierHostRegistered
 }

@@ -13,9 +13,8 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sway.sh"
 
 panel=$1 xwayland=${2:-}
-native=false wayland=false
-[[ $xwayland == disable ]] && native=true
-[[ $panel == *bar ]] && wayland=true
+native=$([[ $xwayland == disable ]] && echo true || echo false)
+wayland=$([[ $panel == *bar ]] && echo true || echo false)
 
 entry_id() { e2e_menu_call GetLayout 0 1 '[]' | grep -o "([0-9]*, {[^}]*'$1'" | grep -o '^([0-9]*' | tr -d '('; }
 colours() { convert - -format %k info:; }
@@ -34,32 +33,26 @@ close_window() {
   if $native; then swaymsg "[title=\"^$1\$\"] kill"; else xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" key Escape; fi >/dev/null
   e2e_wait_for "$1 to close" e2e_fails window_shown "$1"
 }
-clipboard_is() { if $wayland; then [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "${1:-}" ]]; else e2e_clipboard_text_is "${1:-}"; fi; }
 copy() {
   if $wayland; then wl-copy "$1"; else e2e_offer "UTF8_STRING=$1"; fi
-  # A text action waits until Nimbrel has read the clipboard; one of no such title changes nothing.
-  e2e_call RunTextAction 'no such title' >/dev/null
+  e2e_read_done
 }
 # An override-redirect window (a menu) within 40 pixels of $1,$2: below or above, as it fits.
 popup_near() {
-  local id geometry
+  # shellcheck disable=SC2034 # WINDOW and SCREEN: xdotool's --shell sets them too
+  local id geometry WINDOW X Y WIDTH HEIGHT SCREEN
   for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
     geometry=$(xwininfo -all -id "$id" 2>/dev/null) || continue
     [[ $geometry == *'Override Redirect State: yes'* && $geometry == *IsViewable* ]] || continue
-    python3 -c 'import re, sys
-x, y, w, h = (int(re.search(p + r":\s+(-?\d+)", sys.argv[1])[1]) for p in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-px, py = int(sys.argv[2]), int(sys.argv[3])
-sys.exit(max(x - px, px - x - w, 0) > 40 or max(y - py, py - y - h, 0) > 40)' "$geometry" "$1" "$2" && return 0
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    ((X - $1 <= 40 && $1 - X - WIDTH <= 40 && Y - $2 <= 40 && $2 - Y - HEIGHT <= 40)) && return 0
   done
   return 1
 }
 
 menu_floating() { e2e_sway_windows | grep -q $'\tfloating_con\tnimbrel\tNimbrel$'; }
 # A window of that title that sway floats, native or XWayland's: a dialog, at its own size.
-window_floats() {
-  swaymsg -t get_tree | python3 -c "$E2E_SWAY_NODES"'
-sys.exit(not any(n["type"] == "floating_con" and n.get("name") == sys.argv[1] for n in nodes))' "$1"
-}
+window_floats() { e2e_sway_windows | grep -qx $'[^\t]*\tfloating_con\t[^\t]*\t'"$1"; }
 
 # Opens the menu as the panel's user does and picks the entry N keys down (Up for Quit), or, where
 # the menu cannot be reached with keys, clicks the entry as the panel would.
@@ -90,35 +83,19 @@ pick() {
   xdotool key $keys
 }
 
-case $panel in
-  trayer)
-    # Qt takes a click that follows the last one within the double-click interval, as a quick
-    # user's click right after the menu closed does, for a double click. With KDE's interval of
-    # ten minutes every click on the icon but the first is one, and must open the menu all the same.
-    printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
-    export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
-    e2e_start_desktop no-notifications ;;
-  xfce4-panel)
-    e2e_start_desktop no-notifications no-tray
-    e2e_start_xfce_panel ;;
-  swaybar)
-    e2e_start_desktop no-notifications no-tray "sway-$xwayland"
-    e2e_start_swaybar ;;
-  waybar)
-    e2e_start_desktop no-notifications no-tray "sway-$xwayland"
-    echo '{"height": 30, "modules-right": ["tray"]}' >"$E2E_TMP/waybar.json"
-    echo 'window#waybar { background: #202020; }' >"$E2E_TMP/waybar.css"
-    e2e_spawn waybar waybar -c "$E2E_TMP/waybar.json" -s "$E2E_TMP/waybar.css"
-    e2e_wait_for "waybar's tray" e2e_watcher IsStatusNotifierHostRegistered ;;
-esac
+if [[ $panel == trayer ]]; then
+  # Qt takes a click that follows the last one within the double-click interval, as a quick
+  # user's click right after the menu closed does, for a double click. With KDE's interval of
+  # ten minutes every click on the icon but the first is one, and must open the menu all the same.
+  printf '[KDE]\nDoubleClickInterval=600000\n' >"$XDG_CONFIG_HOME/kdeglobals"
+  export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+fi
+e2e_start_desktop no-notifications "$panel" ${xwayland:+"sway-$xwayland"}
 $wayland && read -r width height < <(swaymsg -t get_outputs | python3 -c 'import json, sys
 r = json.load(sys.stdin)[0]["rect"]; print(r["width"], r["height"])')
 
 [[ $panel == trayer ]] || e2e_expect_eq "the panel's corner before Nimbrel" 1 "$(icon_area | colours)"
 QT_QPA_PLATFORM=$($native && echo wayland || echo xcb) e2e_start_nimbrel
-expected='the tray icon is a StatusNotifierItem'
-[[ $panel == trayer ]] && expected='the tray icon goes to the X11 system tray (no StatusNotifierWatcher on the session bus)'
-e2e_expect_eq "the tray Nimbrel says it uses" "nimbrel: $expected" "$(grep 'tray icon' "$E2E_TMP/nimbrel.log")"
 e2e_wait_for "the icon on screen, not all one colour" icon_shown
 [[ $panel == trayer ]] || e2e_expect_eq "the exported menu on an empty clipboard" \
   "Text actions…:false Clear clipboard:false Settings…:true - Quit:true" "$(e2e_menu_layout)"
@@ -136,12 +113,12 @@ if [[ $panel == swaybar ]]; then
 fi
 
 # entry | keys in the menu | what the clipboard holds first | what shows that it worked. With the
-# clipboard empty, the first Down skips the disabled "Text actions…" and "Clear clipboard".
+# clipboard empty, the first Down skips the disabled "Text actions…" and "Clear clipboard"; with
+# text, the keys reach them.
 rows=(
   'Settings…|Down Return||window_shown Nimbrel Settings'
   'Text actions…|Down Return|hello|window_shown Paste Item Options'
-  'Clear clipboard|Down Down Return|hello|clipboard_is'
-  'Settings…|Down Down Down Return|hello|window_shown Nimbrel Settings'
+  'Clear clipboard|Down Down Return|hello|e2e_paste_is'
   'Quit|Up Return||e2e_fails e2e_nimbrel_running'
 )
 for row in "${rows[@]}"; do

@@ -7,15 +7,14 @@
 # next copy. (An owner that answers late is a row of e2e/actions.sh.)
 source "$(dirname "$0")/../e2e/lib.sh"
 
-e2e_start_desktop no-notifications
-e2e_start_nimbrel
+e2e_start_desktop no-notifications silent-bus nimbrel
 e2e_offer_and_wait 'UTF8_STRING=started without a daemon'
 e2e_start_notification_daemon
 e2e_copy_and_wait 'the daemon came after Nimbrel' shown
 e2e_stop_notification_daemon
 e2e_offer_and_wait 'UTF8_STRING=the daemon died'
 e2e_expect_eq "text actions run with the daemon gone" "(true,)" "$(e2e_call RunTextAction Uppercase)"
-e2e_wait_for "the uppercased text" e2e_clipboard_text_is 'THE DAEMON DIED'
+e2e_wait_for "the uppercased text" e2e_paste_is 'THE DAEMON DIED'
 e2e_start_notification_daemon
 e2e_copy_and_wait 'the daemon came back' shown
 
@@ -38,9 +37,8 @@ ROWS
 # ordinary paste gets the whole text (once those are given up, when they fill all 256). Name |
 # reader windows | most answers started.
 e2e_offer --repeat-to 300000 'UTF8_STRING=flooded text '
-e2e_wait_for "Nimbrel to read the text to flood" e2e_offer_read
 e2e_expect_eq "Uppercase on the text to flood" "(true,)" "$(e2e_call RunTextAction Uppercase)"
-pasted_whole() { text=$(e2e_clipboard_text) && ((${#text} == 300000)) && [[ $text == 'FLOODED TEXT '* ]]; }
+pasted_whole() { text=$(e2e_paste) && ((${#text} == 300000)) && [[ $text == 'FLOODED TEXT '* ]]; }
 # One MULTIPLE request of 1,000 pairs is one reader's too: a paste from another window right after
 # it gets the whole text.
 e2e_spawn multiple "$CLIPBOARD_OWNER" --flood 1000 --multiple
@@ -61,7 +59,6 @@ ROWS
 # Without a bus, or with one that takes connections but never answers, Nimbrel starts, says so
 # and reads copies. Name | the bus address.
 e2e_stop_nimbrel
-e2e_start_silent_bus
 while IFS='|' read -r name address; do
   DBUS_SESSION_BUS_ADDRESS="$address" e2e_start_nimbrel no-bus
   # Loose, but far below what a hang would take: it gives up on the bus after 4 s.
@@ -74,5 +71,5 @@ while IFS='|' read -r name address; do
   e2e_stop_nimbrel
 done <<ROWS
 no bus|unix:path=$E2E_TMP/no-bus-here
-a bus that never answers|unix:path=$E2E_TMP/silent-bus
+a bus that never answers|unix:path=$E2E_TMP/silent/bus
 ROWS

@@ -6,8 +6,7 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 
 E2E_DETECT_LEAKS=1
-e2e_start_desktop
-e2e_start_nimbrel
+e2e_start_desktop nimbrel
 
 e2e_offer --burst 10000 --interval-us 1000 --lifetime 3600 'UTF8_STRING=soak '
 e2e_wait_for "the last change" e2e_offer_said done

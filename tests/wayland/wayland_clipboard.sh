@@ -9,23 +9,17 @@ source "$(dirname "$0")/../e2e/sway.sh"
 
 xwayland=$1 platform=$2 focused=$3
 
-# Nimbrel has read the clipboard's contents, or given up: a text action waits for that, and one
-# with no such title changes nothing.
-read_done() { e2e_call RunTextAction 'no such title'; }
-bodies() { e2e_notify_calls | cut -f 2-; }
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
-paste_is() { [[ "$(timeout 5 wl-paste -n 2>/dev/null)" == "$*" ]]; }
-typed_paste_is() { [[ "$(timeout 5 wl-paste -n -t "$1" 2>/dev/null)" == "$2" ]]; }
-registered_item() { e2e_watcher RegisteredStatusNotifierItems | grep -q ':[0-9]'; }
+typed_paste_is() { [[ "$(e2e_paste "$1")" == "$2" ]]; }
 # The watcher printed $2 after its first $1 lines.
 watched_since() { tail -n +$(($1 + 1)) "$E2E_TMP/watch.log" | grep -qx "$2"; }
 
-e2e_start_desktop no-tray "sway-$xwayland"
+# Native windows have no X11 tray to fall back to: with them, the panel starts after Nimbrel.
+e2e_start_desktop "$([[ $platform == wayland ]] && echo no-tray || echo swaybar)" "sway-$xwayland"
 [[ -z $focused ]] || e2e_spawn "$focused" "$focused"
 e2e_wait_for "the focus on [$focused]" focus_is "$focused"
 wl-copy 'present at start'
-e2e_wait_for "wl-copy to own the clipboard" paste_is 'present at start'
-[[ $platform == wayland ]] || e2e_start_swaybar
+e2e_wait_for "wl-copy to own the clipboard" e2e_paste_is 'present at start'
 e2e_spawn watch "$CLIPBOARD_OWNER" --wayland --watch
 e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
 # The usual limit of descriptors, which pasters that never read must not use up.
@@ -39,34 +33,33 @@ if [[ $platform == wayland ]]; then
     'nimbrel: no tray yet (no StatusNotifierWatcher on the session bus); the icon appears when a panel starts' \
     "$(grep -E 'tray|QPlatformNativeInterface' "$E2E_TMP/nimbrel.log")"
   e2e_start_swaybar
-  e2e_wait_for "the icon in the panel that started" registered_item
+  e2e_wait_for "the icon in the panel that started" e2e_menu_item
 fi
 
 # name | step | what to wait for before the next copy, which would abandon an unfinished read |
 # the texts the step's announcements show, \n between (an announcement without text, as for
-# contents Nimbrel could not read, shows none). A rewrite is announced once, as Nimbrel's own
-# change; its write is never read back as a copy.
+# contents Nimbrel could not read, shows none). After each step wl-copy copies a text, which must
+# be announced. A rewrite is announced once, as Nimbrel's own change, and wl-paste gets it; its
+# write is never read back as a copy.
 rows=(
-  'start-up contents|e2e_call RunTextAction Uppercase|paste_is PRESENT AT START|PRESENT AT START'
-  'text|wl-copy hello wayland|e2e_last_notify_body_is hello wayland|hello wayland'
+  'start-up contents|e2e_call RunTextAction Uppercase|e2e_paste_is PRESENT AT START|PRESENT AT START'
   'file list|wl-copy -t text/uri-list file:///tmp/one.txt|e2e_last_notify_body_is one.txt|one.txt'
   'HTML with plain text|e2e_offer --wayland text/html=<b>bold</b> text/plain=bold|e2e_last_notify_body_is bold|bold'
-  'RunTextAction seen by wl-paste|e2e_call RunTextAction Capitalize|paste_is After Html With Plain Text|After Html With Plain Text'
-  'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|read_done|'
-  'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|read_done|'
+  'owner that never answers|e2e_offer --wayland --hang text/plain=unsent|e2e_read_done|'
+  'over the size limit|e2e_offer --wayland --repeat-to 67108865 text/plain=x|e2e_read_done|'
   '8,000 MIME types|e2e_offer --wayland --garbage-targets 8000 text/plain=many-types|e2e_last_notify_body_is many-types|many-types'
-  'ClearClipboard|e2e_call ClearClipboard|paste_is|'
+  'ClearClipboard|e2e_call ClearClipboard|e2e_paste_is|'
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r name step condition announced <<<"$row"
-  before=$(bodies | wc -l)
+  before=$(e2e_notify_calls | wc -l)
   read -ra words <<<"$step"
   "${words[@]}" >/dev/null
   read -ra words <<<"$condition"
   e2e_wait_for "$condition after $name" "${words[@]}"
   wl-copy "after $name"
   e2e_wait_for "the copy after $name to be announced" e2e_last_notify_body_is "after $name"
-  e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(bodies | tail -n +$((before + 1)) | head -n -1 | sed '/^$/d')"
+  e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(e2e_notify_calls | cut -f 2- | tail -n +$((before + 1)) | head -n -1 | sed '/^$/d')"
 done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
 e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
@@ -75,7 +68,7 @@ e2e_expect_eq "the clipboard emptied" 1 "$(grep -cx empty "$E2E_TMP/watch.log")"
 # the other's first, as they happen to run: two rounds). A round's first copy marks the watcher's log.
 keeper_copy() { [[ $1 != kept* ]] || mark=$(wc -l <"$E2E_TMP/watch.log"); e2e_spawn keeper-owner wl-copy --foreground "$1"; }
 at_most_two_takeovers() { (($(tail -n +$((mark + 1)) "$E2E_TMP/watch.log" | grep -cx selection) <= 4)) || e2e_fail "$1: more than two take-overs"; }
-QT_QPA_PLATFORM=$platform e2e_two_keepers keeper_copy paste_is at_most_two_takeovers
+QT_QPA_PLATFORM=$platform e2e_two_keepers keeper_copy e2e_paste_is at_most_two_takeovers
 
 # Keeping the clipboard: an owner copies, Nimbrel reads the copy, and the owner quits, each after a
 # step; Nimbrel serves a kept copy in its place once, under the owner's types in its order, without
@@ -97,15 +90,15 @@ for row in "${keep_rows[@]}"; do
   read -ra words <<<"${owner/#owner/$CLIPBOARD_OWNER --wayland}"
   e2e_spawn keeper-owner "${words[@]}"
   e2e_wait_for "the copy of $name" watched_since "$mark" selection
-  read_done >/dev/null
-  offered=$(timeout 5 wl-paste -l)
+  e2e_read_done
+  offered=$(e2e_paste TARGETS)
   $then >/dev/null
   e2e_end_group "$E2E_SPAWNED"
   e2e_wait_for "the owner of $name to be gone" watched_since "$mark" empty
-  [[ -z $last ]] || { e2e_wait_for "$name: taken over" paste_is "$name" && $last; }
-  read_done >/dev/null
+  [[ -z $last ]] || { e2e_wait_for "$name: taken over" e2e_paste_is "$name" && $last; }
+  e2e_read_done
   e2e_wait_for "$name: [$kept] pasted" typed_paste_is "$type" "$kept"
-  [[ -z $kept ]] || e2e_expect_eq "$name: the types offered" "$offered" "$(timeout 5 wl-paste -l)"
+  [[ -z $kept ]] || e2e_expect_eq "$name: the types offered" "$offered" "$(e2e_paste TARGETS)"
   e2e_expect_eq "$name: announced" "$announced" $(($(e2e_notify_count) - before))
 done
 
@@ -121,19 +114,17 @@ for round in 1 2 3; do
   done
   wait "${callers[@]}"
   e2e_wait_for "the copies of round $round" e2e_offer_said done
-  read_done >/dev/null
-  e2e_expect_eq "round $round: the newest copy kept" "race $round copy 200" "$(timeout 5 wl-paste -n | tr '[:upper:]' '[:lower:]')"
+  e2e_read_done
+  e2e_expect_eq "round $round: the newest copy kept" "race $round copy 200" "$(e2e_paste | tr '[:upper:]' '[:lower:]')"
 done
 
 # 64 pasters that never read take every place Nimbrel serves at once: a paste meanwhile waits its
 # turn and gets the whole text once they are given up.
 e2e_offer --wayland --repeat-to 200000 text/plain=stuck
-read_done
 e2e_expect_eq "the text to be stuck in pipes is Nimbrel's" "(true,)" "$(e2e_call RunTextAction Uppercase)"
 e2e_spawn stuck "$CLIPBOARD_OWNER" --wayland --paste 64
 e2e_wait_for "64 pasters to take every place" grep -qx 'filled 64' "$E2E_TMP/stuck.log"
-e2e_expect_eq "a paste behind 64 stuck ones" "$(printf 'STUCK%.0s' {1..40000} | md5sum)" \
-  "$(timeout "$E2E_DEADLINE" wl-paste -n | md5sum)"
+e2e_expect_eq "a paste behind 64 stuck ones" "$(printf 'STUCK%.0s' {1..40000} | md5sum)" "$(e2e_paste | md5sum)"
 e2e_wait_for "the 64 stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/stuck.log"
 # 1,100 pasters that never read, more than a process may have descriptors: 64 are served at once
 # and the next in turn as those are given up, up to half the 1,024 descriptors Nimbrel may have;
@@ -145,7 +136,7 @@ e2e_wait_for "the stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/past
 wl-copy 'after 1,100 stuck pasters'
 e2e_wait_for "the copy after 1,100 stuck pasters to be announced" e2e_last_notify_body_is 'after 1,100 stuck pasters'
 e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear >/dev/null; echo $?)"
-e2e_wait_for "the clipboard emptied by --clear" paste_is
+e2e_wait_for "the clipboard emptied by --clear" e2e_paste_is
 
 # The compositor drops a client that reads nothing while a long list of types floods it (a stopped
 # Nimbrel here). While the flood is the clipboard, each new connection may be flooded again (on a
