@@ -60,7 +60,7 @@ def log(message):
 
 def run(command, timeout=None, **options):
     """Runs a command in a process group of its own, so that a timeout ends all it started."""
-    with subprocess.Popen(command, start_new_session=True, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+    with subprocess.Popen(command, start_new_session=True, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, errors="replace",
                           text=True, **options) as process:
         try:
             output, _ = process.communicate(timeout=timeout)
