@@ -60,8 +60,8 @@ def log(message):
 
 def run(command, timeout=None, **options):
     """Runs a command in a process group of its own, so that a timeout ends all it started."""
-    with subprocess.Popen(command, start_new_session=True, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, errors="replace",
-                          text=True, **options) as process:
+    with subprocess.Popen(command, start_new_session=True, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, errors="replace", **options) as process:
         try:
             output, _ = process.communicate(timeout=timeout)
             return process.returncode, output
@@ -173,40 +173,16 @@ def judge(tests, build, timeouts):
     return "survived", f"{len(quick) + len(late)} tests passed"
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("files", nargs="*", default=DEFAULT_FILES)
-    parser.add_argument("--per-file", type=int, default=0, help="mutants sampled per file (0: all)")
-    parser.add_argument("--seed", default="nimbrel")
-    parser.add_argument("--build", type=pathlib.Path, default=ROOT / "build/mutate")
-    parser.add_argument("--report", type=pathlib.Path, default=ROOT / "docs/mutation.md")
-    parser.add_argument("--command", default="scripts/mutate.sh")
-    options = parser.parse_args()
-    build = options.build.resolve()
-
+def test_every_mutant(chosen, originals, hashes, journal, build):
+    """Runs each mutant not yet in the journal; the files are put back whatever happens."""
     # A run that was killed outright left a mutant in place: put its file back first.
     backup = build / "originals"
-    backup.mkdir(parents=True, exist_ok=True)
     for saved in backup.iterdir():
         (ROOT / saved.name.replace("%", "/")).write_text(saved.read_text())
-    originals = {f: (ROOT / f).read_text() for f in options.files}
+        saved.unlink()
     for path, text in originals.items():
         (backup / path.replace("/", "%")).write_text(text)
-
-    generate = mutation.universalmutator_mutants if shutil.which("mutate") else mutation.own_mutants
-    chosen = mutation.sample([m for f in options.files for m in generate(ROOT, f)], options.per_file, options.seed)
-    log(f"{len(chosen)} mutants over {len(options.files)} files, from {generate.__name__}")
-
-    def restore():
-        for path, text in originals.items():
-            if (ROOT / path).read_text() != text:
-                (ROOT / path).write_text(text)
-        for saved in backup.iterdir():
-            saved.unlink()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
-
-    journal = Journal(build / "journal.jsonl")
-    equivalents = declared_equivalents()
     try:
         status, output = run(["cmake", "--build", str(build), "--parallel", "2"])
         if status != 0:
@@ -220,11 +196,9 @@ def main():
                 sys.exit(f"the unmutated tests fail ({failed}): fix them first")
             timeouts.append(max(120.0, 3 * (time.monotonic() - started)))
         log(f"unmutated tests pass; timeouts {timeouts[0]:.0f} s and {timeouts[1]:.0f} s")
-        hashes = {f: hashlib.sha256(t.encode()).hexdigest() for f, t in originals.items()}
         clean_objects = {}
         for number, mutant in enumerate(chosen, 1):
-            known = journal.get(mutant, hashes[mutant.path])
-            if known:
+            if journal.get(mutant, hashes[mutant.path]):
                 continue
             text = originals[mutant.path].split("\n")
             text[mutant.line - 1] = mutant.mutated
@@ -232,9 +206,7 @@ def main():
             (ROOT / mutant.path).write_text(mutated_text)
             started = time.monotonic()
             outcome, detail = judge(tests, build, timeouts)
-            if outcome == "survived" and mutant.name in equivalents:
-                outcome, detail = "equivalent", equivalents[mutant.name]
-            elif outcome == "survived":
+            if outcome == "survived":
                 if mutant.path not in clean_objects:
                     clean_objects[mutant.path] = object_code(build, mutant.path, originals[mutant.path])
                 mutated_object = object_code(build, mutant.path, mutated_text)
@@ -242,13 +214,41 @@ def main():
                     outcome, detail = "equivalent", "compiles to the same object code at -O2"
             (ROOT / mutant.path).write_text(originals[mutant.path])
             journal.add({"name": mutant.name, "file_hash": hashes[mutant.path], "outcome": outcome,
-                         "detail": detail, "diff": mutant.diff(), "seconds": round(time.monotonic() - started)})
+                         "detail": detail, "seconds": round(time.monotonic() - started)})
             log(f"{number}/{len(chosen)} {outcome:10} {mutant.name} ({detail})")
     finally:
-        restore()
+        for path, text in originals.items():
+            if (ROOT / path).read_text() != text:
+                (ROOT / path).write_text(text)
+        for saved in backup.iterdir():
+            saved.unlink()
         run(["cmake", "--build", str(build), "--parallel", "2"])
 
-    report.write(options, chosen, journal, hashes, generate.__name__, build / "survivors")
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("files", nargs="*", default=DEFAULT_FILES)
+    parser.add_argument("--per-file", type=int, default=0, help="mutants sampled per file (0: all)")
+    parser.add_argument("--seed", default="nimbrel")
+    parser.add_argument("--build", type=pathlib.Path, default=ROOT / "build/mutate")
+    parser.add_argument("--report", type=pathlib.Path, default=ROOT / "docs/mutation.md")
+    parser.add_argument("--report-only", action="store_true", help="write the report from the journal alone")
+    options = parser.parse_args()
+    options.command = " ".join(["scripts/mutate.sh"] + [a for a in sys.argv[1:] if a != "--report-only"])
+    build = options.build.resolve()
+    (build / "originals").mkdir(parents=True, exist_ok=True)
+
+    # universalmutator where it is installed (it is not packaged for Debian), else the same operators of our own.
+    generator, generate = ("universalmutator", mutation.universalmutator_mutants) if shutil.which("mutate") \
+        else ("scripts/mutation/mutants.py", mutation.own_mutants)
+    chosen = mutation.sample([m for f in options.files for m in generate(ROOT, f)], options.per_file, options.seed)
+    log(f"{len(chosen)} mutants over {len(options.files)} files, from {generator}")
+    originals = {f: (ROOT / f).read_text() for f in options.files}
+    hashes = {f: hashlib.sha256(t.encode()).hexdigest() for f, t in originals.items()}
+    journal = Journal(build / "journal.jsonl")
+    if not options.report_only:
+        test_every_mutant(chosen, originals, hashes, journal, build)
+    report.write(options, chosen, journal, hashes, generator, declared_equivalents(), build / "survivors")
 
 
 if __name__ == "__main__":
