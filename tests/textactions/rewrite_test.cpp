@@ -53,9 +53,7 @@ const std::string htmlSource = "<span style=\"color: red\">Hello</span> world";
 INSTANTIATE_TEST_SUITE_P(
     TypeRules, RewriteTest,
     ::testing::Values(
-        RewriteCase{"PlainUppercased", &AppDelegate::uppercase, {{plain, "Hello world"}}, "HELLO WORLD", {}},
         RewriteCase{"EmptyResultLeftAlone", &AppDelegate::snakecase, {{plain, " \t\n "}}, std::nullopt, {}},
-        RewriteCase{"EmptyTextLeftAlone", &AppDelegate::capitalize, {{plain, ""}}, std::nullopt, {}},
         RewriteCase{"FilesOfferingTheirPathsAsTextLeftAlone", &AppDelegate::uppercase,
                     {{std::string(FilenamesPboardType), "/home/a.txt"}, {plain, "/home/a.txt"}}, std::nullopt, {}},
         RewriteCase{"HtmlTagsNeverMerged", &AppDelegate::removeAllWhitespace,
