@@ -73,7 +73,6 @@ const std::string files(FilenamesPboardType);
 const Entries fileList{{files, std::nullopt}};
 
 const Outcome outcomes[] = {
-    {"PlainTextAnnounced", {{plain, "a sentence"}}, std::nullopt, 1, 1, "a sentence", true, false, true},
     {"PlainTextWithTextOff", {{plain, "quiet"}}, std::nullopt, 0, 1, "quiet", false, false, true},
     {"HtmlFirstReadsPlain", {{html, "<b>x</b>"}, {plain, "x"}}, std::nullopt, 1, 1, "x", true, false, true},
     {"RtfFirstWithoutPlainAlwaysAnnounced", {{rtf, "{\\rtf1 x}"}}, std::nullopt, 0, 0, "", true, false, true},
