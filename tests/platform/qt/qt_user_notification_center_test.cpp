@@ -200,7 +200,7 @@ TEST_F(QtUserNotificationCenterTest, BusConnectionKeepsReadingAfterACallOfMoreTh
 }
 
 // What a notification shows: its text capped, and its body as the server takes it.
-TEST(TextCapping, CutsAtACodePointAndEndsInAnEllipsis)
+TEST(NotificationText, IsCutAtACodePointWithAnEllipsisThenHasItsMarkupEscapedWhenAsked)
 {
     const std::string mixedWidths = "a\u00E9\u20AC\U0001F600"; // 1 to 4 bytes
     const std::tuple<const char *, std::string, std::size_t, std::string> rows[] = { // name, text, cap, capped
@@ -215,11 +215,7 @@ TEST(TextCapping, CutsAtACodePointAndEndsInAnEllipsis)
     };
     for (const auto &[name, text, cap, expected] : rows)
         EXPECT_EQ(cappedText(text, cap), expected) << name;
-}
-
-TEST(NotificationBody, IsTheCappedTextWithMarkupEscapedWhenAsked)
-{
-    const std::tuple<const char *, std::string, bool, std::string> rows[] = { // name, text, escape markup, body
+    const std::tuple<const char *, std::string, bool, std::string> bodies[] = { // name, text, escape markup, body
         {"markup escaped", "<b> & \"'\n&amp;", true, "&lt;b&gt; &amp; &quot;&apos;\n&amp;amp;"},
         {"NUL replaced", "a\0b"s, false, "a\uFFFDb"},
         // Shown raw, "invoice\u202Egpj.exe" would read "invoiceexe.jpg"; line breaks stay.
@@ -230,7 +226,7 @@ TEST(NotificationBody, IsTheCappedTextWithMarkupEscapedWhenAsked)
         // The cap counts the characters shown, so it comes before the escaping.
         {"capped before escaping", std::string(1001, '&'), true, repeated("&amp;", 999) + "\u2026"},
     };
-    for (const auto &[name, text, escapeMarkup, expected] : rows)
+    for (const auto &[name, text, escapeMarkup, expected] : bodies)
         EXPECT_EQ(notificationBody(text, escapeMarkup), expected) << name;
 }
 
