@@ -64,10 +64,7 @@ TEST(DocumentRewrite, ChangesTheTextAsShownAndKeepsTheMarkup)
                     "{\\rtf1 " + std::string(5000, '{') + "a" + std::string(5000, '}') + "}", std::nullopt}};
     for (const auto &[name, format, transformation, source, expected] : rows)
         EXPECT_EQ(rewriteDocument(format, source, transformation), expected) << name;
-}
-
-TEST(HtmlReferences, ReadAsBrowsersReadThemInText)
-{
+    // References in text are read as browsers read them, with or without their semicolon.
     EXPECT_EQ(documentBlocks(RichFormat::html, "&amp Jerry &copy 2024 &notit; &Afr;&AMP;&ampx &#150;&#0;&#x110000;&#65&#X42;&#;&"),
               std::vector<std::string>{"& Jerry \u00A9 2024 \u00ACit; \U0001D504&&x \u2013\uFFFD\uFFFDAB&#;&"});
 }
