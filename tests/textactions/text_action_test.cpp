@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // One action at a time: the next starts on what the one before made, and no more than the
 // bound wait; a request past it is refused at once rather than queued without end.
-TEST_F(TextActionTest, ActionsRunOneAfterAnotherWithinTheBound)
+TEST_F(TextActionTest, ActionsRunOneAfterAnotherWithinTheBoundAndTheEndStopsTheOneUnderWay)
 {
     copyText("a b");
     launch();
@@ -95,23 +95,19 @@ TEST_F(TextActionTest, ActionsRunOneAfterAnotherWithinTheBound)
     EXPECT_EQ(told[1], "snake+");
     EXPECT_EQ(told[2], "upper+");
     EXPECT_EQ(clipboardText(), "A_B");
-}
 
-// At the end an action under way is stopped unwritten and tells nobody: the clipboard stays as
-// it was before it, and so does the one waiting.
-TEST_F(TextActionTest, TerminationStopsTheActionUnderWay)
-{
-    copyText("a b");
-    launch();
-    int told = 0;
-    delegate->runTextAction("Uppercase", [&told](bool) { ++told; });
-    delegate->runTextAction("Lowercase", [&told](bool) { ++told; });
+    // At the end an action under way is stopped unwritten and tells nobody: the clipboard stays as
+    // it was before it, and so does the one waiting.
+    const int writes = pasteboard.writes();
+    told.clear();
+    delegate->runTextAction("Lowercase", tell("under way"));
+    delegate->runTextAction("Snakecase", tell("waiting"));
     delegate->applicationWillTerminate();
     EXPECT_EQ(background.stops(), 1u);
     EXPECT_EQ(background.finishAll(), 0u);
-    EXPECT_EQ(told, 0);
-    EXPECT_EQ(clipboardText(), "a b");
-    EXPECT_EQ(pasteboard.writes(), 0);
+    EXPECT_TRUE(told.empty());
+    EXPECT_EQ(clipboardText(), "A_B");
+    EXPECT_EQ(pasteboard.writes(), writes);
 }
 
 // A stopped work gives up without a result, however large its text, and says so.
