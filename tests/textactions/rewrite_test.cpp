@@ -159,14 +159,5 @@ INSTANTIATE_TEST_SUITE_P(
         ExpiryCase{"AnotherProgramsSecretIsItsOwnToClear", secret, false, nullptr, 24h, false, false}),
     [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
-TEST_F(ConcealedExpiryTest, RefusedWriteLeavesNothingToExpire)
-{
-    launch();
-    copy(secret);
-    pasteboard.refuseWrites(true);
-    EXPECT_EQ(runTextAction("Uppercase"), false);
-    EXPECT_EQ(timers.liveTimers(), 1u) << "the poll timer alone";
-}
-
 } // namespace
 } // namespace nimbrel::test

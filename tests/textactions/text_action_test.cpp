@@ -44,7 +44,8 @@ TEST_F(TextActionTest, RunAppliesThePickedTitleExactlyAndNothingWhenThereIsNothi
 }
 
 // The transformation runs in the background; what it made is written only over what it was made
-// from. Whatever came meanwhile (a copy, a clear) is newer and stays, and the action says so.
+// from. Whatever came meanwhile (a copy, a clear) is newer and stays, and the action says so; a
+// secret that was not written leaves nothing to expire.
 // name, what happens meanwhile, what the action tells, the clipboard after it
 using MeanwhileRow =
     std::tuple<const char *, std::function<void(ControllerFixture &)>, bool, std::optional<std::string>>;
@@ -53,7 +54,7 @@ using TextActionMeanwhileTest = ControllerRowTest<MeanwhileRow>;
 TEST_P(TextActionMeanwhileTest, OnlyTheContentsItWasMadeFromAreReplaced)
 {
     const auto &[name, meanwhile, tells, clipboard] = GetParam();
-    copyText("a b");
+    copy({{plain, "a b"}, {concealed, std::nullopt}});
     launch();
     std::optional<bool> told;
     delegate->runTextAction("Uppercase", [&told](bool rewritten) { told = rewritten; });
@@ -63,6 +64,7 @@ TEST_P(TextActionMeanwhileTest, OnlyTheContentsItWasMadeFromAreReplaced)
     background.finishAll();
     EXPECT_EQ(told, tells);
     EXPECT_EQ(clipboardText(), clipboard);
+    EXPECT_EQ(timers.liveTimers(), 1u) << "the poll timer alone: no secret was written to expire";
 }
 
 INSTANTIATE_TEST_SUITE_P(
