@@ -10,9 +10,9 @@ const Entries fileList{{files, std::nullopt}};
 
 // A tick without a change reads the change count once and nothing else. A change announced
 // replaces the announcement before it (clicking one and its other button are checked through
-// message dispatch). A destroyed controller leaves the centre no delegate to call.
-// The announcement's own texts reach the user through the translation, a count of files in the
-// plural form of the user's language; what was copied, a file's name included, is shown as it is.
+// message dispatch); the announcement's own texts reach the user through the translation, a count
+// of files in the plural form of the user's language, while what was copied, a file's name
+// included, is shown as it is. A destroyed controller leaves the centre no delegate to call.
 TEST_F(ChangePollingTest, UnchangedTickReadsOnlyTheChangeCountAndEachPostReplacesTheEarlierOneInTheUsersLanguage)
 {
     translation.add("Notification", "Nimbrel!", "[de] Nimbrel!");
