@@ -60,6 +60,8 @@ TEST(DocumentRewrite, ChangesTheTextAsShownAndKeepsTheMarkup)
         DocumentRow{"SymbolsAreText", rtf, removeAllSpaces, "{\\rtf1 10\\~km\\emdash b \\_c}",
                     "{\\rtf1 10km\\emdash b\\u8209?c}"},
         DocumentRow{"TabsStay", rtf, snakeCase, "{\\rtf1 a b\\tab c d\te f}", "{\\rtf1 a_b\\tab c_d\te_f}"},
+        DocumentRow{"CellsAndRowsStayApart", rtf, snakeCase, "{\\rtf1 a b \\cell c \\row d}",
+                    "{\\rtf1 a_b\\cell c\\row d}"},
         DocumentRow{"NestedTooDeepIsInDoubt", rtf, uppercase,
                     "{\\rtf1 " + std::string(5000, '{') + "a" + std::string(5000, '}') + "}", std::nullopt}};
     for (const auto &[name, format, transformation, source, expected] : rows)
