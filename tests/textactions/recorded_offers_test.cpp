@@ -86,8 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "see_the_link_and_bold_words_here."},
                     {"willkommen;_see_the_link_and_bold_words_here.\n\nRucksack_mit_Proviant_und_Regenjacke\n",
                      "Dauer\tungefähr_drei_Stunden\n"}},
-        RecordedRow{"FirefoxUppercase", firefox, "Uppercase", {"SEE THE LINK AND BOLD WORDS HERE."},
-                    {"STRECKE\t10 KM\n"}},
         RecordedRow{"WriterSnakecase", writer, "Snakecase",
                     {"Treffpunkt_vor_dem_Café_Müller.", "Rucksack_mit_Proviant\n", "\nStrecke\n10_km\n",
                      "die_Führung._Bitte_pünktlich_sein.\n", "die_Führung.1_Bitte_pünktlich_sein.\n"},

@@ -41,6 +41,8 @@ TEST(DocumentRewrite, ChangesTheTextAsShownAndKeepsTheMarkup)
         DocumentRow{"ReferencesAsBrowsersReadThem", html, uppercase,
                     "&amp Jerry &copy 2024 &notit; &alpha;&Afr; &#x41;&#150;&#0;&#x110000;&#65 &unknown; & x",
                     "&amp JERRY &copy 2024 &notIT; \u0391&Afr; &#x41;&#150;&#0;&#x110000;&#65 &amp;UNKNOWN; &amp; X"},
+        DocumentRow{"MarkupCharactersInChangedTextAreEscaped", html, uppercase, "a < b > c & d",
+                    "A &lt; B &gt; C &amp; D"},
         DocumentRow{"PreformattedLinesStayLines", html, snakeCase, "<pre>\na b\n  c\td\r\ne</pre>f g",
                     "<pre>\na_b\nc\td\r\ne</pre>f_g"},
         DocumentRow{"HiddenContentIsMarkup", html, snakeCase,
