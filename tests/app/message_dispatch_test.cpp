@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <ranges>
+#include <tuple>
 
 namespace nimbrel::test {
 namespace {
@@ -11,26 +13,20 @@ using Effect = std::function<bool(ControllerFixture &)>;
 // One operation reached by its name: what is on the clipboard (nothing when empty), what it is
 // handed, what it answers and the effect by which it is told apart from every other operation;
 // a query is told apart by its answer alone.
-struct Operation {
-    std::string selector;
-    Entries clipboard;
-    MessageArgument argument;
-    MessageResult answer;
-    Effect effect;
-};
+using Operation = std::tuple<std::string, Entries, MessageArgument, MessageResult, Effect>;
 
 using MessageDispatchTest = ControllerRowTest<Operation>;
 
 TEST_P(MessageDispatchTest, EachOperationHasItsOwnEffect)
 {
-    const Operation &row = GetParam();
+    const auto &[selector, clipboard, argument, answer, effect] = GetParam();
     launch();
     pasteItemOptionsWindow->orderOut();
-    if (!row.clipboard.empty())
-        copy(row.clipboard);
-    EXPECT_EQ(delegate->perform(row.selector, row.argument), row.answer);
+    if (!clipboard.empty())
+        copy(clipboard);
+    EXPECT_EQ(delegate->perform(selector, argument), answer);
     background.finishAll();
-    EXPECT_TRUE(!row.effect || row.effect(*this));
+    EXPECT_TRUE(!effect || effect(*this));
 }
 
 const Entries hello{{plain, "hello wORLD  x"}};
@@ -101,7 +97,7 @@ const std::vector<Operation> operations{
 };
 
 INSTANTIATE_TEST_SUITE_P(Selectors, MessageDispatchTest, ::testing::ValuesIn(operations), [](const auto &info) {
-    std::string name = info.param.selector;
+    std::string name = std::get<0>(info.param);
     std::replace(name.begin(), name.end(), ':', '_');
     return name;
 });
@@ -109,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Selectors, MessageDispatchTest, ::testing::ValuesIn(ope
 TEST(MessageDispatchTable, EveryPublishedOperationIsCheckedByItsEffect)
 {
     for (const std::string_view selector : AppDelegate::selectors())
-        EXPECT_TRUE(std::ranges::find(operations, selector, &Operation::selector) != operations.end()) << selector;
+        EXPECT_EQ(std::ranges::count(std::views::keys(operations), selector), 1) << selector;
 }
 
 TEST_F(MessageDispatchTest, UnknownNamesAndWrongArgumentsAreRefusedQuietly)

@@ -4,12 +4,21 @@ namespace nimbrel::test {
 namespace {
 
 using ChangePollingTest = ControllerFixture;
+using Names = std::vector<std::string>;
+const std::string files(FilenamesPboardType);
+const Entries fileList{{files, std::nullopt}};
 
 // A tick without a change reads the change count once and nothing else. A change announced
 // replaces the announcement before it (clicking one and its other button are checked through
-// message dispatch). A destroyed controller leaves the centre no delegate to call.
-TEST_F(ChangePollingTest, UnchangedTickReadsOnlyTheChangeCountAndEachPostReplacesTheEarlierOne)
+// message dispatch); the announcement's own texts reach the user through the translation, a count
+// of files in the plural form of the user's language, while what was copied, a file's name
+// included, is shown as it is. A destroyed controller leaves the centre no delegate to call.
+TEST_F(ChangePollingTest, UnchangedTickReadsOnlyTheChangeCountAndEachPostReplacesTheEarlierOneInTheUsersLanguage)
 {
+    translation.add("Notification", "Nimbrel!", "[de] Nimbrel!");
+    translation.add("Notification", "Clear formatting", "Formatierung entfernen");
+    translation.add("Notification", " files", "%n Dateien");
+    translation.add("Notification", "notes.txt", "Notizen.txt");
     copyText("already there");
     launch();
     const auto countReads = pasteboard.changeCountReads();
@@ -34,11 +43,18 @@ TEST_F(ChangePollingTest, UnchangedTickReadsOnlyTheChangeCountAndEachPostReplace
     EXPECT_EQ(center.listed().front()->informativeText, "second");
     EXPECT_EQ(center.removals(), 1);
     EXPECT_FALSE(center.listed().front()->hasActionButton);
+    for (const auto &[names, body] :
+         {std::pair{Names{"/a", "/b", "/c"}, "3 Dateien"}, {Names{"/notes.txt"}, "notes.txt"}}) {
+        pasteboard.copy({makeItem(fileList)}, names);
+        tick();
+        const auto &posted = *center.listed().back();
+        EXPECT_EQ(posted.informativeText, body);
+        EXPECT_EQ(posted.title, "[de] Nimbrel!");
+        EXPECT_EQ(posted.otherButtonTitle, "Formatierung entfernen");
+    }
     delegate.reset();
     EXPECT_EQ(center.delegate(), nullptr);
 }
-
-using Names = std::vector<std::string>;
 
 // name, clipboard, file names, notifyText, notifyFilesAndDirectories, the text shown, announced,
 // the options window closed, text actions enabled
@@ -69,11 +85,7 @@ TEST_P(PollOutcomeTest, ShowsAndAnnouncesAsTheContentAndPreferencesSay)
     EXPECT_EQ(delegate->changeCount(), pasteboard.changeCount());
 }
 
-const std::string files(FilenamesPboardType);
-const Entries fileList{{files, std::nullopt}};
-
 const Outcome outcomes[] = {
-    {"PlainTextAnnounced", {{plain, "a sentence"}}, std::nullopt, 1, 1, "a sentence", true, false, true},
     {"PlainTextWithTextOff", {{plain, "quiet"}}, std::nullopt, 0, 1, "quiet", false, false, true},
     {"HtmlFirstReadsPlain", {{html, "<b>x</b>"}, {plain, "x"}}, std::nullopt, 1, 1, "x", true, false, true},
     {"RtfFirstWithoutPlainAlwaysAnnounced", {{rtf, "{\\rtf1 x}"}}, std::nullopt, 0, 0, "", true, false, true},
@@ -90,26 +102,6 @@ const Outcome outcomes[] = {
     {"ConcealedFilesNeverShown", {{files, std::nullopt}, {concealed, std::nullopt}}, Names{"/secret/key"}, 1, 1, "",
      false, false, false},
 };
-
-// The announcement's own texts reach the user through the translation, a count of files in the
-// plural form of the user's language; what was copied, a file's name included, is shown as it is.
-TEST_F(ChangePollingTest, AnnouncementsSpeakTheUsersLanguage)
-{
-    translation.add("Notification", "Nimbrel!", "[de] Nimbrel!");
-    translation.add("Notification", "Clear formatting", "Formatierung entfernen");
-    translation.add("Notification", " files", "%n Dateien");
-    translation.add("Notification", "notes.txt", "Notizen.txt");
-    launch();
-    for (const auto &[names, body] :
-         {std::pair{Names{"/a", "/b", "/c"}, "3 Dateien"}, {Names{"/notes.txt"}, "notes.txt"}}) {
-        pasteboard.copy({makeItem(fileList)}, names);
-        tick();
-        const auto &posted = *center.listed().back();
-        EXPECT_EQ(posted.informativeText, body);
-        EXPECT_EQ(posted.title, "[de] Nimbrel!");
-        EXPECT_EQ(posted.otherButtonTitle, "Formatierung entfernen");
-    }
-}
 
 INSTANTIATE_TEST_SUITE_P(OutcomeTable, PollOutcomeTest, ::testing::ValuesIn(outcomes),
                          [](const auto &info) { return std::string(std::get<0>(info.param)); });

@@ -93,8 +93,6 @@ TEST_F(InterfaceDescriptionTest, EveryControlSendsItsSelectorWithItsOutlet)
         outlet->setState(1);
     }
     EXPECT_EQ(m_sent.size(), 6u);
-    EXPECT_EQ(dynamic_cast<QtButton &>(*m_outlets.startAtLoginButton.lock()).button()->text(),
-              QStringLiteral("Start Nimbrel when I log in"));
 
     QComboBox *popUp = m_interface.pasteItemOptionsForm().textActionPopUp;
     ASSERT_EQ(popUp->count(), std::ssize(textActionTitles()));

@@ -38,7 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Uppercase, TextOperationTest, ::testing::ValuesIn(withC
     {"Ascii", "hello, World 42", "HELLO, WORLD 42"},
     {"SharpSExpands", "straße", "STRASSE"},
     {"DottedIIsNotTurkish", "istanbul", "ISTANBUL"},
-    {"InvalidInsideWord", "ab\xFF" "cd", "AB\uFFFDCD"},
 })), rowName);
 
 INSTANTIATE_TEST_SUITE_P(Lowercase, TextOperationTest, ::testing::ValuesIn(withCaselessRows(lowercaseString, {
@@ -53,7 +52,6 @@ INSTANTIATE_TEST_SUITE_P(Lowercase, TextOperationTest, ::testing::ValuesIn(withC
 
 INSTANTIATE_TEST_SUITE_P(Capitalize, TextOperationTest, ::testing::ValuesIn(withCaselessRows(capitalizedString, {
     {"TwoWords", "hello WORLD", "Hello World"},
-    {"RestOfWordLowered", "iPhone", "Iphone"},
     {"LeadingAndTrailingSpacesKept", "  hello  world  ", "  Hello  World  "},
     {"AfterLineEnds", "one\ntwo\r\nthree", "One\nTwo\r\nThree"},
     {"AfterLoneCarriageReturn", "one\rtwo", "One\rTwo"},

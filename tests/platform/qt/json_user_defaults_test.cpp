@@ -161,19 +161,6 @@ TEST_F(JsonUserDefaultsTest, FullDiskLeavesTheFileAsItWasAndKeepsTheChoiceUntilA
     EXPECT_EQ(lines(testing::internal::GetCapturedStderr()), 1U) << "a later failure is said again";
 }
 
-// A bad file set aside on a full disk: the values read before cannot be written in its place,
-// and no file is better there than an empty one.
-TEST_F(JsonUserDefaultsTest, BadFileSetAsideOnAFullDiskLeavesNoEmptyFileInPlace)
-{
-    write(m_file, R"({"notifyText": 0})");
-    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
-    mountFullDisk("preferences.json", "notifyText = 1");
-    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
-    EXPECT_EQ(m_defaults.objectForKey("notifyText"), off);
-    EXPECT_EQ(read(m_corrupt), "notifyText = 1");
-    EXPECT_FALSE(fs::exists(m_file));
-}
-
 // With every name for it taken, a bad file stays where it is and is never written over: the
 // choices hold in memory until a name is free, then the file is set aside and they are written.
 TEST_F(JsonUserDefaultsTest, BadFileWithNoNameToBeSetAsideUnderStaysAndIsNotWrittenOver)
@@ -196,6 +183,14 @@ TEST_F(JsonUserDefaultsTest, BadFileWithNoNameToBeSetAsideUnderStaysAndIsNotWrit
     EXPECT_EQ(read(m_corrupt + ".9999"), "notifyText = 1");
     EXPECT_EQ(reopened("notifyText"), on);
     EXPECT_EQ(reopened("ours"), on);
+
+    // A bad file set aside on a full disk: the values read before cannot be written in its place,
+    // and no file is better there than an empty one.
+    mountFullDisk("preferences.json", "notifyText = 1");
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), on);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), on);
+    EXPECT_EQ(read(m_corrupt), "notifyText = 1");
+    EXPECT_FALSE(fs::exists(m_file));
 }
 
 } // namespace

@@ -61,7 +61,7 @@ std::string readToEnd(OutgoingTransfers &transfers, int readEnd, Clock::time_poi
 
 // A paster that takes nothing for its patience of 2 s is given up, and its place goes to the first
 // that waits: the oldest stuck paster, stalled 2.1 s, goes, while the others, stalled 1.9 s, stay.
-TEST(OutgoingTransfers, StalledPasterIsGivenUpAfterItsPatienceAndThoseBeyond64WaitTheirTurnInOrder)
+TEST(OutgoingTransfers, StalledPasterIsGivenUpAfterItsPatienceAndOthersWaitInOrderWithinHalfTheDescriptors)
 {
     // The serving thread blocks SIGPIPE; here it is ignored, for the paster that goes away.
     const auto previousHandler = std::signal(SIGPIPE, SIG_IGN);
@@ -100,11 +100,8 @@ TEST(OutgoingTransfers, StalledPasterIsGivenUpAfterItsPatienceAndThoseBeyond64Wa
     for (const int fd : {first, third, fourth})
         close(fd);
     std::signal(SIGPIPE, previousHandler);
-}
 
-TEST(OutgoingTransfers, PastersWaitingHoldAtMostHalfTheDescriptorsAllowed)
-{
-    const Clock::time_point start{};
+    // Pasters waiting hold at most half the descriptors allowed.
     const std::tuple<const char *, rlim_t, std::size_t> rows[] = {
         // name, soft limit of descriptors, pasters that may wait
         {"usual limit", 320, 96},
@@ -116,15 +113,15 @@ TEST(OutgoingTransfers, PastersWaitingHoldAtMostHalfTheDescriptorsAllowed)
         const rlimit lowered{soft, limit.rlim_max};
         ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &lowered), 0);
         // The limit is read as the transfers are made.
-        OutgoingTransfers transfers;
+        OutgoingTransfers bounded;
         ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &limit), 0);
         std::vector<int> readEnds;
         for (std::size_t i = 0; i < 64 + mostWaiting + 1; ++i)
-            readEnds.push_back(paste(transfers, stuckBytes, start));
+            readEnds.push_back(paste(bounded, stuckBytes, start));
         EXPECT_TRUE(std::all_of(readEnds.begin() + 64, readEnds.end() - 1, waits)) << name;
         char byte = 0;
         EXPECT_EQ(read(readEnds.back(), &byte, 1), 0) << name << ": the one beyond, closed without a byte";
-        transfers.clear();
+        bounded.clear();
         EXPECT_TRUE(std::all_of(readEnds.begin() + 64, readEnds.end(), [&](int fd) { return read(fd, &byte, 1) == 0; }))
             << name << ": waiting pasters given up by clear";
         for (const int fd : readEnds)

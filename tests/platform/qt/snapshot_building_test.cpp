@@ -44,7 +44,7 @@ OwnerContents recordedOffer(const char *name)
 // first one we know, in the owner's order. What each recording announces and which text the
 // actions start from is played end to end (tests/e2e/offers.sh); the fuzzer checks the folding
 // for any list of targets.
-TEST(SnapshotOfOwner, FirstTypeIsTheFirstOneWeKnow)
+TEST(SnapshotOfOwner, FirstTypeIsTheFirstOneWeKnowAndPseudoTargetsAreNoContent)
 {
     const std::pair<const char *, std::string_view> rows[] = {
         {"mousepad-text", PasteboardTypeString}, {"libreoffice-writer-paragraph", PasteboardTypeRTF},
@@ -57,12 +57,8 @@ TEST(SnapshotOfOwner, FirstTypeIsTheFirstOneWeKnow)
         ASSERT_EQ(snapshot.items.size(), 1u) << recording;
         EXPECT_EQ(snapshot.items.front()->types().front(), firstType) << recording;
     }
-}
-
-// What we do not know never comes first, and pseudo-targets are no content at all. The older
-// Nautilus form of a file list is plain text.
-TEST(SnapshotOfOwner, KnowsPseudoTargetsAndFilesInPlainText)
-{
+    // What we do not know never comes first, and pseudo-targets are no content at all. The older
+    // Nautilus form of a file list is plain text.
     EXPECT_TRUE(snapshotOfOwner({{"TARGETS", "MULTIPLE", "TIMESTAMP", "LENGTH"}, {}}).items.empty());
     const ClipboardSnapshot image = snapshotOfOwner({{"TARGETS", "LENGTH", "SAVE_TARGETS", "image/png"}, {}});
     EXPECT_EQ(image.items.at(0)->types(), Names{"image/png"});

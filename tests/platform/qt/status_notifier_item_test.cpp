@@ -73,30 +73,17 @@ protected:
     QStringList m_triggered;
 };
 
-TEST_F(StatusNotifierItemTest, FollowsTheWatcherAsItComesAndGoesAndFallsBackWhenRefused)
+// The item starts as a tray icon, becomes a StatusNotifierItem while a watcher is there, and falls
+// back to the tray icon, image and menu included, once the watcher goes or refuses it.
+TEST_F(StatusNotifierItemTest, FollowsTheWatcherShowsTheGlyphAndTheInstalledIconAndOpensTheMenuWhereAsked)
 {
     QtStatusItem item(m_itemBus);
     item.setMenu(&m_menuOutlet);
     ASSERT_TRUE(item.trayIcon() != nullptr && item.notifierItem() == nullptr) << "no watcher at first";
-    EXPECT_FALSE(item.trayIcon()->isVisible()) << "no image yet";
-    item.button()->setImage(QtImageLibrary().imageNamed("statusIcon"));
-    EXPECT_TRUE(item.trayIcon()->isVisible() && item.trayIcon()->contextMenu() == &m_menu);
+    EXPECT_TRUE(!item.trayIcon()->isVisible() && item.trayIcon()->contextMenu() == &m_menu) << "no image yet";
     m_host.registerService(watcherName);
     ASSERT_TRUE(waitUntil([&] { return m_watcher.m_calls == QStringList{m_itemBus.baseService()}; }));
     EXPECT_TRUE(item.trayIcon() == nullptr && item.notifierItem() != nullptr);
-    m_host.unregisterService(watcherName);
-    EXPECT_TRUE(waitUntil([&] { return item.trayIcon() != nullptr && item.notifierItem() == nullptr; })) << "gone";
-    m_watcher.m_refuse = true;
-    m_host.registerService(watcherName);
-    ASSERT_TRUE(waitUntil([&] { return m_watcher.m_calls.size() == 2; }));
-    EXPECT_TRUE(waitUntil([&] { return item.trayIcon() != nullptr && item.notifierItem() == nullptr; })) << "refused";
-}
-
-TEST_F(StatusNotifierItemTest, ShowsTheGlyphAndTheInstalledIconAndOpensTheMenuWhereAsked)
-{
-    m_host.registerService(watcherName);
-    QtStatusItem item(m_itemBus);
-    item.setMenu(&m_menuOutlet);
     EXPECT_EQ(itemProperty("Status").toString(), "Passive") << "no image yet";
     item.button()->setImage(QtImageLibrary().imageNamed("statusIcon"));
     for (const auto &[name, value] : {std::pair{"Status", "Active"}, {"Category", "ApplicationStatus"}, {"Id", "nimbrel"},
@@ -134,6 +121,14 @@ TEST_F(StatusNotifierItemTest, ShowsTheGlyphAndTheInstalledIconAndOpensTheMenuWh
     QCursor::setPos(500, 10);
     call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {0, 27});
     EXPECT_EQ(m_menu.pos(), QPoint(500, 10));
+
+    m_host.unregisterService(watcherName);
+    EXPECT_TRUE(waitUntil([&] { return item.trayIcon() != nullptr && item.notifierItem() == nullptr; })) << "gone";
+    EXPECT_TRUE(item.trayIcon()->isVisible() && item.trayIcon()->contextMenu() == &m_menu);
+    m_watcher.m_refuse = true;
+    m_host.registerService(watcherName);
+    ASSERT_TRUE(waitUntil([&] { return m_watcher.m_calls.size() == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return item.trayIcon() != nullptr && item.notifierItem() == nullptr; })) << "refused";
 }
 
 TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
