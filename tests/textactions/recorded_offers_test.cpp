@@ -94,6 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
         RecordedRow{"WriterRemoveAllWhitespace", writer, "Remove all whitespace",
                     {"TreffpunktvordemCaféMüller.", "übernimmtdieFührung.1Bittepünktlichsein."},
                     {"10kmamRheinentlang,undDr.MeierübernimmtdieFührung.1Bitte", "\n•Regenjacke\n"}},
+        RecordedRow{"CalcSnakecase", calc, "Snakecase", {"\nfirst_name\ncity_name\n", "\npaid_in_full\n"},
+                    {"first_name\tcity_name\tamount\tnote\nAnna_Maria\tBad_Homburg\t12,50\tpaid_in_full\n"}},
+        RecordedRow{"CalcRemoveAllWhitespace", calc, "Remove all whitespace", {"\nnochoffen–bittemahnen\n"},
+                    {"JürgenWeiß\tFrankfurtamMain\t7,00\tnochoffen–bittemahnen\n"}},
         RecordedRow{"CalcUppercase", calc, "Uppercase", {"\nJÜRGEN WEISS\n"}, {"\nJÜRGEN WEISS\tFRANKFURT AM MAIN"}},
         RecordedRow{"CalcCapitalize", calc, "Capitalize", {"\nPaid In Full\n"}, {"First Name\tCity Name"}}),
     [](const auto &info) { return std::string(std::get<0>(info.param)); });
