@@ -10,10 +10,10 @@ def _score(counts):
     return f"{100 * counts['killed'] / decided:.1f} %" if decided else "-"
 
 
-def write(options, chosen, journal, hashes, generator, equivalents, survivors_folder):
+def write(options, chosen, journal, versions, generator, equivalents, survivors_folder):
     results = []
     for mutant in chosen:
-        result = journal.get(mutant, hashes[mutant.path])
+        result = journal.get(mutant, versions[mutant.path])
         if result and result["outcome"] == "survived" and mutant.name in equivalents:
             result = dict(result, outcome="equivalent", detail=equivalents[mutant.name])
         if result:

@@ -131,8 +131,16 @@ def object_code(build, path, mutated_text=None):
     return hashlib.sha256(output.read_bytes()).hexdigest() if status == 0 else None
 
 
+def tests_fingerprint():
+    """Changes whenever a test does: a mutant's result holds only for the tests that judged it."""
+    digest = hashlib.sha256()
+    for path in sorted(p for folder in ("tests", "fuzz") for p in (ROOT / folder).rglob("*") if p.is_file()):
+        digest.update(str(path.relative_to(ROOT)).encode() + b"\0" + path.read_bytes())
+    return digest.hexdigest()
+
+
 class Journal:
-    """Each decided mutant, kept across runs while its file is unchanged."""
+    """Each decided mutant, kept across runs while its file and the tests are unchanged."""
 
     def __init__(self, path):
         self.path = path
@@ -140,13 +148,13 @@ class Journal:
         if path.exists():
             for line in path.read_text().splitlines():
                 entry = json.loads(line)
-                self.results[(entry["name"], entry["file_hash"])] = entry
+                self.results[(entry["name"], entry.get("version"))] = entry
 
-    def get(self, mutant, file_hash):
-        return self.results.get((mutant.name, file_hash))
+    def get(self, mutant, version):
+        return self.results.get((mutant.name, version))
 
     def add(self, entry):
-        self.results[(entry["name"], entry["file_hash"])] = entry
+        self.results[(entry["name"], entry["version"])] = entry
         with self.path.open("a") as journal:
             journal.write(json.dumps(entry) + "\n")
 
@@ -173,7 +181,7 @@ def judge(tests, build, timeouts):
     return "survived", f"{len(quick) + len(late)} tests passed"
 
 
-def test_every_mutant(chosen, originals, hashes, journal, build):
+def test_every_mutant(chosen, originals, versions, journal, build):
     """Runs each mutant not yet in the journal; the files are put back whatever happens."""
     # A run that was killed outright left a mutant in place: put its file back first.
     backup = build / "originals"
@@ -198,7 +206,7 @@ def test_every_mutant(chosen, originals, hashes, journal, build):
         log(f"unmutated tests pass; timeouts {timeouts[0]:.0f} s and {timeouts[1]:.0f} s")
         clean_objects = {}
         for number, mutant in enumerate(chosen, 1):
-            if journal.get(mutant, hashes[mutant.path]):
+            if journal.get(mutant, versions[mutant.path]):
                 continue
             text = originals[mutant.path].split("\n")
             text[mutant.line - 1] = mutant.mutated
@@ -213,7 +221,7 @@ def test_every_mutant(chosen, originals, hashes, journal, build):
                 if mutated_object and mutated_object == clean_objects[mutant.path]:
                     outcome, detail = "equivalent", "compiles to the same object code at -O2"
             (ROOT / mutant.path).write_text(originals[mutant.path])
-            journal.add({"name": mutant.name, "file_hash": hashes[mutant.path], "outcome": outcome,
+            journal.add({"name": mutant.name, "version": versions[mutant.path], "outcome": outcome,
                          "detail": detail, "seconds": round(time.monotonic() - started)})
             log(f"{number}/{len(chosen)} {outcome:10} {mutant.name} ({detail})")
     finally:
@@ -244,11 +252,12 @@ def main():
     chosen = mutation.sample([m for f in options.files for m in generate(ROOT, f)], options.per_file, options.seed)
     log(f"{len(chosen)} mutants over {len(options.files)} files, from {generator}")
     originals = {f: (ROOT / f).read_text() for f in options.files}
-    hashes = {f: hashlib.sha256(t.encode()).hexdigest() for f, t in originals.items()}
+    tests = tests_fingerprint()
+    versions = {f: hashlib.sha256((t + tests).encode()).hexdigest() for f, t in originals.items()}
     journal = Journal(build / "journal.jsonl")
     if not options.report_only:
-        test_every_mutant(chosen, originals, hashes, journal, build)
-    report.write(options, chosen, journal, hashes, generator, declared_equivalents(), build / "survivors")
+        test_every_mutant(chosen, originals, versions, journal, build)
+    report.write(options, chosen, journal, versions, generator, declared_equivalents(), build / "survivors")
 
 
 if __name__ == "__main__":
