@@ -85,7 +85,12 @@ TEST_F(StatusNotifierItemTest, FollowsTheWatcherShowsTheGlyphAndTheInstalledIcon
     ASSERT_TRUE(waitUntil([&] { return m_watcher.m_calls == QStringList{m_itemBus.baseService()}; }));
     EXPECT_TRUE(item.trayIcon() == nullptr && item.notifierItem() != nullptr);
     EXPECT_EQ(itemProperty("Status").toString(), "Passive") << "no image yet";
+    // Panels show the icon once told its status changed.
+    QSignalSpy newStatus(item.notifierItem(), &StatusNotifierItem::NewStatus);
     item.button()->setImage(QtImageLibrary().imageNamed("statusIcon"));
+    const qsizetype toldOnChange = newStatus.size();
+    item.button()->setImage(QtImageLibrary().imageNamed("statusIcon"));
+    EXPECT_TRUE(toldOnChange == 1 && newStatus == QList<QVariantList>{{"Active"}}) << "once, when it changes";
     for (const auto &[name, value] : {std::pair{"Status", "Active"}, {"Category", "ApplicationStatus"}, {"Id", "nimbrel"},
                                       {"Title", "Nimbrel"}, {"IconName", ""}, {"ItemIsMenu", "true"}})
         EXPECT_EQ(itemProperty(name).toString(), value) << name;
@@ -157,6 +162,9 @@ TEST_F(StatusNotifierItemTest, ExportsTheMenuAndTakesClicksOnlyOnEnabledEntries)
     const auto updated = propertiesUpdated.value(0).value(0).value<QList<DBusMenuItemProperties>>();
     EXPECT_TRUE(updated.size() == 1 && updated[0].id == 1 && updated[0].properties["enabled"] == true);
     EXPECT_EQ(layoutUpdated.value(0).value(0).toUInt(), 2u) << "the next revision";
+    const auto grown = menuCall("GetGroupProperties", {QVariant::fromValue(QList<int>()), QStringList{"label"}});
+    const auto grownItems = qdbus_cast<QList<DBusMenuItemProperties>>(grown.arguments().value(0));
+    EXPECT_EQ(grownItems.value(5).properties["label"], "Extra") << "an added entry has an id of its own";
 
     // id | event | what it triggers: nothing on a disabled entry, nor for other events.
     m_menu.actions().at(1)->setEnabled(false);
