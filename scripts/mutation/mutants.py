@@ -131,7 +131,8 @@ def _mutants_of_line(path, number, line, masked, strings):
             add("constant-up", match.start(), match.end(), str(value + 1))
             add("constant-down", match.start(), match.end(), str(value - 1))
     condition = re.search(r"\b(if|while) \((.*)\)( \{| return\b.*|)$", masked)
-    if condition and masked.count("(") == masked.count(")"):
+    # A condition that starts with "!" is already negated by drop-not.
+    if condition and masked.count("(") == masked.count(")") and not condition.group(2).startswith("!"):
         start, end = condition.start(2), condition.end(2)
         add("negate-condition", start, end, "!(" + line[start:end] + ")")
     stripped = masked.strip()
