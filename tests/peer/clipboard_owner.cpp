@@ -593,6 +593,8 @@ void bindGlobal(void *data, wl_registry *registry, std::uint32_t name, const cha
 }
 
 // One change of the clipboard: each source serves the values it was made with.
+bool saidDone = false;
+
 struct WaylandChange {
     Options &options;
     std::vector<Offer> offers;
@@ -700,8 +702,13 @@ int runWayland(Options &&options)
         // The burst's own earlier changes are cancelled as it goes; only the last one's ends the owner.
         static const zwlr_data_control_source_v1_listener sourceListener{
             sendOffer, [](void *data, zwlr_data_control_source_v1 *source) {
-                if (static_cast<WaylandChange *>(data)->last)
+                const auto &change = *static_cast<WaylandChange *>(data);
+                if (change.last) {
+                    // Replaced while it was still being placed, the last change is made all the same.
+                    if (change.options.numbers["--burst"] > 1 && !saidDone)
+                        say("done");
                     std::exit(0);
+                }
                 zwlr_data_control_source_v1_destroy(source);
             }};
         const long burst = std::max(1L, options.numbers["--burst"]);
@@ -730,7 +737,7 @@ int runWayland(Options &&options)
                     return 1;
             }
         }
-        if (burst > 1)
+        if (burst > 1 && !std::exchange(saidDone, true))
             say("done");
     }
     while (wl_display_dispatch(display) >= 0) {
