@@ -366,6 +366,9 @@ void SelectionWriter::handle(const xcb_generic_event_t &event)
     }
     case XCB_SELECTION_CLEAR: {
         // Another client took the clipboard: let go of the texts, unless a newer take raced this.
+        // A take counts itself before it claims the clipboard; held apart from it, the look at the
+        // owner below cannot fall between the two and drop the texts that take has just claimed.
+        const std::lock_guard connectionLock(m_connectionMutex);
         std::uint64_t takes = 0;
         {
             const std::lock_guard lock(m_mutex);
