@@ -27,7 +27,11 @@ inline std::vector<TextRow> rowsOf(TextOperation operation, std::vector<TextRow>
     return rows;
 }
 
+// The test every table runs. Include this header from one file of a test executable; that file
+// instantiates the test with its tables, or with none.
 class TextOperationTest : public ::testing::TestWithParam<TextRow> {};
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(TextOperationTest);
+TEST_P(TextOperationTest, GivesTheExpectedText) { EXPECT_EQ(GetParam().operation(GetParam().input), GetParam().expected); }
 
 // unit repeated count times, with separator between the copies: long texts whose expected
 // transformation is assembled from the expected transformation of one unit.
@@ -42,9 +46,6 @@ inline std::string repeated(std::string_view unit, std::size_t count, std::strin
     return result;
 }
 
-inline std::string rowName(const ::testing::TestParamInfo<TextRow> &info)
-{
-    return info.param.name;
-}
+inline std::string rowName(const ::testing::TestParamInfo<TextRow> &info) { return info.param.name; }
 
 } // namespace nimbrel

@@ -11,11 +11,6 @@ using namespace std::string_literals;
 namespace nimbrel {
 namespace {
 
-TEST_P(TextOperationTest, GivesTheExpectedText)
-{
-    EXPECT_EQ(GetParam().operation(GetParam().input), GetParam().expected);
-}
-
 INSTANTIATE_TEST_SUITE_P(CollapseWhitespace, TextOperationTest, ::testing::ValuesIn(rowsOf(collapseWhitespace, {
     {"MixedRunsTrimmed", "  some   words\there\n", "some words here"},
     {"OnlyAsciiWhitespace", " \t\n\v\f\r ", ""},
