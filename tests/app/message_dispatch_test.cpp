@@ -79,12 +79,7 @@ const std::vector<Operation> operations{
     {"setActivePopupRunMenuItem:", hello, uppercaseEntry, {}, uppercasePicked},
     {"getFirstItem", {}, {}, MessageResult{std::shared_ptr<const PasteboardItem>()},
      [](auto &t) { return t.pasteboard.writes() == 0; }},
-    {"isTextItem:", {}, makeItem({{html, "x"}}), MessageResult{false}, nullptr},
-    {"isHTMLItem:", {}, makeItem({{html, "x"}}), MessageResult{true}, nullptr},
-    {"isRTFItem:", {}, makeItem({{rtf, "x"}}), MessageResult{true}, nullptr},
-    {"getItemType:", {}, makeItem({{html, "x"}, {rtf, "x"}}), MessageResult{rtf}, nullptr},
     {"hasItems", {}, {}, MessageResult{false}, nullptr},
-    {"firstItemIsSomeKindOfString:", {}, makeItem({{"image/png", "x"}, {plain, "x"}}), MessageResult{false}, nullptr},
     {"capitalize:", {}, helloItem, {}, holdsPlainText("Hello World  X")},
     {"lowercase:", {}, helloItem, {}, holdsPlainText("hello world  x")},
     {"uppercase:", {}, helloItem, {}, holdsPlainText("HELLO WORLD  X")},
@@ -102,10 +97,44 @@ INSTANTIATE_TEST_SUITE_P(Selectors, MessageDispatchTest, ::testing::ValuesIn(ope
     return name;
 });
 
+// The queries on an item, each checked by its answers in ItemQueriesFollowTheTypeRules.
+const std::string itemQueries[] = {"isTextItem:", "isHTMLItem:", "isRTFItem:", "getItemType:",
+                                   "firstItemIsSomeKindOfString:"};
+
 TEST(MessageDispatchTable, EveryPublishedOperationIsCheckedByItsEffect)
 {
     for (const std::string_view selector : AppDelegate::selectors())
-        EXPECT_EQ(std::ranges::count(std::views::keys(operations), selector), 1) << selector;
+        EXPECT_EQ(std::ranges::count(std::views::keys(operations), selector) + std::ranges::count(itemQueries, selector), 1)
+            << selector;
+}
+
+// Only the first item is inspected, never the text after it.
+TEST_F(MessageDispatchTest, ItemQueriesFollowTheTypeRules)
+{
+    // name, types, then the answers of the itemQueries in their order
+    const std::tuple<const char *, std::vector<std::string>, bool, bool, bool, std::string, bool> rows[] = {
+        {"HtmlThenPlain", {html, plain}, true, true, false, html, true},
+        {"PlainThenRtf", {plain, rtf}, true, false, true, rtf, true},
+        {"RtfThenHtml", {rtf, html}, false, true, true, rtf, true},
+        {"HtmlThenRtf", {html, rtf}, false, true, true, rtf, true},
+        {"ImageThenPlain", {"image/png", plain}, true, false, false, plain, false},
+        {"NoTypes", {}, false, false, false, plain, false},
+        {"CaseDiffers", {"Text/Plain", "TEXT/HTML", "text/RTF"}, false, false, false, plain, false},
+        {"PrefixIsNoMatch", {"text/plain;charset=utf-8", "text/html2"}, false, false, false, plain, false},
+    };
+    createController();
+    for (const auto &[name, types, isText, isHtml, isRtf, itemType, someKindOfString] : rows) {
+        SCOPED_TRACE(name);
+        Entries entries;
+        for (const auto &type : types)
+            entries.emplace_back(type, "data");
+        const auto first = makeItem(entries);
+        pasteboard.copy({first, textItem("second")});
+        ASSERT_EQ(delegate->perform("getFirstItem"), MessageResult{first});
+        const MessageResult answers[] = {isText, isHtml, isRtf, itemType, someKindOfString};
+        for (std::size_t query = 0; query < std::size(itemQueries); ++query)
+            EXPECT_EQ(delegate->perform(itemQueries[query], first), answers[query]) << itemQueries[query];
+    }
 }
 
 TEST_F(MessageDispatchTest, UnknownNamesAndWrongArgumentsAreRefusedQuietly)
@@ -114,17 +143,11 @@ TEST_F(MessageDispatchTest, UnknownNamesAndWrongArgumentsAreRefusedQuietly)
     copyText("keep me");
     const auto count = pasteboard.changeCount();
     const auto writes = defaults.writes();
-    const std::vector<std::pair<std::string, MessageArgument>> refused{
-        {"noSuchSelector", {}},
-        {"capitalize:", {}},
-        {"capitalize:", std::shared_ptr<const PasteboardItem>()},
-        {"isTextItem:", {}},
-        {"textNotificationButton:", {}},
-        {"activePopupRunItem:", std::shared_ptr<MenuItem>()},
-        {"setCurrentTextItemViewValue:", {}},
+    const std::vector<std::pair<std::string, MessageArgument>> refused{{"noSuchSelector", {}}, {"capitalize:", {}},
+        {"capitalize:", std::shared_ptr<const PasteboardItem>()}, {"isTextItem:", {}}, {"textNotificationButton:", {}},
+        {"activePopupRunItem:", std::shared_ptr<MenuItem>()}, {"setCurrentTextItemViewValue:", {}},
         {"userNotificationCenter:didActivateNotification:", std::shared_ptr<const UserNotification>()},
-        {"runTextAction:", helloItem},
-    };
+        {"runTextAction:", helloItem}};
     for (const auto &[selector, argument] : refused)
         EXPECT_EQ(delegate->perform(selector, argument), std::nullopt) << selector;
     EXPECT_EQ(pasteboard.changeCount(), count);
