@@ -16,10 +16,7 @@ TEST_F(LaunchTest, SetsUpTheStatusItemAndTimerAndShowsTheClipboardButNeverAnnoun
              {{}, "from the interface", false},
              {{{plain, "password"}, {concealed, std::nullopt}}, "from the interface", true},
              {{{"image/png", std::nullopt}, {plain, "behind an image"}}, "behind an image", false}}) {
-        if (entries.empty())
-            pasteboard.clearContents();
-        else
-            copy(entries);
+        copyOrClear(entries);
         textView->setString("from the interface");
         clearItem->setEnabled(entries.empty());
         launch();

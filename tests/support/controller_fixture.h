@@ -57,6 +57,8 @@ public:
     }
 
     void copy(Entries entries) { pasteboard.copy({makeItem(std::move(entries))}); }
+    // Another program's copy of the entries; none empties the clipboard.
+    void copyOrClear(Entries entries) { entries.empty() ? pasteboard.clearContents() : copy(std::move(entries)); }
     void copyText(const std::string &text) { pasteboard.copy({textItem(text)}); }
     void tick() { timers.fire(); }
 
@@ -82,10 +84,9 @@ public:
     // The plain text of the only item on the clipboard, or nullopt when there is not exactly one.
     std::optional<std::string> clipboardText() const
     {
-        if (pasteboard.items().size() != 1)
-            return std::nullopt;
-        const auto text = pasteboard.items().front()->stringForType(PasteboardTypeString);
-        return text ? std::optional<std::string>(text->str()) : std::nullopt;
+        const auto text = pasteboard.items().size() == 1
+            ? pasteboard.items().front()->stringForType(PasteboardTypeString) : std::nullopt;
+        return text ? std::optional(text->str()) : std::nullopt;
     }
 
     MemoryUserNotificationCenter center;

@@ -12,15 +12,10 @@ TEST_F(WindowsTest, PasteItemOptionsOpenOnlyForText)
     copyText("shown");
     launch();
     for (const auto &[entries, opens] : std::vector<std::pair<Entries, bool>>{
-             {{{plain, "x"}}, true},
-             {{{html, "x"}}, true},
-             {{{"image/png", std::nullopt}, {plain, "x"}}, false},
+             {{{plain, "x"}}, true}, {{{html, "x"}}, true}, {{{"image/png", std::nullopt}, {plain, "x"}}, false},
              {{}, false}}) {
         pasteItemOptionsWindow->orderOut();
-        if (entries.empty())
-            pasteboard.clearContents();
-        else
-            copy(entries);
+        copyOrClear(entries);
         EXPECT_EQ(delegate->perform("showPasteItemOptions"), MessageResult{opens});
         EXPECT_EQ(pasteItemOptionsWindow->isVisible(), opens);
     }
