@@ -40,28 +40,22 @@ def messages(catalog):
 
 
 def untranslatable_texts():
-    problems = []
-    for path in sorted((SOURCE / "src").rglob("*")):
-        if path.suffix not in (".cpp", ".h"):
-            continue
-        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
-            for pattern, what in UNTRANSLATED:
-                if pattern.search(line):
-                    problems.append(f"{path.relative_to(SOURCE)}:{number}: {what} not translatable: {line.strip()}")
-    return problems
+    return [f"{path.relative_to(SOURCE)}:{number}: {what} not translatable: {line.strip()}"
+            for path in sorted((SOURCE / "src").rglob("*")) if path.suffix in (".cpp", ".h")
+            for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1)
+            for pattern, what in UNTRANSLATED if pattern.search(line)]
 
 
 def main():
     languages = (SOURCE / "translations/LANGUAGES").read_text().split()
+    catalogs = {language: SOURCE / f"translations/nimbrel_{language}.ts" for language in languages}
     problems = {}
     with tempfile.TemporaryDirectory() as updated:
-        for language in languages:
-            catalog = SOURCE / f"translations/nimbrel_{language}.ts"
+        for catalog in catalogs.values():
             if catalog.exists():
                 shutil.copy(catalog, updated)
         subprocess.run([str(SOURCE / "scripts/update-translations.sh"), updated], check=True, env=os.environ)
-        for language in languages:
-            catalog = SOURCE / f"translations/nimbrel_{language}.ts"
+        for language, catalog in catalogs.items():
             if not catalog.exists():
                 problems[language] = ["no catalog: run scripts/update-translations.sh"]
                 continue
