@@ -76,8 +76,7 @@ const std::string writer = "libreoffice-writer-footnote-list-table";
 const std::string calc = "libreoffice-calc-range";
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, RecordedOfferTest,
-    ::testing::Values(
+    Rows, RecordedOfferTest, ::testing::Values(
         RecordedRow{"FirefoxRemoveAllWhitespace", firefox, "Remove all whitespace",
                     {"AmSamstagführtunsdieWanderungüber10kmamRheinuferentlang,vorbei", "seethelinkandboldwordshere."},
                     {"\n\nAmSamstagführtunsdieWanderungüber10kmamRheinuferentlang,vorbei", "Strecke\t10km\n"}},

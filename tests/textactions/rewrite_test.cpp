@@ -51,8 +51,7 @@ const std::string rtfSource = "{\\rtf1\\ansi {\\b Hello} world}";
 const std::string htmlSource = "<span style=\"color: red\">Hello</span> world";
 
 INSTANTIATE_TEST_SUITE_P(
-    TypeRules, RewriteTest,
-    ::testing::Values(
+    TypeRules, RewriteTest, ::testing::Values(
         RewriteCase{"EmptyResultLeftAlone", &AppDelegate::snakecase, {{plain, " \t\n "}}, std::nullopt, {}},
         RewriteCase{"FilesOfferingTheirPathsAsTextLeftAlone", &AppDelegate::uppercase,
                     {{std::string(FilenamesPboardType), "/home/a.txt"}, {plain, "/home/a.txt"}}, std::nullopt, {}},
@@ -75,13 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
                            "{\\f1\\'b7}\\u1040?\\uc2\\u914?? \\u-10179??\\u-8704?? B\\par\\b\\u65??\\uc0 \\u914 C\\{\\u10 }"}}},
         RewriteCase{"RtfUnbalancedFallsBackToPlain", &AppDelegate::uppercase,
                     {{rtf, "{\\rtf1 {\\b a}"}, {html, "b"}, {plain, "c"}}, "C", {}},
-        RewriteCase{"RtfBinaryFallsBackToPlain", &AppDelegate::uppercase,
-                    {{rtf, "{\\rtf1 {\\bin1 a}}"}, {plain, "c"}}, "C", {}},
+        RewriteCase{"RtfBinaryFallsBackToPlain", &AppDelegate::uppercase, {{rtf, "{\\rtf1 {\\bin1 a}}"}, {plain, "c"}}, "C", {}},
         RewriteCase{"HtmlOverLimitFallsBackToPlain", &AppDelegate::uppercase,
                     {{html, std::string(richDocumentLimit + 1, 'a')}, {plain, "c"}}, "C", {}},
         RewriteCase{"RichWithoutPlainTextLeftAlone", &AppDelegate::lowercase, {{rtf, rtfSource}}, std::nullopt, {}},
-        RewriteCase{"PlainTypeWithoutTextLeftAlone", &AppDelegate::uppercase,
-                    {{plain, std::nullopt}}, std::nullopt, {}},
+        RewriteCase{"PlainTypeWithoutTextLeftAlone", &AppDelegate::uppercase, {{plain, std::nullopt}}, std::nullopt, {}},
         RewriteCase{"PrivateTypesDropped", &AppDelegate::removeMultipleWhitespace,
                     {{plain, " a  b "}, {"application/x-private", "secret"}}, "a b", {}},
         RewriteCase{"RemoveFormattingKeepsPlainText", &AppDelegate::removeFormatting,
@@ -138,8 +135,7 @@ using namespace std::chrono_literals;
 const Entries secret{{plain, "Kö1n-Paß#2024"}, {concealed, "secret"}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, ConcealedExpiryTest,
-    ::testing::Values(
+    Rows, ConcealedExpiryTest, ::testing::Values(
         ExpiryCase{"SecretRewriteClearedTenSecondsAfterTheWrite", secret, true, nullptr, 10s, true, false},
         ExpiryCase{"SecretRewriteStillThereJustBefore", secret, true, nullptr, 9999ms, false, false},
         ExpiryCase{"SecretRewriteKeptWhenAnotherProgramCopiedMeanwhile", secret, true,
