@@ -14,10 +14,14 @@ namespace {
 
 // Rows every mapping must treat the same way: text without case and broken input.
 const std::vector<TextRow> caselessRows = {
-    {"Empty", "", ""}, {"EmojiUntouched", "😀🚀👍🏽", "😀🚀👍🏽"}, {"NulBytesSurvive", "\0\0 1\0"s, "\0\0 1\0"s},
-    {"TruncatedAtEnd", "\xE6\x9D", "\uFFFD"}, {"LoneContinuation", "\x80", "\uFFFD"},
+    {"Empty", "", ""},
+    {"EmojiUntouched", "😀🚀👍🏽", "😀🚀👍🏽"},
+    {"NulBytesSurvive", "\0\0 1\0"s, "\0\0 1\0"s},
+    {"TruncatedAtEnd", "\xE6\x9D", "\uFFFD"},
+    {"LoneContinuation", "\x80", "\uFFFD"},
     {"EncodedSurrogate", "\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},
-    {"AboveUnicodeRange", "\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"}};
+    {"AboveUnicodeRange", "\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+};
 
 std::vector<TextRow> withCaselessRows(TextOperation operation, std::vector<TextRow> rows)
 {
@@ -84,8 +88,12 @@ TEST(IsWhitespaceAndNewline, AcceptsExactlyTheWhitespaceSet)
 }
 
 INSTANTIATE_TEST_SUITE_P(LastPathComponent, TextOperationTest, ::testing::ValuesIn(rowsOf(lastPathComponent, {
-    {"File", "/home/a/notes.txt", "notes.txt"}, {"TrailingSlash", "/home/a/dir/", "dir"}, {"Root", "/", "/"},
-    {"Empty", "", ""}, {"BareName", "name", "name"}, {"InvalidCleaned", "/tmp/\xFF", "\uFFFD"},
+    {"File", "/home/a/notes.txt", "notes.txt"},
+    {"TrailingSlash", "/home/a/dir/", "dir"},
+    {"Root", "/", "/"},
+    {"Empty", "", ""},
+    {"BareName", "name", "name"},
+    {"InvalidCleaned", "/tmp/\xFF", "\uFFFD"},
 })), rowName);
 
 INSTANTIATE_TEST_SUITE_P(ValidUtf8, TextOperationTest, ::testing::ValuesIn(withCaselessRows(validUtf8, {
