@@ -166,8 +166,7 @@ e2e_wait_for "Ctrl+Return to run Capitalize, the first action" e2e_paste_is 'Hel
 # every type with the same bytes, so that they outlive it; Quit also withdraws its bubble. Never a
 # secret (tests/textactions), never another program's contents (tests/platform/qt/qt_pasteboard_x11_test.cpp).
 e2e_wait_for "the rewrite announced on screen" e2e_displayed_count_is 1
-e2e_spawn manager "$CLIPBOARD_OWNER" --manager
-e2e_wait_for "the clipboard manager" grep -qx manager "$E2E_TMP/manager.log"
+e2e_owner_until manager manager --manager
 served=$(e2e_paste_every_type | grep ' ')
 e2e_quit_from_menu
 e2e_ended_cleanly "the menu's Quit with a clipboard manager"

@@ -280,6 +280,11 @@ e2e_offer() {
 }
 
 e2e_offer_said() { grep -qx -- "$1" "$E2E_OFFER_LOG"; }
+# Runs the clipboard owner as NAME, logging to $E2E_TMP/NAME.log, with these options (OPTION...),
+# and waits until it says LINE: e2e_owner_until NAME LINE OPTION...
+e2e_owner_until() { e2e_spawn "$1" "$CLIPBOARD_OWNER" "${@:3}" && e2e_wait_for "$1 to say [$2]" grep -qx -- "$2" "$E2E_TMP/$1.log"; }
+# Copies this text as programs do: through the clipboard owner on X11, with wl-copy on sway.
+e2e_copy() { if [[ -n ${WAYLAND_DISPLAY:-} ]]; then wl-copy "$1"; else e2e_offer "UTF8_STRING=$1"; fi; }
 # Someone (Nimbrel, in a test that reads nothing itself) has read data of the latest offer.
 e2e_offer_read() { grep '^served ' "$E2E_OFFER_LOG" | grep -qvx 'served TARGETS'; }
 
@@ -334,17 +339,18 @@ e2e_last_notify_body() { e2e_notification_records | grep -z '^notify' | tail -zn
 e2e_last_notify_body_is() { [[ "$(e2e_last_notify_body)" == "$*" ]]; }
 e2e_displayed_count_is() { [[ "$(dunstctl count displayed)" -eq $1 ]]; }
 
-# Makes an offer (e2e_offer's arguments) and waits until Nimbrel has announced it (or, with no
-# daemon, tried to), so the next step acts on it; e2e_copy_and_wait offers a text, and given
-# "shown" waits until the daemon shows the announcement too.
-e2e_offer_and_wait() {
+# Runs a command that copies (e2e_offer, e2e_copy and their arguments) and waits until Nimbrel has
+# announced the copy (or, with no daemon, tried to), so the next step acts on it;
+# e2e_copy_and_wait copies a text, and given "shown" waits until the daemon shows the announcement too.
+e2e_announced_after() {
   local before
   before=$(e2e_notify_count)
-  e2e_offer "$@"
-  e2e_wait_for "an announcement of [$*]" e2e_notify_count_at_least $((before + 1))
+  "$@"
+  e2e_wait_for "an announcement after [$*]" e2e_notify_count_at_least $((before + 1))
 }
+e2e_offer_and_wait() { e2e_announced_after e2e_offer "$@"; }
 e2e_copy_and_wait() {
-  e2e_offer_and_wait "UTF8_STRING=$1"
+  e2e_announced_after e2e_copy "$1"
   e2e_wait_for "the announcement of [$1]" e2e_last_notify_body_is "$1"
   [[ ${2:-} != shown ]] || e2e_wait_for "the announcement of [$1] on screen" e2e_displayed_count_is 1
 }

@@ -13,7 +13,7 @@ mkdir -p "$folder"
 copies() {
   local before
   before=$(e2e_notify_count)
-  e2e_offer "UTF8_STRING=$1"
+  e2e_copy "$1"
   e2e_wait_for "Nimbrel to read [$1]" e2e_offer_read
   e2e_offer "text/uri-list=file:///tmp/${1// /%20}.txt"
   e2e_wait_for "the announcement of the file copied after [$1]" e2e_last_notify_body_is "$1.txt"
@@ -36,8 +36,6 @@ if [[ "${1:-}" == read-only ]]; then
   chmod 444 "$NIMBREL_PREFERENCES"
   chmod 555 "$folder"
   e2e_nimbrel_as nobody
-  "${E2E_NIMBREL_AS[@]}" touch "$NIMBREL_PREFERENCES" "$folder/probe" 2>/dev/null &&
-    e2e_fail "nobody can still write the preferences or their folder"
 fi
 
 e2e_start_desktop nimbrel

@@ -33,10 +33,6 @@ close_window() {
   if $native; then swaymsg "[title=\"^$1\$\"] kill"; else xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" key Escape; fi >/dev/null
   e2e_wait_for "$1 to close" e2e_fails window_shown "$1"
 }
-copy() {
-  if $wayland; then wl-copy "$1"; else e2e_offer "UTF8_STRING=$1"; fi
-  e2e_read_done
-}
 # An override-redirect window (a menu) within 40 pixels of $1,$2: below or above, as it fits.
 popup_near() {
   # shellcheck disable=SC2034 # WINDOW and SCREEN: xdotool's --shell sets them too
@@ -50,7 +46,6 @@ popup_near() {
   return 1
 }
 
-menu_floating() { e2e_sway_windows | grep -q $'\tfloating_con\tnimbrel\tNimbrel$'; }
 # A window of that title that sway floats, native or XWayland's: a dialog, at its own size.
 window_floats() { e2e_sway_windows | grep -qx $'[^\t]*\tfloating_con\t[^\t]*\t'"$1"; }
 
@@ -67,9 +62,9 @@ pick() {
   esac
   if [[ $panel == swaybar ]] && $native; then
     # A native Wayland window cannot be placed: the menu floats where sway puts it.
-    e2e_wait_for "our menu, floating, for $title" menu_floating
+    e2e_wait_for "our menu, floating, for $title" window_floats Nimbrel
     swaymsg '[app_id="nimbrel" title="^Nimbrel$"] kill' >/dev/null
-    e2e_wait_for "the menu to close" e2e_fails menu_floating
+    e2e_wait_for "the menu to close" e2e_fails window_floats Nimbrel
   fi
   if [[ $panel == waybar ]] || $native; then
     # What a panel that draws the menu sends when it opens and when an entry is clicked.
@@ -123,7 +118,7 @@ rows=(
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r title keys text condition <<<"$row"
-  [[ -z $text ]] || copy "$text"
+  [[ -z $text ]] || { e2e_copy "$text" && e2e_read_done; }
   pick "$title" "$keys"
   read -ra words <<<"$condition"
   e2e_wait_for "$title after [$text]: $condition" "${words[@]}"

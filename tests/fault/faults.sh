@@ -41,13 +41,11 @@ e2e_expect_eq "Uppercase on the text to flood" "(true,)" "$(e2e_call RunTextActi
 pasted_whole() { text=$(e2e_paste) && ((${#text} == 300000)) && [[ $text == 'FLOODED TEXT '* ]]; }
 # One MULTIPLE request of 1,000 pairs is one reader's too: a paste from another window right after
 # it gets the whole text.
-e2e_spawn multiple "$CLIPBOARD_OWNER" --flood 1000 --multiple
-e2e_wait_for "the MULTIPLE request answered" grep -qx flooded "$E2E_TMP/multiple.log"
+e2e_owner_until multiple flooded --flood 1000 --multiple
 e2e_expect_eq "pairs of one MULTIPLE answered" "accepted 16" "$(grep '^accepted' "$E2E_TMP/multiple.log")"
 pasted_whole || e2e_fail "a paste right after one reader's MULTIPLE of 1,000 pairs was refused"
 while IFS='|' read -r name readers most; do
-  e2e_spawn "flood$readers" "$CLIPBOARD_OWNER" --flood 2000 --readers "$readers"
-  e2e_wait_for "$name: the flood answered" grep -qx flooded "$E2E_TMP/flood$readers.log"
+  e2e_owner_until "flood$readers" flooded --flood 2000 --readers "$readers"
   accepted=$(sed -n 's/^accepted //p' "$E2E_TMP/flood$readers.log")
   ((accepted <= most)) || e2e_fail "$name: the flood started $accepted incremental answers"
   e2e_wait_for "$name: an ordinary paste of the whole text after the flood" pasted_whole
@@ -64,7 +62,7 @@ while IFS='|' read -r name address; do
   # Loose, but far below what a hang would take: it gives up on the bus after 4 s.
   E2E_DEADLINE=20 e2e_wait_for "$name: Nimbrel to say it has no bus" grep -q 'no session bus' "$E2E_TMP/nimbrel.log"
   for copy in first second; do
-    e2e_offer "UTF8_STRING=$copy copy, $name"
+    e2e_copy "$copy copy, $name"
     e2e_wait_for "Nimbrel, the only reader, to read the $copy copy, $name" e2e_offer_read
   done
   e2e_nimbrel_running || e2e_fail "Nimbrel exited, $name"

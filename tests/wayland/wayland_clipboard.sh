@@ -3,11 +3,11 @@
 # sway, driven by wl-copy, wl-paste and the clipboard owner in its Wayland mode, whether or not a
 # native window has the focus and whether Qt's windows are on XWayland or native.
 #
-#   wayland_clipboard.sh XWAYLAND(enable|disable) QT_QPA_PLATFORM FOCUSED_APP(or "")
+#   wayland_clipboard.sh XWAYLAND(enable|disable) QT_QPA_PLATFORM [FOCUSED_APP]
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/../e2e/sway.sh"
 
-xwayland=$1 platform=$2 focused=$3
+xwayland=$1 platform=$2 focused=${3:-}
 
 focus_is() { [[ "$(e2e_sway_focused_app)" == "$1" ]]; }
 typed_paste_is() { [[ "$(e2e_paste "$1")" == "$2" ]]; }
@@ -18,10 +18,9 @@ watched_since() { tail -n +$(($1 + 1)) "$E2E_TMP/watch.log" | grep -qx "$2"; }
 e2e_start_desktop "$([[ $platform == wayland ]] && echo no-tray || echo swaybar)" "sway-$xwayland"
 [[ -z $focused ]] || e2e_spawn "$focused" "$focused"
 e2e_wait_for "the focus on [$focused]" focus_is "$focused"
-wl-copy 'present at start'
+e2e_copy 'present at start'
 e2e_wait_for "wl-copy to own the clipboard" e2e_paste_is 'present at start'
-e2e_spawn watch "$CLIPBOARD_OWNER" --wayland --watch
-e2e_wait_for "the watcher" grep -qx selection "$E2E_TMP/watch.log"
+e2e_owner_until watch selection --wayland --watch
 # The usual limit of descriptors, which pasters that never read must not use up.
 ulimit -Sn 1024
 QT_QPA_PLATFORM=$platform e2e_start_nimbrel
@@ -57,8 +56,7 @@ for row in "${rows[@]}"; do
   "${words[@]}" >/dev/null
   read -ra words <<<"$condition"
   e2e_wait_for "$condition after $name" "${words[@]}"
-  wl-copy "after $name"
-  e2e_wait_for "the copy after $name to be announced" e2e_last_notify_body_is "after $name"
+  e2e_copy_and_wait "after $name"
   e2e_expect_eq "$name: announced" "$(printf '%b' "$announced")" "$(e2e_notify_calls | cut -f 2- | tail -n +$((before + 1)) | head -n -1 | sed '/^$/d')"
 done
 # A rewrite replaces the clipboard's contents in one step: only ClearClipboard ever emptied it.
@@ -130,8 +128,7 @@ done
 # turn and gets the whole text once they are given up.
 e2e_offer --wayland --repeat-to 200000 text/plain=stuck
 e2e_expect_eq "the text to be stuck in pipes is Nimbrel's" "(true,)" "$(e2e_call RunTextAction Uppercase)"
-e2e_spawn stuck "$CLIPBOARD_OWNER" --wayland --paste 64
-e2e_wait_for "64 pasters to take every place" grep -qx 'filled 64' "$E2E_TMP/stuck.log"
+e2e_owner_until stuck 'filled 64' --wayland --paste 64
 e2e_expect_eq "a paste behind 64 stuck ones" "$(printf 'STUCK%.0s' {1..40000} | md5sum)" "$(e2e_paste | md5sum)"
 e2e_wait_for "the 64 stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/stuck.log"
 # 1,100 pasters that never read, more than a process may have descriptors: 64 are served at once
@@ -141,8 +138,7 @@ e2e_spawn paster "$CLIPBOARD_OWNER" --wayland --paste 1100
 e2e_wait_for "the pasters to be served or refused" grep -q '^filled' "$E2E_TMP/paster.log"
 e2e_expect_eq "pasters served in turn" "filled 512" "$(grep '^filled' "$E2E_TMP/paster.log")"
 e2e_wait_for "the stalled pasters to be dropped" grep -qx dropped "$E2E_TMP/paster.log"
-wl-copy 'after 1,100 stuck pasters'
-e2e_wait_for "the copy after 1,100 stuck pasters to be announced" e2e_last_notify_body_is 'after 1,100 stuck pasters'
+e2e_copy_and_wait 'after 1,100 stuck pasters'
 e2e_expect_eq "--clear after 1,100 stuck pasters" 0 "$("$NIMBREL_BINARY" --clear >/dev/null; echo $?)"
 e2e_wait_for "the clipboard emptied by --clear" e2e_paste_is
 
@@ -154,6 +150,5 @@ kill -STOP "$E2E_NIMBREL_PID"
 e2e_offer --wayland --garbage-targets 20000 text/plain=flood
 kill -CONT "$E2E_NIMBREL_PID"
 e2e_wait_for "the flood to cost Nimbrel its connection" grep -q 'lost the connection to the Wayland' "$E2E_TMP/nimbrel.log"
-wl-copy 'after connecting again'
-e2e_wait_for "Nimbrel to read the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
-e2e_wait_for "the copy current when Nimbrel is back to be announced" e2e_last_notify_body_is 'after connecting again'
+e2e_copy_and_wait 'after connecting again'
+e2e_wait_for "Nimbrel to say it reads the clipboard again" grep -q 'reading the Wayland compositor.s clipboard again' "$E2E_TMP/nimbrel.log"
