@@ -49,18 +49,17 @@ kept_is() { [[ "$(e2e_paste_every_type)" == "$1" ]]; }
 owner_quits() { kill "$E2E_SPAWNED" && wait "$E2E_SPAWNED" 2>/dev/null || true; }
 
 announced=0
-# The next announcement, which must be the last one made, shows this body.
+# The next announcement, which must be the last one made, shows this body ("*": any).
 announced_as() {
   announced=$((announced + 1))
   e2e_wait_for "announcement $announced, of $1" e2e_notify_count_at_least "$announced"
-  e2e_expect_eq "$1" "$announced [$2]" "$(e2e_notify_count) [$(e2e_last_notify_body)]"
+  e2e_expect_eq "$1" "$announced [$2]" "$(e2e_notify_count) [$([[ $2 == '*' ]] && echo '*' || e2e_last_notify_body)]"
 }
 
 row() {
   local name=$1 body=$2 text=$3 rewrote='(true,)'
   shift 3
   [[ $text == = ]] && text=$(recorded_target UTF8_STRING "${@: -1}")
-  replayed+=" $*"
   e2e_offer "$@"
   [[ $body == - ]] || announced_as "$name" "$([[ $body == = ]] && escaped "$text" || printf '%s' "$body")"
   # A recording offered whole is kept once its owner quits, and not announced again (the next
@@ -127,16 +126,9 @@ row 'markup, bytes not in UTF-8 and NULs' "caf$r &lt;b&gt;&amp;amp;&lt;/b&gt; &q
   --replay "$(printf 'caf\xe9 <b>&amp;</b> "q" \x27a\x27\0two\0' | recorded UTF8_STRING)"
 row 'a long text sent in pieces, cut at 1,000 characters' "${long::999}…" "$long" --repeat-to 600000 --chunk 200000 \
   $'UTF8_STRING=a line of a long text\n'
-for recording in "$offers"/*.offer; do
-  [[ $replayed == *" $recording"* ]] || e2e_fail "no row replays $recording"
-done
 
 # Makes an offer with these arguments and waits for its announcement, the only one since the last.
-copied() {
-  e2e_offer "$@"
-  e2e_wait_for "announcement $((++announced))" e2e_notify_count_at_least "$announced"
-  e2e_expect_eq "announcement $announced, the only new one" "$announced" "$(e2e_notify_count)"
-}
+copied() { e2e_offer "$@" && announced_as "[$*], the only new announcement" '*'; }
 # TEXT comes in the encoding its owner picked (here Latin-1, beside UTF-8), named by the answer's
 # type: it is kept as it came. Nimbrel's own text goes as UTF-8, and the answer says so.
 copied --text-as COMPOUND_TEXT 'UTF8_STRING=naïve' $'TEXT=na\xefve'
@@ -147,43 +139,41 @@ e2e_expect_eq "kept TEXT: its owner's type" COMPOUND_TEXT "$("$CLIPBOARD_OWNER" 
 e2e_call RunTextAction Uppercase >/dev/null
 e2e_wait_for "the rewrite announced" e2e_notify_count_at_least $((++announced))
 e2e_expect_eq "Nimbrel's own TEXT: UTF-8" UTF8_STRING "$("$CLIPBOARD_OWNER" --type-of TEXT)"
-# Never kept: anything with the option off (read as without it), over 32 MiB, after a clear. A
-# secret goes the way of a copy over 32 MiB here, with no copy to keep (tests/platform/qt, and a
-# row of tests/wayland).
-not_kept() { # the owner asks the manager to save as it quits, and says what it got
-  owner_quits
-  e2e_expect_eq "$1: the hand-over answered" "$2" "$(tail -n 1 "$E2E_OFFER_LOG")"
-  ! e2e_paste TARGETS || e2e_fail "$1: kept"
-}
-# An edit of the preferences counts from the next copy, once Nimbrel has answered a call made after it.
-edit_keeping() {
+# Kept or not once the owner quits, one row a case. Never kept: anything with the option off (read
+# as without it), over 32 MiB, after a clear. A secret goes the way of a copy over 32 MiB here, with
+# no copy to keep (tests/platform/qt, and a row of tests/wayland). Another program that takes the
+# clipboard manager's role and quits leaves the role free: Nimbrel takes it again, so an owner that
+# asks the manager to save its copy as it quits has it saved. Name | before the copy | the owner's
+# arguments, ";" between | after the copy | what the owner's hand-over got ("": it asked for none) |
+# the text kept ("": nothing).
+keeping() { # an edit counts from the next copy, once Nimbrel has answered a call made after it
   printf '{"notifyText": 1, "notifyFilesAndDirectories": 1, "keepClipboard": %s}\n' "$1" >"$NIMBREL_PREFERENCES"
   e2e_call TextActionTitles >/dev/null
 }
-edit_keeping 0
-copied --save-at-quit 'UTF8_STRING=not kept' 'STRING=not read'
-! e2e_offer_said 'served STRING' || e2e_fail "the option off: a kept type read"
-not_kept 'the option off' 'no manager'
-edit_keeping 1
-copied 'UTF8_STRING=kept right after the option is on again'
-owner_quits
-e2e_wait_for "the copy right after the option is on again kept" e2e_paste_is 'kept right after the option is on again'
-copied --save-at-quit --repeat-to $((32 * 1024 * 1024 + 1)) 'UTF8_STRING=over the bound '
-not_kept 'over 32 MiB' 'not saved'
+rival_manager() {
+  e2e_owner_until rival-manager manager --manager
+  e2e_end_group "$E2E_SPAWNED"
+}
+string_unread() { ! e2e_offer_said 'served STRING' || e2e_fail "the option off: a kept type read"; }
+keep_rows=(
+  "the option off|keeping 0|--save-at-quit;UTF8_STRING=not kept;STRING=not read|string_unread|no manager|"
+  "right after the option is on again|keeping 1|UTF8_STRING=kept again|||kept again"
+  "over 32 MiB||--save-at-quit;--repeat-to;$((32 * 1024 * 1024 + 1));UTF8_STRING=over the bound ||not saved|"
+  "after another manager quit|rival_manager|--save-at-quit;UTF8_STRING=saved||saved|saved"
+  "cleared||UTF8_STRING=cleared|e2e_call ClearClipboard|||"
+)
+for row in "${keep_rows[@]}"; do
+  IFS='|' read -r name before owner after said kept <<<"$row"
+  IFS=';' read -ra args <<<"$owner"
+  $before
+  copied "${args[@]}"
+  $after >/dev/null
+  owner_quits
+  [[ -z $said ]] || e2e_expect_eq "$name: the hand-over got" "$said" "$(tail -n 1 "$E2E_OFFER_LOG")"
+  if [[ -n $kept ]]; then e2e_wait_for "$name: kept" e2e_paste_is "$kept"; else ! e2e_paste TARGETS || e2e_fail "$name: kept"; fi
+done
 e2e_expect_eq "over 32 MiB: said once" 1 "$(grep -c 'more than 32 MiB is not kept' "$E2E_TMP/nimbrel.log")"
-# Another program that takes the clipboard manager's role and quits leaves the role free: Nimbrel
-# takes it again, so an owner that asks the manager to save its copy as it quits has it saved.
-e2e_spawn rival-manager "$CLIPBOARD_OWNER" --manager
-e2e_wait_for "another clipboard manager" grep -qx manager "$E2E_TMP/rival-manager.log"
-e2e_end_group "$E2E_SPAWNED"
-copied --save-at-quit 'UTF8_STRING=saved after another manager quit'
-owner_quits
-e2e_expect_eq "the hand-over after another manager quit" saved "$(tail -n 1 "$E2E_OFFER_LOG")"
-copied 'UTF8_STRING=cleared'
-e2e_call ClearClipboard >/dev/null
-owner_quits
 e2e_expect_eq "cleared, then the owner quit" '(false,)' "$(e2e_call RunTextAction Uppercase)"
-! e2e_paste TARGETS || e2e_fail "kept after a clear"
 
 # A keeper that takes the copy Nimbrel kept from it, as keepers hand a copy on (and rival ones
 # take it back each time), offers the same copy: it is not announced again; the next copy is.
