@@ -44,7 +44,7 @@
 //                           programs do as they quit; print "saved", "not saved" or "no manager",
 //                           and quit (X11)
 //   --put-back              take the clipboard back with the same values whenever it is emptied,
-//                           as keepers that never leave it empty do; print "put back" each time (X11)
+//                           as keepers that never leave it empty do (X11)
 //   --anonymous             own through a window that names no program (no WM_CLASS), as Qt's
 //                           selection owner window (Klipper's) names none (X11)
 //   --manager               own CLIPBOARD_MANAGER instead, as a clipboard manager does (X11): a
@@ -58,8 +58,8 @@
 // "ignored" for a request left unanswered, "vanished", and "done" after the last change; after a
 // flood "accepted K" for the K requests answered other than with a refusal, then "flooded". Quits
 // when another client takes the clipboard. A manager prints "manager" once it owns
-// CLIPBOARD_MANAGER, "saved TARGET BYTES" for each target it keeps (BYTES in hex) and "owner"
-// once it serves them; it quits only when another client takes CLIPBOARD_MANAGER.
+// CLIPBOARD_MANAGER and "owner" once it serves what it saved; it quits only when another client
+// takes CLIPBOARD_MANAGER.
 #include "support/recorded_offer.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 
@@ -86,7 +86,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -238,9 +237,8 @@ public:
                 const bool ends = manager ? clear.selection == m_clipboardManager : !flags.contains("--put-back");
                 if (type == XCB_SELECTION_CLEAR && ends)
                     return 0;
-                if (type == XCB_SELECTION_CLEAR && !manager && ownerOf(m_clipboard) == XCB_WINDOW_NONE
-                    && takeSelection(m_clipboard))
-                    say("put back");
+                if (type == XCB_SELECTION_CLEAR && !manager && ownerOf(m_clipboard) == XCB_WINDOW_NONE)
+                    takeSelection(m_clipboard);
                 if (type == XCB_SELECTION_NOTIFY && quitAsked == 2) {
                     say(reinterpret_cast<const xcb_selection_notify_event_t &>(*event).property ? "saved" : "not saved");
                     return 0;
@@ -364,9 +362,7 @@ private:
         const xcb_atom_t property = intern("NIMBREL_TYPE_OF");
         xcb_convert_selection(m_connection, m_window, m_clipboard, target, property, XCB_CURRENT_TIME);
         xcb_flush(m_connection);
-        if (awaitAnswer(lifetime()) == XCB_ATOM_NONE)
-            return say("refused"), 1;
-        say(atomName(this->property(m_window, property, true).first));
+        say(awaitAnswer(lifetime()) == XCB_ATOM_NONE ? "refused" : atomName(this->property(m_window, property, true).first));
         return 0;
     }
 
@@ -433,10 +429,6 @@ private:
                 continue;
             offers.push_back({atomName(pairs[i]), bytes, bytes, pairs[i]});
             m_listed.push_back(pairs[i]);
-            std::string hex;
-            for (const unsigned char byte : bytes)
-                hex += "0123456789abcdef"[byte >> 4] + std::string(1, "0123456789abcdef"[byte & 15]);
-            say("saved " + offers.back().name + " " + hex);
         }
         if (offers.empty() || !takeSelection(m_clipboard))
             return XCB_ATOM_NONE;
@@ -475,7 +467,7 @@ private:
 
     void answer(const xcb_selection_request_event_t &request)
     {
-        std::this_thread::sleep_for(std::chrono::milliseconds(numbers["--delay-ms"]));
+        poll(nullptr, 0, static_cast<int>(numbers["--delay-ms"]));
         // Obsolete clients name no property and expect the target's name to be used.
         xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
         const auto offer = std::find_if(offers.begin(), offers.end(),
