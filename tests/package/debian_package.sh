@@ -16,10 +16,8 @@ holds() { grep -q -- "$2" <<<"$1" || fail "[$2] not in [$1]"; }
 # A generator chosen in the environment would be taken instead of the default.
 (unset CMAKE_GENERATOR && cmake -S "$SOURCE_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DNIMBREL_BUILD_TESTS=OFF &&
   cmake --build "$BUILD_DIR" --parallel "$(nproc)") >"$out/build.log" 2>&1 || { tail -n 30 "$out/build.log" >&2; fail "build"; }
-holds "$(grep CMAKE_GENERATOR: "$BUILD_DIR/CMakeCache.txt")" "=Unix Makefiles$"
 cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log" >&2; fail "cpack"; }
 deb=$(find "$out" -maxdepth 1 -name 'nimbrel_*.deb')
-[[ -f $deb ]] || fail "cpack made no package: $(ls "$out")"
 
 for path in bin/nimbrel share/applications/nimbrel.desktop share/icons/hicolor/scalable/apps/nimbrel.svg \
   share/man/man1/nimbrel.1.gz share/bash-completion/completions/nimbrel share/metainfo/org.nimbrel.Nimbrel.metainfo.xml \
