@@ -4,6 +4,7 @@
 #include "platform/qt/x11/hidden_window.h"
 #include "platform/qt/x11/reconnect_backoff.h"
 #include "platform/qt/x11/selection_owner_watch.h"
+#include "platform/qt/x11/transfer_piece.h"
 
 #include <QCoreApplication>
 
@@ -23,8 +24,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Pieces of an incremental answer; an answer up to this size goes in one property.
-constexpr std::size_t largestPiece = 256 * 1024;
 // A requestor that stops asking for pieces this long is given up on.
 constexpr auto transferPatience = std::chrono::seconds(10);
 // Incremental answers waiting for their requestors, in all and for one requestor window: beyond
@@ -96,8 +95,7 @@ bool SelectionWriter::connect()
         m_clipboardManager = m_atoms->intern("CLIPBOARD_MANAGER");
         m_saveTargets = m_atoms->intern("SAVE_TARGETS");
         m_managerEvent = managerEvent;
-        m_pieceSize =
-            std::min(largestPiece, static_cast<std::size_t>(xcb_get_maximum_request_length(connection)) * 4 - 64);
+        m_pieceSize = transferPieceSize(xcb_get_maximum_request_length(connection));
         m_window.store(window);
     }
     m_reconnected.notify_all();
