@@ -101,6 +101,8 @@ TEST_F(JsonUserDefaultsTest, FileChangedByAnotherProgramIsSeenAtTheNextReadAndLo
         }
         if (steps.size() == 2 && steps[0].first == steps[1].first) {
             EXPECT_EQ(read(m_corrupt + "." + std::to_string(++setAside)), *steps[0].first);
+            // The bad file set aside, the last good values are in the file again.
+            EXPECT_EQ(reopened("notifyText"), off);
         }
         EXPECT_FALSE(fs::exists(m_corrupt + "." + std::to_string(setAside + 1)));
         defaults.setValueForKey(on, "ours");
