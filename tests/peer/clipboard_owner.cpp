@@ -584,9 +584,10 @@ void bindGlobal(void *data, wl_registry *registry, std::uint32_t name, const cha
             wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface, 1));
 }
 
-// One change of the clipboard: each source serves the values it was made with.
+// Whether "done" was said: the last change of a burst says it once it is made, or as it is replaced.
 bool saidDone = false;
 
+// One change of the clipboard: each source serves the values it was made with.
 struct WaylandChange {
     Options &options;
     std::vector<Offer> offers;
