@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "p", {{html, "\u03BF\u03B4\u03BF<b>\u03C2</b>"}}},
         RewriteCase{"RtfCodePageUnicodeAndFallbacks", &AppDelegate::uppercase,
                     {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
-                           "{\\f1\\'b7}\\'e0\\uc2\\u946\\'e2\\'e2 \\u-10179??\\u-8704?? b\\par\\b\\'61\\uc0 \\u946 c\\{\\'0a}"}, {plain, "p"}}, "P",
+                           "{\\f1\\'b7}\\'e0\\uc2\\u946\\'00\\'e2 \\u-10179??\\u-8704?? b\\par\\b\\'61\\uc0 \\u946 c\\{\\'0a}"}, {plain, "p"}}, "P",
                     {{rtf, "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 a;}{\\f1\\fcharset2 s;}}{\\*\\x y}"
                            "{\\f1\\'b7}\\u1040?\\uc2\\u914?? \\u-10179??\\u-8704?? B\\par\\b\\u65??\\uc0 \\u914 C\\{\\u10 }"}}},
         RewriteCase{"RtfUnbalancedFallsBackToPlain", &AppDelegate::uppercase,

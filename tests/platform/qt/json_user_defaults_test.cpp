@@ -7,11 +7,28 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+// File systems without RENAME_NOREPLACE (NFS) refuse it with EINVAL; this binary's renameat2 does
+// so while told to, and is the kernel's otherwise.
+std::atomic<bool> renameNoReplaceRefused{false};
+extern "C" int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned int flags) noexcept
+{
+    if (renameNoReplaceRefused && (flags & RENAME_NOREPLACE) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
 
 namespace nimbrel {
 namespace {
@@ -110,6 +127,21 @@ TEST_F(JsonUserDefaultsTest, FileChangedByAnotherProgramIsSeenAtTheNextReadAndLo
         EXPECT_EQ(reopened("ours"), on);
     }
     EXPECT_EQ(read(m_corrupt), "an earlier bad file");
+}
+
+// Where renaming cannot refuse to replace, a bad file is set aside all the same, and still never
+// over an earlier one.
+TEST_F(JsonUserDefaultsTest, BadFileIsSetAsideWhereTheFileSystemCannotRenameWithoutReplacing)
+{
+    write(m_corrupt, "an earlier bad file");
+    write(m_file, "[1]");
+    renameNoReplaceRefused = true;
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), std::nullopt);
+    EXPECT_EQ(m_defaults.objectForKey("notifyText"), std::nullopt);
+    renameNoReplaceRefused = false;
+    EXPECT_EQ(read(m_corrupt + ".1"), "[1]");
+    EXPECT_EQ(read(m_corrupt), "an earlier bad file");
+    EXPECT_FALSE(fs::exists(m_file) && read(m_file) == "[1]");
 }
 
 // A FIFO would block a plain open(2) until a writer came; it is neither read nor replaced, and the
