@@ -82,7 +82,6 @@ TEST(QtPasteboardX11Test, ServesItsOwnWritesCountsThemOnceAndNeverWritesOverAnUn
 {
     QtPasteboard pasteboard(std::make_unique<X11Clipboard>(ReadLimits{1h}));
     const auto first = copy(pasteboard, {"UTF8_STRING=before our write"});
-    EXPECT_EQ(textOf(pasteboard), "before our write");
 
     std::int64_t before = pasteboard.changeCount();
     auto written = std::make_shared<StringPasteboardItem>();
@@ -139,11 +138,8 @@ TEST(QtPasteboardX11Test, KeepsEveryCopyWhoseOwnerQuitsRightAfterItsRead)
                 pasted = paste(QStringLiteral("UTF8_STRING"));
                 return pasted == text || clipboard.latestGeneration() > before + 1;
             });
-            if (pasted != text) {
-                ADD_FAILURE() << name << ": copy " << k << " of " << owners << " lost, " << pasted.size()
-                              << " bytes pasted";
-                break;
-            }
+            ASSERT_TRUE(pasted == text) << name << ": copy " << k << " of " << owners << " lost, " << pasted.size()
+                                        << " bytes pasted";
         }
     }
     // One that quits halfway through its transfer leaves nothing to keep or to tell of: the
