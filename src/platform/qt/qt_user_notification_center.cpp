@@ -94,8 +94,20 @@ void QtUserNotificationCenter::deliverNotification(std::shared_ptr<const UserNot
     auto capped = std::make_shared<const UserNotification>(
         UserNotification{notification->title, cappedText(notification->informativeText, notificationBodyMaximumLength),
                          notification->hasActionButton, notification->otherButtonTitle});
-    m_delivered.push_back({++m_lastSerial, notification, std::move(capped), std::nullopt, false});
-    send(m_delivered.back());
+    m_delivered.push_back({++m_lastSerial, notification, std::move(capped), std::nullopt, false, false});
+    if (!m_notifyUnanswered)
+        sendNext();
+}
+
+void QtUserNotificationCenter::sendNext()
+{
+    const auto next = std::find_if(m_delivered.begin(), m_delivered.end(),
+                                   [](const Delivery &delivery) { return !delivery.sent; });
+    if (next == m_delivered.end())
+        return;
+    next->sent = true;
+    m_notifyUnanswered = true;
+    send(*next);
 }
 
 void QtUserNotificationCenter::send(const Delivery &delivery)
@@ -121,7 +133,13 @@ void QtUserNotificationCenter::send(const Delivery &delivery)
 void QtUserNotificationCenter::idArrived(std::uint64_t serial, QDBusPendingCallWatcher *watcher)
 {
     watcher->deleteLater();
-    const QDBusPendingReply<uint> reply = *watcher;
+    m_notifyUnanswered = false;
+    settle(serial, *watcher);
+    sendNext();
+}
+
+void QtUserNotificationCenter::settle(std::uint64_t serial, const QDBusPendingReply<uint> &reply)
+{
     const auto delivery = find(serial);
     if (delivery == m_delivered.end())
         return;
@@ -143,6 +161,10 @@ void QtUserNotificationCenter::removeDeliveredNotification(const std::shared_ptr
     for (auto delivery = m_delivered.begin(); delivery != m_delivered.end();) {
         if (!sameNotification(delivery->original, notification)) {
             ++delivery;
+            continue;
+        }
+        if (!delivery->sent) {
+            delivery = m_delivered.erase(delivery);
             continue;
         }
         if (!delivery->id) {

@@ -4,6 +4,7 @@
 #include "platform/user_notification_center.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingReply>
 #include <QObject>
 #include <QString>
 
@@ -22,8 +23,10 @@ namespace nimbrel {
 // program: without one, notifications are dropped quietly. The server's id for a notification
 // arrives later than the program may want it gone; a removal before the id is known is carried
 // out when the id arrives.
-// A notification is sent at once, and the centre keeps only its capped text: a clipboard text can
-// be tens of megabytes, and a server that never answers must not make the program hold them all.
+// One notification is sent at a time: the next waits for the server's answer, and one removed
+// while it waits is never sent. A burst of copies then costs a slow server one call per answer, not
+// a queue that outgrows the bus's limit on unanswered calls and loses the closes of earlier ones.
+// The centre keeps only a notification's capped text: a clipboard text can be tens of megabytes.
 class QtUserNotificationCenter final : public QObject, public UserNotificationCenter {
     Q_OBJECT
 public:
@@ -60,13 +63,16 @@ private:
         std::shared_ptr<const UserNotification> capped;
         std::optional<uint> id;
         bool removed = false;
+        bool sent = false;
     };
 
     void serverChanged(const QString &newOwner);
     void askCapabilities();
     void capabilitiesArrived(std::uint64_t question, QDBusPendingCallWatcher *watcher);
+    void sendNext();
     void send(const Delivery &delivery);
     void idArrived(std::uint64_t serial, QDBusPendingCallWatcher *watcher);
+    void settle(std::uint64_t serial, const QDBusPendingReply<uint> &reply);
     void close(uint id);
     bool removalsPending() const;
     std::list<Delivery>::iterator find(std::uint64_t serial);
@@ -80,6 +86,7 @@ private:
     std::uint64_t m_lastCapabilitiesQuestion = 0;
     std::uint64_t m_lastSerial = 0;
     std::list<Delivery> m_delivered;
+    bool m_notifyUnanswered = false;
     int m_closesUnanswered = 0;
 };
 

@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace nimbrel {
@@ -39,6 +40,15 @@ public:
     std::vector<QStringList> m_notifications; // app name, icon, summary and body, then the actions
     std::vector<std::optional<QString>> m_imagePaths; // each notification's "image-path" hint
     std::vector<uint> m_closed;
+    // Notify calls held unanswered, as by a server that falls behind; answered by answerHeld.
+    bool m_holdAnswers = false;
+    std::vector<std::pair<QDBusConnection, QDBusMessage>> m_held;
+
+    void answerHeld()
+    {
+        for (const auto &[bus, answer] : std::exchange(m_held, {}))
+            bus.send(answer);
+    }
 
 public slots: // Named as the bus methods are.
     QStringList GetCapabilities()
@@ -52,6 +62,10 @@ public slots: // Named as the bus methods are.
         m_notifications.push_back(QStringList{appName, icon, summary, body} + actions);
         const auto imagePath = hints.find("image-path");
         m_imagePaths.push_back(imagePath == hints.end() ? std::nullopt : std::optional(imagePath->toString()));
+        if (m_holdAnswers) {
+            setDelayedReply(true);
+            m_held.emplace_back(connection(), message().createReply(uint(m_notifications.size())));
+        }
         return static_cast<uint>(m_notifications.size());
     }
     void CloseNotification(uint id) { m_closed.push_back(id); }
@@ -180,6 +194,42 @@ TEST_F(QtUserNotificationCenterTest, ServerIdsReachOnlyLiveNotificationsAndClose
     m_center->finishRemovals(std::chrono::minutes(1));
     EXPECT_EQ(m_server->m_closed, (std::vector<uint>{1, 2, 5}));
     m_center->finishRemovals(std::chrono::hours(1));
+}
+
+// A server that falls behind gets one notification at a time. The program removes each before it
+// delivers the next, as a burst of copies does: the removed ones are never sent, the one shown while
+// they came is closed once its id arrives, and the latest goes out then.
+TEST_F(QtUserNotificationCenterTest, ASlowServerIsSentOnlyTheLatestOfABurst)
+{
+    startServer(QStringList());
+    m_server->m_holdAnswers = true;
+    QDBusConnection bus = connectToBus();
+    m_center = std::make_unique<QtUserNotificationCenter>(bus);
+    // Calls on one connection arrive in order: once the server has answered this question, it has
+    // every Notify the centre sent before it.
+    const auto serverHasAllSent = [&] {
+        const QDBusPendingCall question = bus.asyncCall(QDBusMessage::createMethodCall(
+            "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+            "GetCapabilities"));
+        return waitUntil([&] { return question.isFinished(); });
+    };
+    auto shown = deliver("copy 1");
+    for (int copy = 2; copy <= 50; ++copy) {
+        m_center->removeDeliveredNotification(shown);
+        shown = deliver("copy " + std::to_string(copy));
+    }
+    ASSERT_TRUE(serverHasAllSent());
+    ASSERT_EQ(m_server->m_notifications.size(), 1U);
+    m_server->answerHeld();
+    ASSERT_TRUE(waitUntil([&] { return m_server->m_notifications.size() == 2; }));
+    EXPECT_EQ(m_server->m_notifications.back().at(3), "copy 50");
+    EXPECT_TRUE(waitUntil([&] { return m_server->m_closed == std::vector<uint>{1}; }));
+    m_server->answerHeld();
+    m_center->removeDeliveredNotification(shown);
+    m_center->finishRemovals(std::chrono::minutes(1));
+    ASSERT_TRUE(serverHasAllSent());
+    EXPECT_EQ(m_server->m_notifications.size(), 2U);
+    EXPECT_EQ(m_server->m_closed, (std::vector<uint>{1, 2}));
 }
 
 // libdbus stops reading a connection that holds more than 63 MiB of received messages until one
