@@ -95,8 +95,15 @@ void QtUserNotificationCenter::deliverNotification(std::shared_ptr<const UserNot
         UserNotification{notification->title, cappedText(notification->informativeText, notificationBodyMaximumLength),
                          notification->hasActionButton, notification->otherButtonTitle});
     m_delivered.push_back({++m_lastSerial, notification, std::move(capped), std::nullopt, false, false});
-    if (!m_notifyUnanswered)
+    if (!notifyUnanswered())
         sendNext();
+}
+
+bool QtUserNotificationCenter::notifyUnanswered() const
+{
+    // Only the answer to its Notify gives a sent delivery its id, or takes it off the list.
+    return std::any_of(m_delivered.begin(), m_delivered.end(),
+                       [](const Delivery &delivery) { return delivery.sent && !delivery.id; });
 }
 
 void QtUserNotificationCenter::sendNext()
@@ -106,7 +113,6 @@ void QtUserNotificationCenter::sendNext()
     if (next == m_delivered.end())
         return;
     next->sent = true;
-    m_notifyUnanswered = true;
     send(*next);
 }
 
@@ -133,7 +139,6 @@ void QtUserNotificationCenter::send(const Delivery &delivery)
 void QtUserNotificationCenter::idArrived(std::uint64_t serial, QDBusPendingCallWatcher *watcher)
 {
     watcher->deleteLater();
-    m_notifyUnanswered = false;
     settle(serial, *watcher);
     sendNext();
 }

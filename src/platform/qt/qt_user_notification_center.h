@@ -69,6 +69,7 @@ private:
     void serverChanged(const QString &newOwner);
     void askCapabilities();
     void capabilitiesArrived(std::uint64_t question, QDBusPendingCallWatcher *watcher);
+    bool notifyUnanswered() const;
     void sendNext();
     void send(const Delivery &delivery);
     void idArrived(std::uint64_t serial, QDBusPendingCallWatcher *watcher);
@@ -86,7 +87,6 @@ private:
     std::uint64_t m_lastCapabilitiesQuestion = 0;
     std::uint64_t m_lastSerial = 0;
     std::list<Delivery> m_delivered;
-    bool m_notifyUnanswered = false;
     int m_closesUnanswered = 0;
 };
 
