@@ -28,33 +28,40 @@ trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-failed=()
-for target in "${targets[@]}"; do
-  fuzzer="$binaries/${target}_fuzzer"
-  mkdir -p "$artifacts/$target"
-  log="$work/$target.log"
-
-  regressions=(fuzz/regressions/"$target"/*)
+# One target: its saved regression inputs, then SECONDS of fuzzing from a copy of its corpus.
+# Fails when it finds a crash, a hang or a broken invariant.
+fuzz_one() {
+  local target=$1 fuzzer="$binaries/$1_fuzzer" log="$work/$1.log" corpus="$work/corpus-$1"
+  mkdir -p "$artifacts/$target" "$corpus"
+  local regressions=(fuzz/regressions/"$target"/*)
   if [[ -e "${regressions[0]}" ]] && ! "$fuzzer" "${regressions[@]}" >"$log" 2>&1; then
     cat "$log"
     echo "fuzz: $target fails on a saved regression input" >&2
-    failed+=("$target")
-    continue
+    return 1
   fi
-
-  corpus="$work/corpus-$target"
-  mkdir -p "$corpus"
   cp fuzz/corpus/"$target"/* "$corpus"/
   echo "fuzz: $target for ${seconds}s"
-  if "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
+  if ! "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$artifacts/$target/" >"$log" 2>&1; then
-    grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log" | sed 's/^/  /'
-  else
     tail -n 60 "$log"
     grep -E 'Test unit written to' "$log" || true
     echo "fuzz: $target FAILED; the input is kept in $artifacts/$target/" >&2
-    failed+=("$target")
+    return 1
   fi
+  grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log" | sed 's/^/  /'
+}
+
+# A fuzzer uses one core: as many run at once as there are cores. Each one's output is shown
+# whole, in the targets' order.
+for target in "${targets[@]}"; do
+  while (($(jobs -rp | wc -l) >= $(nproc))); do wait -n || true; done
+  (fuzz_one "$target" >"$work/$target.out" 2>&1 && touch "$work/$target.passed") &
+done
+wait
+failed=()
+for target in "${targets[@]}"; do
+  cat "$work/$target.out"
+  [[ -e "$work/$target.passed" ]] || failed+=("$target")
 done
 
 if ((${#failed[@]} > 0)); then
