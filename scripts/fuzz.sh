@@ -39,7 +39,7 @@ fuzz_one() {
     echo "fuzz: $target fails on a saved regression input" >&2
     return 1
   fi
-  cp fuzz/corpus/"$target"/* "$corpus"/
+  cp fuzz/corpus/"$target"/* "$corpus"/ || return 1
   echo "fuzz: $target for ${seconds}s"
   if ! "$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$artifacts/$target/" >"$log" 2>&1; then
