@@ -73,7 +73,8 @@ def run(command, timeout=None, **options):
 
 
 class Tests:
-    """The test command's suites, and which of them see which built files."""
+    """The test command's suites, and which of them see which built files. A test that reads the
+    sources themselves (the translation catalogs check, the include rules) sees every mutant."""
 
     def __init__(self, build):
         self.build = build
@@ -86,11 +87,13 @@ class Tests:
                 continue
             words = test["command"] + [v.split("=", 1)[-1] for v in properties.get("ENVIRONMENT", [])]
             artefacts = {w for w in words if w.startswith(str(build)) and os.path.isfile(w)}
-            self.tests.append((number, bool(labels & END_TO_END_LABELS), artefacts))
+            folders = words + [properties.get("WORKING_DIRECTORY", "")]
+            reads_sources = any(pathlib.Path(f) in (ROOT, ROOT / "src") for f in folders if f)
+            self.tests.append((number, bool(labels & END_TO_END_LABELS), artefacts, reads_sources))
         self.stamps = self._stamps()
 
     def _stamps(self):
-        return {a: os.stat(a).st_mtime_ns for _, _, artefacts in self.tests for a in artefacts}
+        return {a: os.stat(a).st_mtime_ns for _, _, artefacts, _ in self.tests for a in artefacts}
 
     def rebuilt_since_last_look(self):
         now = self._stamps()
@@ -113,7 +116,7 @@ class Tests:
         return failed[0] if failed else "failed"
 
     def tiers(self, artefacts):
-        seen = [(number, late) for number, late, used in self.tests if used & artefacts]
+        seen = [(number, late) for number, late, used, reads_sources in self.tests if reads_sources or used & artefacts]
         return [n for n, late in seen if not late], [n for n, late in seen if late]
 
 
@@ -200,7 +203,7 @@ def test_every_mutant(chosen, originals, versions, journal, build):
             sys.exit("the unmutated build fails:\n" + output)
         tests = Tests(build)
         timeouts = []
-        for tier in tests.tiers({a for _, _, used in tests.tests for a in used}):
+        for tier in tests.tiers({a for _, _, used, _ in tests.tests for a in used}):
             started = time.monotonic()
             failed = tests.run(tier, timeout=3600)
             if failed:
